@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon
+{
+    Information,
+    Warning,
+    Question,
+    Error,
+};
+
+// Everything the program says to the user or asks of them goes through this interface:
+// the windows implement it with message boxes and file dialogs, the tests with a script.
+class Interaction
+{
+public:
+    virtual ~Interaction() = default;
+
+    // A message with an OK button.
+    virtual void Tell(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // An OK/Cancel question; true for OK.
+    [[nodiscard]] virtual bool Ask(const QString& text, const QString& title,
+                                   MessageIcon icon = MessageIcon::Question) = 0;
+    // File choosers; an empty result means the user cancelled. `filter` is in the
+    // "description|pattern" form, e.g. "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF".
+    [[nodiscard]] virtual QString ChooseOpenFile(const QString& title, const QString& folder,
+                                                 const QString& filter) = 0;
+    [[nodiscard]] virtual QString ChooseSaveFile(const QString& title, const QString& folder,
+                                                 const QString& filter) = 0;
+    // Hands an address (web page, "mailto:") to the desktop.
+    virtual void OpenUrl(const QString& url) = 0;
+    // Opens the help file at a context number (0 for the contents).
+    virtual void ShowHelp(int context) = 0;
+};

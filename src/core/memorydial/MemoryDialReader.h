@@ -1,0 +1,28 @@
+#pragma once
+
+#include "MemoryDial.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The one message for every failed read.
+inline const QString kMemoryDataMissingText =
+    QStringLiteral("指定したメモリデータが存在しません。　存在を確認して下さい。　");
+inline const QString kMemoryDataMissingTitle = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの存在確認");
+
+struct MemoryDialReadResult
+{
+    std::optional<MemoryDialContent> content; // empty on failure
+    QString error;                            // the failure message when content is empty
+};
+
+// Reads a memory-dial file. On success the content is complete; `previousGroupNames` is the
+// table the file's group names 0-99 are merged into. On failure nothing is returned but the
+// message, so the caller's document stays as it was.
+[[nodiscard]] MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& previousGroupNames);
+
+// The same on bytes already in memory (Shift_JIS file content).
+[[nodiscard]] MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList& previousGroupNames);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Entry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct MemoryDialWriteResult
+{
+    bool ok = false;
+    QString error; // a Japanese message for the user when ok is false
+};
+
+// The file's text lines of all rows (CR LF ended), in list order. `vcVer` is written as the
+// version line; the caller passes "VERSION:3.0" for an empty VcVer.
+[[nodiscard]] QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer);
+
+// Encodes to code page 932. When a character cannot be held, returns nothing and sets
+// `error` to a message naming the entry number and the field.
+[[nodiscard]] std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QString& vcVer,
+                                                         QString& error);
+
+// Writes the whole file safely: the old file stays untouched unless the new one is complete.
+[[nodiscard]] MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows,
+                                                    const QString& vcVer);

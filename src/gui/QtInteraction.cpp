@@ -1,0 +1,82 @@
+#include "QtInteraction.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF" becomes "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.VCF *.vcf)"; the chooser then also
+// shows files whose extension is written in another letter case.
+QString ToQtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            for (const QString& variant : {trimmed, trimmed.toLower(), trimmed.toUpper()}) {
+                if (!patterns.contains(variant)) {
+                    patterns << variant;
+                }
+            }
+        }
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+void QtInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
+{
+    QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool QtInteraction::Ask(const QString& text, const QString& title, MessageIcon icon)
+{
+    QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
+QString QtInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, folder, ToQtFilter(filter));
+}
+
+QString QtInteraction::ChooseSaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, folder, ToQtFilter(filter));
+}
+
+void QtInteraction::OpenUrl(const QString& url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void QtInteraction::ShowHelp(int) {}

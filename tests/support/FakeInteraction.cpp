@@ -1,0 +1,183 @@
+#include "FakeInteraction.h"
+
+namespace {
+
+QString KindName(FakeInteraction::Kind kind)
+{
+    switch (kind) {
+    case FakeInteraction::Kind::Tell:
+        return QStringLiteral("Tell");
+    case FakeInteraction::Kind::Ask:
+        return QStringLiteral("Ask");
+    case FakeInteraction::Kind::OpenFile:
+        return QStringLiteral("OpenFile");
+    case FakeInteraction::Kind::SaveFile:
+        return QStringLiteral("SaveFile");
+    case FakeInteraction::Kind::OpenUrl:
+        return QStringLiteral("OpenUrl");
+    case FakeInteraction::Kind::Help:
+        return QStringLiteral("Help");
+    }
+    return {};
+}
+
+int IconNumber(MessageIcon icon)
+{
+    return static_cast<int>(icon);
+}
+
+} // namespace
+
+void FakeInteraction::ExpectTell(const QString& text, const QString& title, MessageIcon icon)
+{
+    m_steps.append({Kind::Tell, text, title, icon, true, false, {}, 0});
+}
+
+void FakeInteraction::ExpectAnyTell(const QString& title, MessageIcon icon)
+{
+    m_steps.append({Kind::Tell, {}, title, icon, true, false, {}, 0});
+}
+
+void FakeInteraction::ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon)
+{
+    m_steps.append({Kind::Ask, text, title, icon, true, answer, {}, 0});
+}
+
+void FakeInteraction::ExpectOpenFile(const QString& title, const QString& chosen)
+{
+    m_steps.append({Kind::OpenFile, title, {}, MessageIcon::Information, false, false, chosen, 0});
+}
+
+void FakeInteraction::ExpectSaveFile(const QString& title, const QString& chosen)
+{
+    m_steps.append({Kind::SaveFile, title, {}, MessageIcon::Information, false, false, chosen, 0});
+}
+
+void FakeInteraction::ExpectOpenUrl(const QString& url)
+{
+    m_steps.append({Kind::OpenUrl, url, {}, MessageIcon::Information, false, false, {}, 0});
+}
+
+void FakeInteraction::ExpectHelp(int context)
+{
+    m_steps.append({Kind::Help, {}, {}, MessageIcon::Information, false, false, {}, context});
+}
+
+QString FakeInteraction::Report() const
+{
+    QStringList lines = failures;
+    for (const Step& step : m_steps) {
+        lines << QStringLiteral("expected but not raised: %1 \"%2\" \"%3\"")
+                     .arg(KindName(step.kind), step.text, step.title);
+    }
+    lines << QStringLiteral("-- what happened:") << log;
+    return lines.join(u'\n');
+}
+
+FakeInteraction::Step* FakeInteraction::Next(Kind kind, const QString& what)
+{
+    log << KindName(kind) + QStringLiteral(": ") + what;
+    if (m_steps.isEmpty()) {
+        failures << QStringLiteral("unexpected %1: %2").arg(KindName(kind), what);
+        return nullptr;
+    }
+    if (m_steps.first().kind != kind) {
+        failures << QStringLiteral("expected %1 \"%2\" but got %3: %4")
+                        .arg(KindName(m_steps.first().kind), m_steps.first().text, KindName(kind), what);
+        m_steps.removeFirst();
+        return nullptr;
+    }
+    return &m_steps.first();
+}
+
+void FakeInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
+{
+    Step* step = Next(Kind::Tell, title + QStringLiteral(" / ") + text);
+    if (!step) {
+        return;
+    }
+    if ((!step->text.isEmpty() && step->text != text) || (!step->title.isEmpty() && step->title != title) ||
+        (step->checkIcon && step->icon != icon)) {
+        failures << QStringLiteral("Tell mismatch: expected \"%1\" / \"%2\" icon %3, got \"%4\" / \"%5\" icon %6")
+                        .arg(step->title, step->text)
+                        .arg(IconNumber(step->icon))
+                        .arg(title, text)
+                        .arg(IconNumber(icon));
+    }
+    m_steps.removeFirst();
+}
+
+bool FakeInteraction::Ask(const QString& text, const QString& title, MessageIcon icon)
+{
+    Step* step = Next(Kind::Ask, title + QStringLiteral(" / ") + text);
+    if (!step) {
+        return false;
+    }
+    if ((!step->text.isEmpty() && step->text != text) || (!step->title.isEmpty() && step->title != title) ||
+        (step->checkIcon && step->icon != icon)) {
+        failures << QStringLiteral("Ask mismatch: expected \"%1\" / \"%2\" icon %3, got \"%4\" / \"%5\" icon %6")
+                        .arg(step->title, step->text)
+                        .arg(IconNumber(step->icon))
+                        .arg(title, text)
+                        .arg(IconNumber(icon));
+    }
+    const bool answer = step->answer;
+    m_steps.removeFirst();
+    return answer;
+}
+
+QString FakeInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)
+{
+    lastFilter = filter;
+    lastFolder = folder;
+    Step* step = Next(Kind::OpenFile, title);
+    if (!step) {
+        return {};
+    }
+    if (!step->text.isEmpty() && step->text != title) {
+        failures << QStringLiteral("open chooser title: expected \"%1\", got \"%2\"").arg(step->text, title);
+    }
+    const QString chosen = step->chosen;
+    m_steps.removeFirst();
+    return chosen;
+}
+
+QString FakeInteraction::ChooseSaveFile(const QString& title, const QString& folder, const QString& filter)
+{
+    lastFilter = filter;
+    lastFolder = folder;
+    Step* step = Next(Kind::SaveFile, title);
+    if (!step) {
+        return {};
+    }
+    if (!step->text.isEmpty() && step->text != title) {
+        failures << QStringLiteral("save chooser title: expected \"%1\", got \"%2\"").arg(step->text, title);
+    }
+    const QString chosen = step->chosen;
+    m_steps.removeFirst();
+    return chosen;
+}
+
+void FakeInteraction::OpenUrl(const QString& url)
+{
+    Step* step = Next(Kind::OpenUrl, url);
+    if (!step) {
+        return;
+    }
+    if (!step->text.isEmpty() && step->text != url) {
+        failures << QStringLiteral("url: expected \"%1\", got \"%2\"").arg(step->text, url);
+    }
+    m_steps.removeFirst();
+}
+
+void FakeInteraction::ShowHelp(int context)
+{
+    Step* step = Next(Kind::Help, QString::number(context));
+    if (!step) {
+        return;
+    }
+    if (step->context != context) {
+        failures << QStringLiteral("help: expected %1, got %2").arg(step->context).arg(context);
+    }
+    m_steps.removeFirst();
+}
