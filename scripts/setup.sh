@@ -5,7 +5,7 @@ set -euo pipefail
 
 morvanx_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
     fonts-ipafont-gothic xvfb xauth
 )
