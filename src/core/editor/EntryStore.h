@@ -54,7 +54,7 @@ struct EntrySaveResult
 
 // The editor's save command (mnuFileSave_Click): checks the fields, then overwrites the last
 // row carrying the same entry number after asking, or appends a new row stamped with `now`.
-// A 1002nd row is refused with a warning. EntryNumbers is rebuilt in every outcome but a
-// refused check.
+// A 1002nd row is refused with a warning. EntryNumbers is rebuilt from the rows in every
+// outcome.
 [[nodiscard]] EntrySaveResult SaveEntry(MemoryDial& dial, const EditorFields& fields, Interaction& ui,
                                         const QDateTime& now);
