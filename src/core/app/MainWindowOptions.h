@@ -51,3 +51,14 @@ struct ListExtent
     int width = 0;
 };
 [[nodiscard]] std::optional<ListExtent> ListExtentForWindow(int windowHeight, int windowWidth);
+
+// What the main window leaves behind when it closes, in twips: "H_Top", "H_Left",
+// "FH_Height", "FH_Width" and "LVCwid(0)" to "LVCwid(37)".
+struct MainWindowPlacement
+{
+    int top = 0;
+    int left = 0;
+    int height = 0;
+    int width = 0;
+    std::array<int, kEntryColumnCount> columnWidths{};
+};
