@@ -99,18 +99,21 @@ void TestSettingValues::colour()
 void TestSettingValues::mainWindowSize_data()
 {
     QTest::addColumn<QString>("optSize");
+    QTest::addColumn<QString>("fhWidth");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
 
-    QTest::newRow("VGA") << QStringLiteral("0") << 9600 << 7200;
-    QTest::newRow("SVGA") << QStringLiteral("1") << 12000 << 9000;
-    QTest::newRow("XGA") << QStringLiteral("2") << 15375 << 11520;
-    QTest::newRow("SXGA") << QStringLiteral("3") << 19240 << 15375;
-    QTest::newRow("own size") << QStringLiteral("4") << 14000 << 10050;
-    QTest::newRow("out of range") << QStringLiteral("7") << 12000 << 9000;
-    QTest::newRow("negative") << QStringLiteral("-1") << 12000 << 9000;
-    QTest::newRow("empty") << QString() << 12000 << 9000;
-    QTest::newRow("two digits") << QStringLiteral("10") << 12000 << 9000;
+    QTest::newRow("VGA") << QStringLiteral("0") << QStringLiteral("14000") << 9600 << 7200;
+    QTest::newRow("SVGA") << QStringLiteral("1") << QStringLiteral("14000") << 12000 << 9000;
+    QTest::newRow("XGA") << QStringLiteral("2") << QStringLiteral("14000") << 15375 << 11520;
+    QTest::newRow("SXGA") << QStringLiteral("3") << QStringLiteral("14000") << 19240 << 15375;
+    QTest::newRow("own size") << QStringLiteral("4") << QStringLiteral("14000") << 14000 << 10050;
+    QTest::newRow("out of range") << QStringLiteral("7") << QStringLiteral("14000") << 12000 << 9000;
+    QTest::newRow("negative") << QStringLiteral("-1") << QStringLiteral("14000") << 12000 << 9000;
+    QTest::newRow("empty") << QString() << QStringLiteral("14000") << 12000 << 9000;
+    QTest::newRow("own size of zero") << QStringLiteral("4") << QStringLiteral("abc") << 12000 << 9000;
+    QTest::newRow("own size negative") << QStringLiteral("4") << QStringLiteral("-14000") << 12000 << 9000;
+    QTest::newRow("two digits") << QStringLiteral("10") << QStringLiteral("14000") << 12000 << 9000;
 }
 
 void TestSettingValues::mainWindowSize()
@@ -118,7 +121,8 @@ void TestSettingValues::mainWindowSize()
     QFETCH(QString, optSize);
     QFETCH(int, width);
     QFETCH(int, height);
-    const TwipsSize size = MainWindowSizeTwips(optSize, u"14000", u"10050");
+    QFETCH(QString, fhWidth);
+    const TwipsSize size = MainWindowSizeTwips(optSize, fhWidth, u"10050");
     QCOMPARE(size.width, width);
     QCOMPARE(size.height, height);
 }

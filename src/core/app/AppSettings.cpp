@@ -34,11 +34,6 @@ QString PositionOrCentre(const QString& stored, int screenTwips, double windowTw
     return QString::number(RoundHalfEven((screenTwips - windowTwips) / 2));
 }
 
-bool IsSizeChoice(const QString& optSize)
-{
-    return optSize.size() == 1 && optSize[0] >= u'0' && optSize[0] <= u'4';
-}
-
 } // namespace
 
 bool LoadLogoSetting(SettingsStore& store, AppSettings& settings)
@@ -74,7 +69,7 @@ void LoadRemainingSettings(SettingsStore& store, AppSettings& settings, int scre
     // The window-sizing step indexes the size table with this value; a hand-edited file can
     // hold anything, so an unknown choice gets the standard size (also the default). The store
     // keeps what it holds until the settings dialog writes a valid choice.
-    if (!IsSizeChoice(settings.optSize))
+    if (!IsMainSizeChoice(settings.optSize))
         settings.optSize = QStringLiteral("1");
 
     settings.optLAct = SettleConfig(store, QStringLiteral("OptLAct"), QStringLiteral("1"));

@@ -67,14 +67,20 @@ double ParseSettingNumber(QStringView text)
     return ok && std::isfinite(value) ? value : 0;
 }
 
+bool IsMainSizeChoice(QStringView optSize)
+{
+    return optSize.size() == 1 && optSize[0] >= u'0' && optSize[0] <= u'4';
+}
+
 TwipsSize MainWindowSizeTwips(QStringView optSize, QStringView fhWidth, QStringView fhHeight)
 {
-    if (optSize == u"4") {
-        return {RoundHalfEven(ParseSettingNumber(fhWidth)), RoundHalfEven(ParseSettingNumber(fhHeight))};
+    int index = IsMainSizeChoice(optSize) ? optSize[0].unicode() - u'0' : 1;
+    if (index == 4) {
+        const TwipsSize own{RoundHalfEven(ParseSettingNumber(fhWidth)), RoundHalfEven(ParseSettingNumber(fhHeight))};
+        if (own.width > 0 && own.height > 0)
+            return own;
+        index = 1;
     }
-    int index = 1;
-    if (optSize.size() == 1 && optSize[0] >= u'0' && optSize[0] <= u'3')
-        index = optSize[0].unicode() - u'0';
     return {MainSizeTable::kWidths[static_cast<std::size_t>(index)],
             MainSizeTable::kHeights[static_cast<std::size_t>(index)]};
 }

@@ -27,8 +27,12 @@ struct TwipsSize
     friend bool operator==(const TwipsSize&, const TwipsSize&) = default;
 };
 
+// True for the texts "0" to "4", the only "OptSize" values the settings dialog writes.
+[[nodiscard]] bool IsMainSizeChoice(QStringView optSize);
+
 // The main-window size for "OptSize": 0 to 3 from the table, 4 the user's own size
-// ("FH_Width" × "FH_Height"). Anything else gets the standard size of "1".
+// ("FH_Width" × "FH_Height"). Anything else, and an own size that is not positive (a window
+// nobody could see or grab), gets the standard size of "1".
 [[nodiscard]] TwipsSize MainWindowSizeTwips(QStringView optSize, QStringView fhWidth, QStringView fhHeight);
 
 // A colour setting as the 0x00BBGGRR number it stands for; bits above the 24 colour bits
