@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <array>
-#include <cstdint>
 
 constexpr int kPostalSlotCount = 3;
 
