@@ -1,0 +1,267 @@
+#include "MainController.h"
+
+#include "app/MainTexts.h"
+#include "list/MemoryDialFiles.h"
+#include "list/RowOperations.h"
+#include "memorydial/MemoryDialReader.h"
+#include "memorydial/MemoryDialWriter.h"
+
+#include <QFileInfo>
+
+#include <utility>
+
+MainController::MainController(MemoryDial& dial, Interaction& interaction, QString programFolder,
+                               RirekiSaver saveRireki)
+    : m_dial(dial), m_interaction(interaction), m_programFolder(std::move(programFolder)),
+      m_saveRireki(std::move(saveRireki))
+{
+}
+
+void MainController::EnableDocumentCommands()
+{
+    m_commands = {true, true, true};
+}
+
+bool MainController::Read(const QString& path)
+{
+    MemoryDialReadResult result = MemoryDataOpen(path, m_dial.GroupNames);
+    if (!result.content) {
+        m_interaction.Tell(result.error, kMemoryDataMissingTitle, MessageIcon::Error);
+        return false;
+    }
+    m_dial.Apply(std::move(*result.content));
+    // The editor checks new numbers against this table; a stale one from the previous file
+    // would let it overwrite the wrong entry.
+    m_dial.RebuildEntryNumbers();
+    EnableDocumentCommands();
+    return true;
+}
+
+void MainController::PushRireki(const QString& path)
+{
+    QStringList& rireki = m_dial.Rireki;
+    rireki.resize(kRirekiCount);
+    const qsizetype at = rireki.indexOf(path);
+    rireki.removeAt(at >= 0 ? at : kRirekiCount - 1);
+    rireki.prepend(path);
+    if (m_saveRireki) {
+        m_saveRireki(rireki);
+    }
+}
+
+void MainController::SelectFirstRow()
+{
+    ListView1_Click(1);
+    m_dial.SelectedRow = 1;
+}
+
+void MainController::mnuFileOpen_Click()
+{
+    if (m_dial.EntryCount >= 1 && !m_interaction.Ask(kOpenOverLoadedText, kOpenOverLoadedTitle)) {
+        return;
+    }
+    const QString path = m_interaction.ChooseOpenFile(kOpenChooserTitle, m_programFolder, kMemoryDialFilter);
+    if (path.isEmpty() || !Read(path)) {
+        return;
+    }
+    PushRireki(path);
+    if (m_sortOnOpen) {
+        SortByNumber();
+    }
+    SelectFirstRow();
+    m_dial.CurrentPath = path;
+}
+
+void MainController::mnuFileArray_Click(int index)
+{
+    if (index < 1 || index > kRirekiCount || index > m_dial.Rireki.size()) {
+        return;
+    }
+    const QString path = m_dial.Rireki[index - 1];
+    if (path.isEmpty()) {
+        return;
+    }
+    if (m_dial.EntryCount >= 1 && !m_interaction.Ask(kOpenRecentOverLoadedText, kOpenOverLoadedTitle)) {
+        return;
+    }
+    if (!Read(path)) {
+        return;
+    }
+    PushRireki(path);
+    if (m_dial.RowCount() > 0) {
+        SelectFirstRow();
+    }
+    m_dial.CurrentPath = path;
+}
+
+void MainController::mnuFileSave_Click(int index)
+{
+    Save(index == 1);
+}
+
+void MainController::Save(bool chooseName)
+{
+    QString target;
+    QString tested;
+    bool announceNew = chooseName;
+    if (chooseName) {
+        target = m_interaction.ChooseSaveFile(kSaveChooserTitle, m_programFolder, kMemoryDialFilter);
+        if (target.isEmpty()) {
+            return;
+        }
+        tested = target;
+    } else {
+        tested = m_dial.CurrentPath;
+    }
+    if (!tested.isEmpty() && QFileInfo::exists(tested)) {
+        if (!m_interaction.Ask(kOverwriteText, kOverwriteTitle)) {
+            return;
+        }
+        target = tested;
+        announceNew = false;
+    }
+    if (target.isEmpty()) {
+        return;
+    }
+    const QString vcVer = m_dial.VcVer.isEmpty() ? QStringLiteral("VERSION:3.0") : m_dial.VcVer;
+    const MemoryDialWriteResult written = WriteMemoryDial(target, m_dial.rows, vcVer);
+    if (!written.ok) {
+        m_interaction.Tell(written.error, kSaveFailedTitle, MessageIcon::Error);
+        return;
+    }
+    m_dial.VcVer = vcVer;
+    if (announceNew) {
+        m_interaction.Tell(kSavedNewText, kSavedNewTitle, MessageIcon::Information);
+    }
+    m_dial.CurrentPath = target;
+}
+
+bool MainController::mnuFileEnd_Click()
+{
+    return m_interaction.Ask(kExitText, kExitTitle);
+}
+
+void MainController::ListView1_Click(int row)
+{
+    if (row < 1 || row > m_dial.RowCount()) {
+        return;
+    }
+    m_dial.SelectedRow = row;
+    m_commands.editEntry = true;
+}
+
+bool MainController::ListView1_DblClick(int row)
+{
+    if (row < 1 || row > m_dial.RowCount()) {
+        return false;
+    }
+    m_dial.SelectedRow = row;
+    m_dial.EditMode = QStringLiteral("2");
+    return true;
+}
+
+void MainController::mnuEditEditor_Click()
+{
+    m_dial.EditMode = QStringLiteral("2");
+}
+
+void MainController::ListView1_ColumnClick(int column)
+{
+    m_sortAscending = !m_sortAscending;
+    Sort(column);
+    m_dial.SelectedRow = 1;
+}
+
+void MainController::SortByNumber()
+{
+    Sort(kColNumber);
+}
+
+void MainController::Sort(int column)
+{
+    m_sortColumn = column;
+    SortRows(m_dial.rows, column, m_sortAscending);
+    m_dial.RebuildEntryNumbers();
+}
+
+void MainController::mnuEditReNumber_Click()
+{
+    if (!m_interaction.Ask(kRenumberText, kRenumberTitle)) {
+        return;
+    }
+    RenumberRows(m_dial.rows);
+    m_dial.RebuildEntryNumbers();
+}
+
+void MainController::mnuEditSwap_Click()
+{
+    const QList<int> ticked = TickedRowsFromLast(m_dial.rows);
+    if (ticked.size() != 2) {
+        m_interaction.Tell(kSwapNeedsTwoText, kSelectionTitle, MessageIcon::Warning);
+        return;
+    }
+    if (!m_interaction.Ask(kSwapText, kSwapTitle)) {
+        return;
+    }
+    SwapEntryContents(m_dial.rows, ticked[0], ticked[1]);
+}
+
+void MainController::mnuEditUpDown_Click(int index)
+{
+    const int row = m_dial.SelectedRow;
+    if (index == 0) {
+        if (row < 2) {
+            m_interaction.Tell(kAtTopText, kAtTopTitle, MessageIcon::Warning);
+            return;
+        }
+        // After entries were deleted the selection may point past the end: nothing to move.
+        if (row > m_dial.RowCount()) {
+            return;
+        }
+        ExchangeRows(m_dial.rows, row, row - 1);
+        m_dial.SelectedRow = row - 1;
+    } else {
+        if (row >= m_dial.RowCount()) {
+            m_interaction.Tell(kAtBottomText, kAtBottomTitle, MessageIcon::Warning);
+            return;
+        }
+        if (row == 0) {
+            return;
+        }
+        ExchangeRows(m_dial.rows, row, row + 1);
+        m_dial.SelectedRow = row + 1;
+    }
+    m_dial.RebuildEntryNumbers();
+}
+
+void MainController::mnuEditDelete_Record_Click()
+{
+    if (TickedRowsFromLast(m_dial.rows).isEmpty()) {
+        m_interaction.Tell(kDeleteNoneTickedText, kSelectionTitle, MessageIcon::Warning);
+        return;
+    }
+    if (m_interaction.Ask(kDeleteEntriesText, kDeleteTitle)) {
+        static_cast<void>(RemoveTickedRows(m_dial.rows));
+    }
+    m_dial.EntryCount = m_dial.RowCount();
+    m_dial.RebuildEntryNumbers();
+}
+
+void MainController::mnuEditDelete_Memory_Click()
+{
+    const QString path = m_interaction.ChooseOpenFile(kDeleteFileChooserTitle, m_programFolder, kMemoryDialFilter);
+    if (path.isEmpty() || !m_interaction.Ask(kDeleteFileText, kDeleteTitle)) {
+        return;
+    }
+    while (!DeleteMemoryDialFile(path)) {
+        if (!m_interaction.Ask(kDeleteFileFailedText, kDeleteTitle, MessageIcon::Error)) {
+            return;
+        }
+    }
+    m_interaction.Tell(kDeletedFileText, kDeletedFileTitle, MessageIcon::Information);
+}
+
+QString MainController::ChooseRenameSource()
+{
+    return m_interaction.ChooseOpenFile(kRenameChooserTitle, m_programFolder, kMemoryDialFilter);
+}

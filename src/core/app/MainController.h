@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/Interaction.h"
+#include "memorydial/MemoryDial.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Which main-window commands are usable; the menu items and toolbar buttons follow it.
+struct MainCommandState
+{
+    bool save = false;         // "保存(&S)", "名前を付けて保存(&A)...", toolbar 4
+    bool editEntry = false;    // "個別情報の編集(E)", toolbar 6
+    bool listCommands = false; // renumber, swap, move up/down, delete entries; toolbar 8-11, 13
+
+    friend bool operator==(const MainCommandState&, const MainCommandState&) = default;
+};
+
+// The main window's commands over the open memory dial: every question, message and file
+// choice goes through `Interaction`, so each flow runs without a window. The window shows
+// `Caption()`, `Commands()` and the rows, and selects `SelectedRow`.
+class MainController
+{
+public:
+    // Writes the five history paths to the settings after every successful open.
+    using RirekiSaver = std::function<void(const QStringList& rireki)>;
+
+    MainController(MemoryDial& dial, Interaction& interaction, QString programFolder, RirekiSaver saveRireki);
+
+    [[nodiscard]] MemoryDial& Dial() { return m_dial; }
+    [[nodiscard]] const MemoryDial& Dial() const { return m_dial; }
+    [[nodiscard]] QString Caption() const { return WindowCaption(m_dial.CurrentPath); }
+    [[nodiscard]] MainCommandState Commands() const { return m_commands; }
+    [[nodiscard]] int SortColumn() const { return m_sortColumn; }
+    [[nodiscard]] bool SortAscending() const { return m_sortAscending; }
+
+    // "OptSort": sort by entry number after opening a file.
+    void SetSortOnOpen(bool sortOnOpen) { m_sortOnOpen = sortOnOpen; }
+    // Enables everything that needs a loaded memory dial (also after the editor stores an entry).
+    void EnableDocumentCommands();
+
+    void mnuFileOpen_Click();
+    // Opens history item `index` (1 to 5).
+    void mnuFileArray_Click(int index);
+    // Index 0 saves to the current file, index 1 under a new name.
+    void mnuFileSave_Click(int index);
+    // The exit question; true when the program is to end.
+    [[nodiscard]] bool mnuFileEnd_Click();
+
+    // A click on row `row` (1-based), or on no row (-1).
+    void ListView1_Click(int row);
+    // A double-click; true when the editor is to open on `SelectedRow` in mode "2".
+    [[nodiscard]] bool ListView1_DblClick(int row);
+    // "個別情報の編集(E)": the editor opens on `SelectedRow` in mode "2".
+    void mnuEditEditor_Click();
+    // A click on the header of `column` (0 to 37) flips the direction and sorts.
+    void ListView1_ColumnClick(int column);
+    // Sorts by entry number in the current direction.
+    void SortByNumber();
+
+    void mnuEditReNumber_Click();
+    void mnuEditSwap_Click();
+    // Index 0 moves the selected entry up, index 1 down.
+    void mnuEditUpDown_Click(int index);
+    void mnuEditDelete_Record_Click();
+    void mnuEditDelete_Memory_Click();
+    // Lets the user pick the file to rename; empty when they cancelled.
+    [[nodiscard]] QString ChooseRenameSource();
+
+private:
+    [[nodiscard]] bool Read(const QString& path);
+    void PushRireki(const QString& path);
+    void SelectFirstRow();
+    void Save(bool chooseName);
+    void Sort(int column);
+
+    MemoryDial& m_dial;
+    Interaction& m_interaction;
+    QString m_programFolder;
+    RirekiSaver m_saveRireki;
+    MainCommandState m_commands;
+    bool m_sortOnOpen = false;
+    int m_sortColumn = 0;
+    bool m_sortAscending = true;
+};

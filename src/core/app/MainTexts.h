@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+// Questions, messages, titles and chooser titles of the main window's commands.
+
+inline const QString kMemoryDialFilter = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF");
+
+// Opening.
+inline const QString kOpenChooserTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙを開く");
+inline const QString kOpenOverLoadedText =
+    QStringLiteral("既にメモリダイヤルが読み込まれています。　新たなメモリダイヤルを読み込みますか？　");
+inline const QString kOpenRecentOverLoadedText =
+    QStringLiteral("既に読み込まれているメモリデータがあります。　新たなメモリデータを読み込みますか？　");
+inline const QString kOpenOverLoadedTitle = QStringLiteral("読込確認");
+
+// Saving.
+inline const QString kSaveChooserTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの保存");
+inline const QString kOverwriteText = QStringLiteral("既存のメモリダイヤルが存在します。　上書きしますか？　");
+inline const QString kOverwriteTitle = QStringLiteral("上書き確認");
+inline const QString kSavedNewText = QStringLiteral("新規にメモリダイヤルを保存しました。　");
+inline const QString kSavedNewTitle = QStringLiteral("新規保存確認");
+inline const QString kSaveFailedTitle = QStringLiteral("保存確認");
+
+// Exit.
+inline const QString kExitText = QStringLiteral("「Morvane for Windows」 を終了しますか？　");
+inline const QString kExitTitle = QStringLiteral("終了確認");
+
+// Reordering.
+inline const QString kRenumberText = QStringLiteral("リナンバー処理を実行しますか？　");
+inline const QString kRenumberTitle = QStringLiteral("実行確認");
+inline const QString kSwapNeedsTwoText = QStringLiteral("入れ替える個別情報を２つ選択して下さい。　");
+inline const QString kSelectionTitle = QStringLiteral("選択確認");
+inline const QString kSwapText = QStringLiteral("指定された個別情報を入れ替えますか？　");
+inline const QString kSwapTitle = QStringLiteral("入れ替え確認");
+inline const QString kAtTopText = QStringLiteral("個別情報は先頭に移動しています。　");
+inline const QString kAtTopTitle = QStringLiteral("先頭確認");
+inline const QString kAtBottomText = QStringLiteral("個別情報は最後に移動しています。　");
+inline const QString kAtBottomTitle = QStringLiteral("最後確認");
+
+// Deleting entries.
+inline const QString kDeleteNoneTickedText = QStringLiteral("削除する個別情報を選択して下さい。　");
+inline const QString kDeleteEntriesText = QStringLiteral("指定された個別情報を削除しますか？　");
+inline const QString kDeleteTitle = QStringLiteral("削除確認");
+
+// Deleting a memory-dial file.
+inline const QString kDeleteFileChooserTitle = QStringLiteral("削除するﾒﾓﾘﾀﾞｲﾔﾙを選択");
+inline const QString kDeleteFileText = QStringLiteral("指定されたメモリダイヤルを削除しますか？　");
+inline const QString kDeletedFileText = QStringLiteral("指定されたメモリダイヤルを削除しました。　");
+inline const QString kDeletedFileTitle = QStringLiteral("削除情報");
+inline const QString kDeleteFileFailedText =
+    QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
+
+// Renaming a memory-dial file.
+inline const QString kRenameChooserTitle = QStringLiteral("名前を変更するﾒﾓﾘﾀﾞｲﾔﾙを選択");
+inline const QString kRenameNoNameText = QStringLiteral("新しい名前が入力されていません。　");
+inline const QString kRenameNameTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名入力確認");
+inline const QString kRenameTargetExistsText =
+    QStringLiteral("同じ名前のファイルが既に存在します。　別の名前を入力して下さい。　");
+inline const QString kRenamedText = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更しました。　");
+inline const QString kRenamedTitle = QStringLiteral("変更確認");
+inline const QString kRenameFailedText =
+    QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、もう一度ＯＫﾎﾞﾀﾝを押して下さい。　");
+inline constexpr int kRenameHelpContext = 63;

@@ -1,0 +1,288 @@
+#include "MainWindow.h"
+
+#include "EntryTableModel.h"
+#include "MainWindowActions.h"
+#include "RenameDialog.h"
+#include "app/Twips.h"
+#include "list/RenameCommand.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+
+#include <utility>
+
+namespace {
+
+// Settings colours are 0x00BBGGRR.
+QColor ColourFromSetting(unsigned bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
+                  static_cast<int>((bgr >> 16) & 0xFFu));
+}
+
+} // namespace
+
+MainWindow::MainWindow(MemoryDial& dial, Interaction& interaction, MainWindowOptions options, QString programFolder,
+                       MainController::RirekiSaver saveRireki, PlacementSaver savePlacement, QWidget* parent)
+    : QMainWindow(parent), m_dial(dial), m_interaction(interaction), m_options(std::move(options)),
+      m_controller(dial, interaction, std::move(programFolder), std::move(saveRireki)),
+      m_savePlacement(std::move(savePlacement))
+{
+    setObjectName(QStringLiteral("MORVANX"));
+    m_controller.SetSortOnOpen(m_options.sortOnOpen);
+    m_actions = new MainWindowActions(*this);
+    BuildList();
+    BuildStatusBar();
+    Connect();
+    PlaceWindow();
+    ShowState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildList()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    m_model = new EntryTableModel(m_dial, this);
+    m_model->SetCentred(m_options.centreColumns);
+    m_list = new QTableView(central);
+    m_list->setObjectName(QStringLiteral("ListView1"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setWordWrap(false);
+    m_list->setShowGrid(m_options.gridLines);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setVisible(!m_options.hideHeaders);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    m_list->horizontalHeader()->setSectionsClickable(true);
+
+    QFont font(SubstituteFontFace(m_options.fontFace));
+    if (m_options.fontSize > 0) {
+        font.setPointSizeF(m_options.fontSize);
+    }
+    font.setBold(m_options.bold);
+    font.setItalic(m_options.italic);
+    m_list->setFont(font);
+    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Text, ColourFromSetting(m_options.textColour));
+    palette.setColor(QPalette::Base, ColourFromSetting(m_options.backColour));
+    m_list->setPalette(palette);
+
+    const int dpi = logicalDpiX();
+    for (int column = 0; column < kEntryColumnCount; ++column) {
+        m_list->setColumnWidth(column, TwipsToPixels(m_options.columnWidths[static_cast<std::size_t>(column)], dpi));
+    }
+}
+
+void MainWindow::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    bar->addWidget(new QLabel(bar), 1);
+    auto* today = new QLabel(QLatin1Char(' ') + m_options.today + QLatin1Char(' '), bar);
+    today->setObjectName(QStringLiteral("Panel2"));
+    auto* now = new QLabel(QLatin1Char(' ') + m_options.now + QLatin1Char(' '), bar);
+    now->setObjectName(QStringLiteral("Panel3"));
+    bar->addPermanentWidget(today);
+    bar->addPermanentWidget(now);
+    bar->installEventFilter(this);
+    m_actions->toolBar->installEventFilter(this);
+}
+
+void MainWindow::Connect()
+{
+    MainWindowActions& a = *m_actions;
+    MainController& c = m_controller;
+    const auto on = [this](QAction* action, std::function<void()> command) {
+        connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+    };
+    on(a.mnuFileCreate, [this] {
+        if (m_create) {
+            m_create();
+        }
+    });
+    on(a.mnuFileOpen, [&c] { c.mnuFileOpen_Click(); });
+    on(a.mnuFileSave[0], [&c] { c.mnuFileSave_Click(0); });
+    on(a.mnuFileSave[1], [&c] { c.mnuFileSave_Click(1); });
+    for (int i = 0; i < kRirekiCount; ++i) {
+        on(a.mnuFileArray[static_cast<std::size_t>(i)], [&c, i] { c.mnuFileArray_Click(i + 1); });
+    }
+    connect(a.mnuFileEnd, &QAction::triggered, this, &MainWindow::ExitCommand);
+    connect(a.mnuEditEditor, &QAction::triggered, this, [this] {
+        m_controller.mnuEditEditor_Click();
+        OpenEditor();
+    });
+    on(a.mnuEditReNumber, [&c] { c.mnuEditReNumber_Click(); });
+    on(a.mnuEditSwap, [&c] { c.mnuEditSwap_Click(); });
+    on(a.mnuEditUpDown[0], [&c] { c.mnuEditUpDown_Click(0); });
+    on(a.mnuEditUpDown[1], [&c] { c.mnuEditUpDown_Click(1); });
+    on(a.mnuEditDelete_Record, [&c] { c.mnuEditDelete_Record_Click(); });
+    on(a.mnuEditDelete_Memory, [&c] { c.mnuEditDelete_Memory_Click(); });
+    connect(a.mnuEditRename, &QAction::triggered, this, &MainWindow::RenameCommand);
+
+    connect(m_list, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        m_controller.ListView1_Click(index.isValid() ? index.row() + 1 : -1);
+        ShowState();
+    });
+    connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (m_controller.ListView1_DblClick(index.isValid() ? index.row() + 1 : -1)) {
+            OpenEditor();
+        }
+    });
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        m_controller.ListView1_ColumnClick(column);
+        m_list->horizontalHeader()->setSortIndicatorShown(true);
+        m_list->horizontalHeader()->setSortIndicator(column, m_controller.SortAscending() ? Qt::AscendingOrder
+                                                                                          : Qt::DescendingOrder);
+        ShowRows();
+    });
+}
+
+void MainWindow::PlaceWindow()
+{
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    resize(TwipsToPixels(m_options.width, dpiX), TwipsToPixels(m_options.height, dpiY));
+    if (m_options.centreWindow) {
+        const QRect screenArea = screen()->geometry();
+        move(screenArea.x() + (screenArea.width() - width()) / 2,
+             screenArea.y() + (screenArea.height() - height()) / 2);
+    } else {
+        move(TwipsToPixels(m_options.left, dpiX), TwipsToPixels(m_options.top, dpiY));
+    }
+}
+
+void MainWindow::Run(const std::function<void()>& command)
+{
+    command();
+    ShowRows();
+}
+
+void MainWindow::OpenEditor()
+{
+    if (m_openEditor) {
+        m_openEditor();
+    }
+    ShowRows();
+}
+
+void MainWindow::ShowRows()
+{
+    m_model->Reload();
+    ShowState();
+}
+
+void MainWindow::ShowState()
+{
+    setWindowTitle(m_controller.Caption());
+    m_actions->ShowCommands(m_controller.Commands());
+    m_actions->ShowRireki(m_dial.Rireki);
+    const int row = m_dial.SelectedRow;
+    if (row >= 1 && row <= m_dial.RowCount()) {
+        const QModelIndex index = m_model->index(row - 1, kColNumber);
+        m_list->selectionModel()->setCurrentIndex(index,
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        m_list->scrollTo(index);
+    } else {
+        m_list->clearSelection();
+    }
+}
+
+void MainWindow::ExitCommand()
+{
+    if (!m_controller.mnuFileEnd_Click()) {
+        return;
+    }
+    SavePlacement();
+    close();
+}
+
+void MainWindow::RenameCommand()
+{
+    const QString source = m_controller.ChooseRenameSource();
+    if (source.isEmpty()) {
+        return;
+    }
+    ::RenameCommand command(source, m_interaction);
+    RenameDialog dialog(command, this);
+    dialog.exec();
+}
+
+MainWindowPlacement MainWindow::Placement() const
+{
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    MainWindowPlacement placement;
+    placement.top = TwipsToKeep(m_options.top, y(), dpiY);
+    placement.left = TwipsToKeep(m_options.left, x(), dpiX);
+    placement.height = TwipsToKeep(m_options.height, height(), dpiY);
+    placement.width = TwipsToKeep(m_options.width, width(), dpiX);
+    for (int column = 0; column < kEntryColumnCount; ++column) {
+        const auto n = static_cast<std::size_t>(column);
+        placement.columnWidths[n] = TwipsToKeep(m_options.columnWidths[n], m_list->columnWidth(column), dpiX);
+    }
+    return placement;
+}
+
+void MainWindow::SavePlacement()
+{
+    const MainWindowPlacement placement = Placement();
+    m_options.top = placement.top;
+    m_options.left = placement.left;
+    m_options.height = placement.height;
+    m_options.width = placement.width;
+    m_options.columnWidths = placement.columnWidths;
+    if (m_savePlacement) {
+        m_savePlacement(placement);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SavePlacement();
+    event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    const QRect frame = frameGeometry();
+    const std::optional<ListExtent> extent =
+        ListExtentForWindow(PixelsToTwips(frame.height(), dpiY), PixelsToTwips(frame.width(), dpiX));
+    if (!extent) {
+        return;
+    }
+    const int listWidth = TwipsToPixels(extent->width, dpiX);
+    m_list->setGeometry(std::max(0, (centralWidget()->width() - listWidth) / 2), 0, listWidth,
+                        TwipsToPixels(extent->height, dpiY));
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QMainWindow::mouseDoubleClickEvent(event);
+    if (m_options.doubleClickExits) {
+        ExitCommand();
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && m_options.doubleClickExits) {
+        ExitCommand();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

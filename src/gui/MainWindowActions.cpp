@@ -1,0 +1,127 @@
+#include "MainWindowActions.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
+{
+    QMenuBar* bar = window.menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuFileCreate = AddItem(file, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)"), Qt::CTRL | Qt::Key_N);
+    mnuFileOpen = AddItem(file, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙを開く(&O)..."), Qt::CTRL | Qt::Key_O);
+    file->addSeparator();
+    mnuFileSave[0] = AddItem(file, QStringLiteral("保存(&S)"), Qt::CTRL | Qt::Key_S);
+    mnuFileSave[1] = AddItem(file, QStringLiteral("名前を付けて保存(&A)..."));
+    for (QAction*& item : mnuFileArray) {
+        item = file->addAction(QString());
+        item->setVisible(false);
+    }
+    file->addSeparator();
+    mnuFileEnd = AddItem(file, QStringLiteral("Morvane の終了(&X)..."));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEditEditor = AddItem(edit, QStringLiteral("個別情報の編集(E)"), Qt::CTRL | Qt::Key_E);
+    edit->addSeparator();
+    mnuEditReNumber = AddItem(edit, QStringLiteral("ﾘﾅﾝﾊﾞｰ(&R)"), Qt::CTRL | Qt::Key_R);
+    mnuEditSwap = AddItem(edit, QStringLiteral("入替え(&S)"));
+    mnuEditUpDown[0] = AddItem(edit, QStringLiteral("上方へ移動↑(&U)"), Qt::CTRL | Qt::Key_U);
+    mnuEditUpDown[1] = AddItem(edit, QStringLiteral("下方へ移動↓(&D)"), Qt::CTRL | Qt::Key_D);
+    mnuEditDelete_Record = AddItem(edit, QStringLiteral("個別情報の削除(&D)..."));
+    edit->addSeparator();
+    mnuEditRename = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"));
+    mnuEditDelete_Memory = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."));
+
+    QMenu* option = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    mnuOptSettei = AddItem(option, QStringLiteral("各種設定(&K)"), Qt::CTRL | Qt::Key_K);
+
+    QMenu* help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    mnuHelpContent_KeyWord[0] = AddItem(help, QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"), Qt::Key_F1);
+    mnuHelpContent_KeyWord[1] = AddItem(help, QStringLiteral("目次(&C)"));
+    help->addSeparator();
+    mnuHelpAbout = AddItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    // The settings dialog, the help viewer and the About box come with their own windows;
+    // until those are connected their commands stay unavailable.
+    for (QAction* other : {mnuOptSettei, mnuHelpContent_KeyWord[0], mnuHelpContent_KeyWord[1], mnuHelpAbout}) {
+        other->setEnabled(false);
+    }
+
+    toolBar = window.addToolBar(QStringLiteral("Toolbar1"));
+    toolBar->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    const QStyle* style = window.style();
+    toolBar->addSeparator();
+    AddButton(2, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの新規作成 "), mnuFileCreate, style->standardIcon(QStyle::SP_FileIcon));
+    AddButton(3, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙを開く "), mnuFileOpen, style->standardIcon(QStyle::SP_DialogOpenButton));
+    AddButton(4, QStringLiteral(" 保存 "), mnuFileSave[0], style->standardIcon(QStyle::SP_DialogSaveButton));
+    toolBar->addSeparator();
+    AddButton(6, QStringLiteral(" 個別情報の編集 "), mnuEditEditor,
+              style->standardIcon(QStyle::SP_FileDialogContentsView));
+    toolBar->addSeparator();
+    AddButton(8, QStringLiteral(" ﾘﾅﾝﾊﾞｰ "), mnuEditReNumber, style->standardIcon(QStyle::SP_BrowserReload));
+    AddButton(9, QStringLiteral(" 入替え "), mnuEditSwap, style->standardIcon(QStyle::SP_FileDialogListView));
+    AddButton(10, QStringLiteral(" 上方へ移動↑"), mnuEditUpDown[0], style->standardIcon(QStyle::SP_ArrowUp));
+    AddButton(11, QStringLiteral(" 下方へ移動↓"), mnuEditUpDown[1], style->standardIcon(QStyle::SP_ArrowDown));
+    toolBar->addSeparator();
+    AddButton(13, QStringLiteral(" 個別情報の削除 "), mnuEditDelete_Record,
+              style->standardIcon(QStyle::SP_DialogDiscardButton));
+    AddButton(14, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの削除 "), mnuEditDelete_Memory, style->standardIcon(QStyle::SP_TrashIcon));
+    toolBar->addSeparator();
+    AddButton(16, QStringLiteral(" 各種設定 "), mnuOptSettei, style->standardIcon(QStyle::SP_ComputerIcon));
+    toolBar->addSeparator();
+    AddButton(18, QStringLiteral(" ﾊﾞｰｼﾞｮﾝ情報 "), mnuHelpAbout, style->standardIcon(QStyle::SP_MessageBoxInformation));
+    AddButton(19, QStringLiteral(" ﾍﾙﾌﾟ "), mnuHelpContent_KeyWord[1],
+              style->standardIcon(QStyle::SP_DialogHelpButton));
+}
+
+QAction* MainWindowActions::AddButton(int position, const QString& toolTip, QAction* menuItem, const QIcon& icon)
+{
+    QAction* action = toolBar->addAction(icon, toolTip.trimmed());
+    action->setToolTip(toolTip);
+    action->setEnabled(menuItem->isEnabled());
+    connect(action, &QAction::triggered, menuItem, &QAction::trigger);
+    // A button is usable exactly when its menu item is.
+    connect(menuItem, &QAction::enabledChanged, action, &QAction::setEnabled);
+    button[static_cast<std::size_t>(position)] = action;
+    return action;
+}
+
+void MainWindowActions::ShowCommands(const MainCommandState& state)
+{
+    for (QAction* item : {mnuFileSave[0], mnuFileSave[1]}) {
+        item->setEnabled(state.save);
+    }
+    mnuEditEditor->setEnabled(state.editEntry);
+    for (QAction* item : {mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0], mnuEditUpDown[1], mnuEditDelete_Record}) {
+        item->setEnabled(state.listCommands);
+    }
+}
+
+void MainWindowActions::ShowRireki(const QStringList& rireki)
+{
+    for (int i = 0; i < kRirekiCount; ++i) {
+        const QString path = i < rireki.size() ? rireki[i] : QString();
+        QAction* item = mnuFileArray[static_cast<std::size_t>(i)];
+        QString escaped = path;
+        escaped.replace(u'&', QStringLiteral("&&"));
+        item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(escaped));
+        item->setVisible(!path.isEmpty());
+    }
+}

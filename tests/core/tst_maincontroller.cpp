@@ -1,0 +1,395 @@
+#include "FakeInteraction.h"
+#include "SampleEntries.h"
+#include "app/MainController.h"
+#include "memorydial/MemoryDialReader.h"
+#include "memorydial/MemoryDialWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kAskOverLoaded =
+    QStringLiteral("既にメモリダイヤルが読み込まれています。　新たなメモリダイヤルを読み込みますか？　");
+const QString kAskRecentOverLoaded =
+    QStringLiteral("既に読み込まれているメモリデータがあります。　新たなメモリデータを読み込みますか？　");
+const QString kReadTitle = QStringLiteral("読込確認");
+const QString kOpenTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙを開く");
+const QString kSaveTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの保存");
+const QString kOverwrite = QStringLiteral("既存のメモリダイヤルが存在します。　上書きしますか？　");
+const QString kOverwriteTitle = QStringLiteral("上書き確認");
+const QString kMissing = QStringLiteral("指定したメモリデータが存在しません。　存在を確認して下さい。　");
+const QString kMissingTitle = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの存在確認");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMainController : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    MemoryDial m_dial;
+    FakeInteraction m_fake;
+    QList<QStringList> m_savedRireki;
+    std::unique_ptr<MainController> m_controller;
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+    // A memory dial of `count` entries whose names start with `prefix`.
+    QString MakeFile(const QString& name, int count, const QString& prefix = QStringLiteral("名前"))
+    {
+        QList<Entry> rows = SampleRows(count);
+        for (int i = 0; i < count; ++i) {
+            rows[i][kColName] = prefix + QString::number(i);
+        }
+        const QString path = Path(name);
+        const MemoryDialWriteResult written = WriteMemoryDial(path, rows, QStringLiteral("VERSION:3.0"));
+        if (!written.ok) {
+            qFatal("cannot write the test file %s", qPrintable(path));
+        }
+        return path;
+    }
+
+    void Open(const QString& path)
+    {
+        if (m_dial.EntryCount >= 1) {
+            m_fake.ExpectAsk(kAskOverLoaded, kReadTitle, true);
+        }
+        m_fake.ExpectOpenFile(kOpenTitle, path);
+        m_controller->mnuFileOpen_Click();
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files)) {
+            QVERIFY(QFile::remove(Path(name)));
+        }
+        m_dial = MemoryDial();
+        m_fake = FakeInteraction();
+        m_savedRireki.clear();
+        m_controller = std::make_unique<MainController>(m_dial, m_fake, QStringLiteral("/opt/morvanx"),
+                                                        [this](const QStringList& r) { m_savedRireki << r; });
+    }
+    void cleanup() { VERIFY_INTERACTION(m_fake); }
+
+    void startsWithNothingEnabled()
+    {
+        QCOMPARE(m_controller->Commands(), MainCommandState{});
+        QCOMPARE(m_controller->Caption(), QStringLiteral("Morvane for Windows"));
+    }
+
+    void openIntoEmptyWindow()
+    {
+        const QString path = MakeFile(QStringLiteral("Family.Vcf"), 3);
+        Open(path);
+        QCOMPARE(m_fake.lastFolder, QStringLiteral("/opt/morvanx"));
+        QCOMPARE(m_fake.lastFilter, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF"));
+        QCOMPARE(m_dial.RowCount(), 3);
+        QCOMPARE(m_dial.EntryCount, 3);
+        QCOMPARE(m_dial.SelectedRow, 1);
+        QCOMPARE(m_dial.CurrentPath, path);
+        QCOMPARE(m_controller->Caption(), QStringLiteral("Morvane for Windows - [ ") + path + QStringLiteral(" ]"));
+        QCOMPARE(m_controller->Commands(), (MainCommandState{true, true, true}));
+        QCOMPARE(m_dial.Rireki.first(), path);
+        QCOMPARE(m_savedRireki.size(), 1);
+        QCOMPARE(m_savedRireki.first(), (QStringList{path, {}, {}, {}, {}}));
+        QCOMPARE(m_dial.EntryNumbers.mid(0, 4),
+                 (QStringList{QStringLiteral("000"), QStringLiteral("001"), QStringLiteral("002"), QString()}));
+    }
+
+    void openOverLoaded_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK reads the new file") << true;
+        QTest::newRow("Cancel keeps the old one") << false;
+    }
+    void openOverLoaded()
+    {
+        QFETCH(bool, answer);
+        const QString first = MakeFile(QStringLiteral("a.VCF"), 2, QStringLiteral("A"));
+        const QString second = MakeFile(QStringLiteral("b.VCF"), 5, QStringLiteral("B"));
+        Open(first);
+        m_fake.ExpectAsk(kAskOverLoaded, kReadTitle, answer);
+        if (answer) {
+            m_fake.ExpectOpenFile(kOpenTitle, second);
+        }
+        m_controller->mnuFileOpen_Click();
+        QCOMPARE(m_dial.CurrentPath, answer ? second : first);
+        QCOMPARE(m_dial.RowCount(), answer ? 5 : 2);
+        QCOMPARE(m_dial.Rireki.first(), answer ? second : first);
+    }
+
+    void cancelledChooserChangesNothing()
+    {
+        const QString first = MakeFile(QStringLiteral("a.VCF"), 2);
+        Open(first);
+        m_fake.ExpectAsk(kAskOverLoaded, kReadTitle, true);
+        m_fake.ExpectOpenFile(kOpenTitle, QString());
+        m_controller->mnuFileOpen_Click();
+        QCOMPARE(m_dial.CurrentPath, first);
+        QCOMPARE(m_dial.RowCount(), 2);
+        QCOMPARE(m_savedRireki.size(), 1);
+    }
+
+    void failedReadStopsAfterTheMessage()
+    {
+        const QString first = MakeFile(QStringLiteral("a.VCF"), 2);
+        Open(first);
+        m_dial.SelectedRow = 2;
+        const QStringList rireki = m_dial.Rireki;
+        m_fake.ExpectAsk(kAskOverLoaded, kReadTitle, true);
+        m_fake.ExpectOpenFile(kOpenTitle, Path(QStringLiteral("gone.VCF")));
+        m_fake.ExpectTell(kMissing, kMissingTitle, MessageIcon::Error);
+        m_controller->mnuFileOpen_Click();
+        QCOMPARE(m_dial.CurrentPath, first);
+        QCOMPARE(m_dial.Rireki, rireki);
+        QCOMPARE(m_savedRireki.size(), 1);
+        QCOMPARE(m_dial.RowCount(), 2);
+        QCOMPARE(m_dial.SelectedRow, 2);
+    }
+
+    void historyOrder_data()
+    {
+        QTest::addColumn<int>("reopened");
+        QTest::addColumn<QStringList>("expected");
+        // History before: e d c b a (newest first).
+        QTest::newRow("third moves to the top") << 2 << QStringList{u"c"_s, u"e"_s, u"d"_s, u"b"_s, u"a"_s};
+        QTest::newRow("first stays") << 4 << QStringList{u"e"_s, u"d"_s, u"c"_s, u"b"_s, u"a"_s};
+        QTest::newRow("last moves up") << 0 << QStringList{u"a"_s, u"e"_s, u"d"_s, u"c"_s, u"b"_s};
+        QTest::newRow("new path pushes the oldest out")
+            << -1 << QStringList{u"f"_s, u"e"_s, u"d"_s, u"c"_s, u"b"_s};
+    }
+    void historyOrder()
+    {
+        QFETCH(int, reopened);
+        QFETCH(QStringList, expected);
+        const QStringList names{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s};
+        for (const QString& name : names) {
+            MakeFile(name + QStringLiteral(".VCF"), 1);
+        }
+        for (int i = 0; i < 5; ++i) {
+            Open(Path(names[i] + QStringLiteral(".VCF")));
+        }
+        Open(Path((reopened < 0 ? names[5] : names[reopened]) + QStringLiteral(".VCF")));
+        QStringList got;
+        for (const QString& path : m_dial.Rireki) {
+            got << QFileInfo(path).completeBaseName();
+        }
+        QCOMPARE(got, expected);
+        QCOMPARE(m_savedRireki.last(), m_dial.Rireki);
+    }
+
+    void pathsKeepTheirLetterCase()
+    {
+        const QString lower = MakeFile(QStringLiteral("dial.vcf"), 1, QStringLiteral("lower"));
+        const QString upper = MakeFile(QStringLiteral("DIAL.VCF"), 2, QStringLiteral("upper"));
+        Open(lower);
+        Open(upper);
+        QCOMPARE(m_dial.Rireki.mid(0, 3), (QStringList{upper, lower, QString()}));
+        QCOMPARE(m_dial.CurrentPath, upper);
+        Open(lower);
+        QCOMPARE(m_dial.Rireki.mid(0, 3), (QStringList{lower, upper, QString()}));
+        QCOMPARE(m_dial.Cell(1, kColName), QStringLiteral("lower0"));
+    }
+
+    void sortOnOpen_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QString>("firstNumber");
+        QTest::newRow("OptSort 1") << true << QStringLiteral("000");
+        QTest::newRow("OptSort 0") << false << QStringLiteral("002");
+    }
+    void sortOnOpen()
+    {
+        QFETCH(bool, option);
+        QFETCH(QString, firstNumber);
+        QList<Entry> rows = SampleRows(3);
+        std::reverse(rows.begin(), rows.end());
+        const QString path = Path(QStringLiteral("reversed.VCF"));
+        QVERIFY(WriteMemoryDial(path, rows, QStringLiteral("VERSION:3.0")).ok);
+        m_controller->SetSortOnOpen(option);
+        Open(path);
+        QCOMPARE(m_dial.Cell(1, kColNumber), firstNumber);
+        QCOMPARE(m_dial.SelectedRow, 1);
+    }
+
+    void openRecent_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void openRecent()
+    {
+        QFETCH(bool, answer);
+        QList<Entry> rows = SampleRows(3);
+        std::reverse(rows.begin(), rows.end());
+        const QString reversed = Path(QStringLiteral("reversed.VCF"));
+        QVERIFY(WriteMemoryDial(reversed, rows, QStringLiteral("VERSION:3.0")).ok);
+        const QString other = MakeFile(QStringLiteral("other.VCF"), 1);
+        m_controller->SetSortOnOpen(true);
+        Open(reversed);
+        Open(other);
+        m_dial.Rireki[2] = Path(QStringLiteral("third.VCF"));
+        m_fake.ExpectAsk(kAskRecentOverLoaded, kReadTitle, answer);
+        m_controller->mnuFileArray_Click(2);
+        if (!answer) {
+            QCOMPARE(m_dial.CurrentPath, other);
+            return;
+        }
+        QCOMPARE(m_dial.CurrentPath, reversed);
+        QCOMPARE(m_dial.Rireki.mid(0, 3), (QStringList{reversed, other, Path(QStringLiteral("third.VCF"))}));
+        QCOMPARE(m_savedRireki.last(), m_dial.Rireki);
+        // The history does not apply the sort-on-open option.
+        QCOMPARE(m_dial.Cell(1, kColNumber), QStringLiteral("002"));
+        QCOMPARE(m_dial.SelectedRow, 1);
+    }
+
+    void failedRecentLeavesHistory()
+    {
+        const QString first = MakeFile(QStringLiteral("a.VCF"), 1);
+        Open(first);
+        m_dial.Rireki[1] = Path(QStringLiteral("removed.VCF"));
+        const QStringList rireki = m_dial.Rireki;
+        m_fake.ExpectAsk(kAskRecentOverLoaded, kReadTitle, true);
+        m_fake.ExpectTell(kMissing, kMissingTitle, MessageIcon::Error);
+        m_controller->mnuFileArray_Click(2);
+        QCOMPARE(m_dial.Rireki, rireki);
+        QCOMPARE(m_dial.CurrentPath, first);
+    }
+
+    void saveAsNewFile()
+    {
+        m_dial.rows = SampleRows(2);
+        m_dial.EntryCount = 2;
+        const QString target = Path(QStringLiteral("New.VCF"));
+        m_fake.ExpectSaveFile(kSaveTitle, target);
+        m_fake.ExpectTell(QStringLiteral("新規にメモリダイヤルを保存しました。　"), QStringLiteral("新規保存確認"),
+                          MessageIcon::Information);
+        m_controller->mnuFileSave_Click(1);
+        QCOMPARE(m_fake.lastFolder, QStringLiteral("/opt/morvanx"));
+        QCOMPARE(m_dial.CurrentPath, target);
+        QCOMPARE(m_dial.VcVer, QStringLiteral("VERSION:3.0"));
+        const MemoryDialReadResult back = MemoryDataOpen(target, QStringList());
+        QVERIFY(back.content);
+        QCOMPARE(back.content->rows, m_dial.rows);
+    }
+
+    void saveOverExisting_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("save, OK") << 0 << true;
+        QTest::newRow("save, Cancel") << 0 << false;
+        QTest::newRow("save as, OK") << 1 << true;
+        QTest::newRow("save as, Cancel") << 1 << false;
+    }
+    void saveOverExisting()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, answer);
+        const QString current = MakeFile(QStringLiteral("current.VCF"), 3);
+        const QString other = MakeFile(QStringLiteral("other.VCF"), 1);
+        Open(current);
+        m_dial.rows.removeFirst();
+        const QString target = index == 0 ? current : other;
+        const QByteArray before = ReadFile(target);
+        if (index == 1) {
+            m_fake.ExpectSaveFile(kSaveTitle, other);
+        }
+        // No "saved" message after an overwrite.
+        m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, answer);
+        m_controller->mnuFileSave_Click(index);
+        if (answer) {
+            QVERIFY(ReadFile(target) != before);
+            QCOMPARE(MemoryDataOpen(target, QStringList()).content->rows, m_dial.rows);
+            QCOMPARE(m_dial.CurrentPath, target);
+        } else {
+            QCOMPARE(ReadFile(target), before);
+            QCOMPARE(m_dial.CurrentPath, current);
+        }
+    }
+
+    void plainSaveOfRemovedFileDoesNothing()
+    {
+        const QString current = MakeFile(QStringLiteral("current.VCF"), 2);
+        Open(current);
+        QVERIFY(QFile::remove(current));
+        m_controller->mnuFileSave_Click(0);
+        QVERIFY(!QFile::exists(current));
+        QCOMPARE(m_dial.CurrentPath, current);
+    }
+
+    void plainSaveWithoutFileDoesNothing()
+    {
+        m_dial.rows = SampleRows(1);
+        m_controller->mnuFileSave_Click(0);
+        QVERIFY(m_dial.CurrentPath.isEmpty());
+    }
+
+    void cancelledSaveChooserDoesNothing()
+    {
+        m_dial.rows = SampleRows(1);
+        m_fake.ExpectSaveFile(kSaveTitle, QString());
+        m_controller->mnuFileSave_Click(1);
+        QVERIFY(m_dial.CurrentPath.isEmpty());
+        QVERIFY(m_dial.VcVer.isEmpty());
+    }
+
+    void failedSaveChangesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("memo");
+        QTest::newRow("missing folder") << QStringLiteral("no/such/folder/x.VCF") << QStringLiteral("ok");
+        QTest::newRow("character code page 932 lacks") << QStringLiteral("current.VCF") << QStringLiteral("😀");
+    }
+    void failedSaveChangesNothing()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, memo);
+        const QString current = MakeFile(QStringLiteral("current.VCF"), 2);
+        Open(current);
+        const QByteArray before = ReadFile(current);
+        m_dial.rows[1][kColMemo] = memo;
+        const QList<Entry> rows = m_dial.rows;
+        m_fake.ExpectSaveFile(kSaveTitle, Path(target));
+        if (QFile::exists(Path(target))) {
+            m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, true);
+        }
+        m_fake.ExpectAnyTell(QStringLiteral("保存確認"), MessageIcon::Error);
+        m_controller->mnuFileSave_Click(1);
+        QCOMPARE(ReadFile(current), before);
+        QCOMPARE(m_dial.rows, rows);
+        QCOMPARE(m_dial.CurrentPath, current);
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void exitQuestion()
+    {
+        QFETCH(bool, answer);
+        m_fake.ExpectAsk(QStringLiteral("「Morvane for Windows」 を終了しますか？　"), QStringLiteral("終了確認"),
+                         answer);
+        QCOMPARE(m_controller->mnuFileEnd_Click(), answer);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMainController)
+#include "tst_maincontroller.moc"
