@@ -105,9 +105,8 @@ QAction* MainWindowActions::AddButton(int position, const QString& toolTip, QAct
 
 void MainWindowActions::ShowCommands(const MainCommandState& state)
 {
-    for (QAction* item : {mnuFileSave[0], mnuFileSave[1]}) {
-        item->setEnabled(state.save);
-    }
+    mnuFileSave[0]->setEnabled(state.save && !state.saveAsOnly);
+    mnuFileSave[1]->setEnabled(state.save);
     mnuEditEditor->setEnabled(state.editEntry);
     for (QAction* item : {mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0], mnuEditUpDown[1], mnuEditDelete_Record}) {
         item->setEnabled(state.listCommands);

@@ -22,6 +22,13 @@ void MainController::EnableDocumentCommands()
     m_commands = {true, true, true};
 }
 
+void MainController::EntryAppended(bool enableSave)
+{
+    m_commands.save = true;
+    m_commands.listCommands = true;
+    m_commands.saveAsOnly = m_commands.saveAsOnly || !enableSave;
+}
+
 bool MainController::Read(const QString& path)
 {
     MemoryDialReadResult result = MemoryDataOpen(path, m_dial.GroupNames);
@@ -134,6 +141,7 @@ void MainController::Save(bool chooseName)
         m_interaction.Tell(kSavedNewText, kSavedNewTitle, MessageIcon::Information);
     }
     m_dial.CurrentPath = target;
+    m_commands.saveAsOnly = false;
 }
 
 bool MainController::mnuFileEnd_Click()

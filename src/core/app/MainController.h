@@ -14,6 +14,7 @@ struct MainCommandState
     bool save = false;         // "保存(&S)", "名前を付けて保存(&A)...", toolbar 4
     bool editEntry = false;    // "個別情報の編集(E)", toolbar 6
     bool listCommands = false; // renumber, swap, move up/down, delete entries; toolbar 8-11, 13
+    bool saveAsOnly = false;   // "保存(&S)" stays off: a new memory dial has no file yet
 
     friend bool operator==(const MainCommandState&, const MainCommandState&) = default;
 };
@@ -40,6 +41,9 @@ public:
     void SetSortOnOpen(bool sortOnOpen) { m_sortOnOpen = sortOnOpen; }
     // Enables everything that needs a loaded memory dial (also after the editor stores an entry).
     void EnableDocumentCommands();
+    // The editor appended an entry: the document commands come on, "保存(&S)" only when
+    // `enableSave` (false for the first entry of a memory dial that has no file yet).
+    void EntryAppended(bool enableSave);
 
     void mnuFileOpen_Click();
     // Opens history item `index` (1 to 5).

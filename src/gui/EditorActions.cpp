@@ -1,0 +1,138 @@
+#include "EditorActions.h"
+
+#include "editor/EditorTexts.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QWidget>
+
+namespace {
+
+using EditorTexts::kMenuItems;
+
+// Menu items are taken from the menu table in order, so every caption and shortcut comes
+// from one place.
+class MenuBuilder
+{
+public:
+    explicit MenuBuilder(QMenuBar* bar) : m_bar(bar) {}
+
+    QMenu* Menu()
+    {
+        m_menu = m_bar->addMenu(Next().caption.toString());
+        return m_menu;
+    }
+    QAction* Item()
+    {
+        const EditorTexts::MenuItemText& text = Next();
+        QAction* action = m_menu->addAction(text.caption.toString());
+        action->setObjectName(text.name.toString());
+        action->setShortcut(QKeySequence(text.shortcut.toString(), QKeySequence::PortableText));
+        return action;
+    }
+    void Separator()
+    {
+        Next();
+        m_menu->addSeparator();
+    }
+
+private:
+    const EditorTexts::MenuItemText& Next() { return kMenuItems[m_next++]; }
+
+    QMenuBar* m_bar;
+    QMenu* m_menu = nullptr;
+    std::size_t m_next = 0;
+};
+
+} // namespace
+
+EditorActions::EditorActions(QWidget& window) : QObject(&window)
+{
+    menuBar = new QMenuBar(&window);
+    MenuBuilder menus(menuBar);
+    menus.Menu();
+    mnuFileCreate = menus.Item();
+    mnuFileSave = menus.Item();
+    menus.Separator();
+    mnuFileRecord[0] = menus.Item();
+    mnuFileRecord[1] = menus.Item();
+    menus.Separator();
+    mnuFileEnd = menus.Item();
+
+    menus.Menu();
+    for (QAction*& item : mnuEditCutCopyPaste) {
+        item = menus.Item();
+    }
+    menus.Separator();
+    mnuEditPrefix = menus.Item();
+    mnuEditDomain = menus.Item();
+    menus.Separator();
+    mnuEditYubin_Jusho = menus.Item();
+    mnuEditVerifyStar = menus.Item();
+    mnuEditBirthDay = menus.Item();
+
+    menus.Menu();
+    mnuOptE_Mail = menus.Item();
+    mnuOptWebView = menus.Item();
+    mnuOptGPS_Info = menus.Item();
+    menus.Separator();
+    mnuOptSettei = menus.Item();
+
+    menus.Menu();
+    mnuHelpContent_KeyWord[0] = menus.Item();
+    mnuHelpContent_KeyWord[1] = menus.Item();
+    menus.Separator();
+    mnuHelpAbout = menus.Item();
+
+    // The field services, the outside programs, the settings dialog, help and the About box
+    // come with their own windows and lookups; until those are connected their commands
+    // stay unavailable.
+    for (QAction* other :
+         {mnuEditCutCopyPaste[0], mnuEditCutCopyPaste[1], mnuEditCutCopyPaste[2], mnuEditPrefix, mnuEditDomain,
+          mnuEditYubin_Jusho, mnuEditVerifyStar, mnuEditBirthDay, mnuOptE_Mail, mnuOptWebView, mnuOptGPS_Info,
+          mnuOptSettei, mnuHelpContent_KeyWord[0], mnuHelpContent_KeyWord[1], mnuHelpAbout}) {
+        other->setEnabled(false);
+    }
+
+    toolBar = new QToolBar(QStringLiteral("Toolbar1"), &window);
+    toolBar->setObjectName(QStringLiteral("Toolbar1"));
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    const QStyle* style = window.style();
+    toolBar->addSeparator();
+    AddButton(2, mnuFileCreate, style->standardIcon(QStyle::SP_FileIcon));
+    AddButton(3, mnuFileSave, style->standardIcon(QStyle::SP_DialogSaveButton));
+    toolBar->addSeparator();
+    AddButton(5, nullptr, style->standardIcon(QStyle::SP_MediaSkipBackward));
+    AddButton(6, mnuFileRecord[0], style->standardIcon(QStyle::SP_MediaSeekBackward));
+    AddButton(7, mnuFileRecord[1], style->standardIcon(QStyle::SP_MediaSeekForward));
+    AddButton(8, nullptr, style->standardIcon(QStyle::SP_MediaSkipForward));
+    toolBar->addSeparator();
+    AddButton(10, mnuEditCutCopyPaste[0], style->standardIcon(QStyle::SP_DialogDiscardButton));
+    AddButton(11, mnuEditCutCopyPaste[1], style->standardIcon(QStyle::SP_FileDialogNewFolder));
+    AddButton(12, mnuEditCutCopyPaste[2], style->standardIcon(QStyle::SP_DialogOpenButton));
+    toolBar->addSeparator();
+    AddButton(14, mnuOptSettei, style->standardIcon(QStyle::SP_ComputerIcon));
+    // Button 15, the wide gap before About and help.
+    auto* gap = new QWidget(toolBar);
+    gap->setFixedWidth(24);
+    toolBar->addWidget(gap);
+    AddButton(16, mnuHelpAbout, style->standardIcon(QStyle::SP_MessageBoxInformation));
+    AddButton(17, mnuHelpContent_KeyWord[1], style->standardIcon(QStyle::SP_DialogHelpButton));
+}
+
+void EditorActions::AddButton(int number, QAction* menuItem, const QIcon& icon)
+{
+    const QString toolTip = EditorTexts::kToolbarToolTips[static_cast<std::size_t>(number - 1)].toString();
+    QAction* action = toolBar->addAction(icon, toolTip.trimmed());
+    action->setToolTip(toolTip);
+    action->setObjectName(QStringLiteral("Button%1").arg(number));
+    if (menuItem) {
+        action->setEnabled(menuItem->isEnabled());
+        connect(action, &QAction::triggered, menuItem, &QAction::trigger);
+        connect(menuItem, &QAction::enabledChanged, action, &QAction::setEnabled);
+    }
+    button[static_cast<std::size_t>(number)] = action;
+}

@@ -1,0 +1,43 @@
+#include "EditorLauncher.h"
+
+#include "EditorWindow.h"
+#include "MainWindow.h"
+#include "editor/EntryNavigation.h"
+
+#include <utility>
+
+EditorLauncher::EditorLauncher(MainWindow& window, MemoryDial& dial, Interaction& interaction, SettingsSource settings,
+                               PositionSaver savePosition)
+    : m_window(window), m_dial(dial), m_interaction(interaction), m_settings(std::move(settings)),
+      m_savePosition(std::move(savePosition)), m_run([](EditorWindow& editor) { editor.exec(); })
+{
+}
+
+void EditorLauncher::Install()
+{
+    m_window.SetEditorOpener([this] { OpenEditor(); });
+    m_window.SetCreateCommand([this] { mnuFileCreate_Click(); });
+}
+
+void EditorLauncher::OpenEditor()
+{
+    Open(QString());
+}
+
+void EditorLauncher::mnuFileCreate_Click()
+{
+    const MainWindowNewEntryResult result = MainWindowNewEntry(m_dial, m_interaction);
+    if (result.openEditor) {
+        Open(result.proposedNumber);
+    }
+}
+
+void EditorLauncher::Open(const QString& proposedNumber)
+{
+    EditorWindow editor(m_dial, m_interaction, m_settings ? m_settings() : EditorWindowSettings(), m_savePosition,
+                        &m_window);
+    QObject::connect(&editor, &EditorWindow::EntryAppended, &m_window,
+                     [this](bool enableMainSave) { m_window.Controller().EntryAppended(enableMainSave); });
+    editor.Load(proposedNumber);
+    m_run(editor);
+}

@@ -1,0 +1,288 @@
+#include "EditorWindow.h"
+
+#include "EditorActions.h"
+#include "EditorForm.h"
+#include "app/MainWindowOptions.h"
+#include "app/Twips.h"
+#include "editor/EditorLoad.h"
+#include "editor/EditorTexts.h"
+#include "editor/EntryNavigation.h"
+#include "editor/EntryStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <utility>
+
+EditorWindow::EditorWindow(MemoryDial& dial, Interaction& interaction, EditorWindowSettings settings,
+                           PositionSaver savePosition, QWidget* parent)
+    : QDialog(parent), m_dial(dial), m_interaction(interaction), m_settings(std::move(settings)),
+      m_savePosition(std::move(savePosition)), m_clock([] { return QDateTime::currentDateTime(); })
+{
+    setObjectName(QStringLiteral("EDITOR"));
+    setWindowTitle(EditorTexts::kWindowCaption.toString());
+    setModal(true);
+    setSizeGripEnabled(false);
+    setFont(QFont(SubstituteFontFace(EditorTexts::kFontFamily.toString()), 9));
+
+    m_actions = new EditorActions(*this);
+    m_form = new EditorForm(this);
+    BuildStatusBar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_actions->menuBar);
+    layout->addWidget(m_actions->toolBar);
+    layout->addWidget(m_form, 1);
+    layout->addWidget(m_statusBar);
+    Connect();
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::BuildStatusBar()
+{
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    for (std::size_t n = 0; n < m_panels.size(); ++n) {
+        auto* panel = new QLabel(m_statusBar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(n + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(48);
+        m_panels[n] = panel;
+        if (n == 0) {
+            m_statusBar->addWidget(panel, 1);
+            continue;
+        }
+        // Panel 2's tool tip comes with the first entry shown.
+        if (n != 1) {
+            panel->setToolTip(EditorTexts::kPanelToolTips[n].toString());
+        }
+        m_statusBar->addPermanentWidget(panel);
+    }
+    m_panels[1]->setMinimumWidth(m_panels[1]->fontMetrics().horizontalAdvance(QStringLiteral("00000000T000000Z")) + 8);
+    m_panels[2]->setText(EditorTexts::kPanelCaps.toString());
+    m_panels[3]->setText(EditorTexts::kPanelInsert.toString());
+}
+
+void EditorWindow::Connect()
+{
+    EditorActions& a = *m_actions;
+    connect(a.mnuFileCreate, &QAction::triggered, this, &EditorWindow::NewEntryCommand);
+    connect(a.mnuFileSave, &QAction::triggered, this, &EditorWindow::SaveCommand);
+    for (int index = 0; index < 2; ++index) {
+        connect(a.mnuFileRecord[static_cast<std::size_t>(index)], &QAction::triggered, this, [this, index] {
+            Collect();
+            if (mnuFileRecord_Click(index, m_dial, m_fields, m_interaction)) {
+                Apply(true);
+            }
+        });
+    }
+    connect(a.button[5], &QAction::triggered, this, [this] {
+        if (ShowFirstEntry(m_dial, m_fields)) {
+            Apply(true);
+        }
+    });
+    connect(a.button[8], &QAction::triggered, this, [this] {
+        if (ShowLastEntry(m_dial, m_fields)) {
+            Apply(true);
+        }
+    });
+    connect(a.mnuFileEnd, &QAction::triggered, this, &QDialog::close);
+
+    // The editor's own shortcuts win over the text boxes' (Ctrl+A selects all in a box).
+    for (QLineEdit* box : m_form->Text1) {
+        box->installEventFilter(this);
+    }
+    for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_form),
+                                static_cast<QWidget*>(m_statusBar), static_cast<QWidget*>(m_actions->toolBar)}) {
+        background->installEventFilter(this);
+    }
+    for (QWidget* frame : m_form->Frame1) {
+        frame->installEventFilter(this);
+    }
+}
+
+void EditorWindow::Load(const QString& proposedNumber)
+{
+    resize(TwipsToPixels(EditorTexts::kWindowWidthTwips, logicalDpiX()),
+           TwipsToPixels(EditorTexts::kWindowHeightTwips, logicalDpiY()));
+    PlaceWindow();
+    const EditorLoadState state = LoadEditor(m_dial, m_fields, proposedNumber);
+    m_notice = CreationNotice(state.tellCreatedOnActivate);
+    m_form->FillLists(m_fields);
+    const bool copied = m_dial.EditMode != u"1" && m_dial.CopyEntry == u"1";
+    Apply(!state.rowMissing && (m_dial.EditMode == u"2" || copied));
+    m_actions->mnuEditPrefix->setEnabled(state.prefixMenuEnabled);
+    m_actions->mnuEditDomain->setEnabled(state.domainMenuEnabled);
+    m_panels[4]->setText(m_settings.today);
+    m_panels[5]->setText(m_settings.now);
+    m_closed = false;
+}
+
+void EditorWindow::PlaceWindow()
+{
+    if (m_settings.centre) {
+        const QRect area = screen()->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        return;
+    }
+    move(TwipsToPixels(m_settings.left, logicalDpiX()), TwipsToPixels(m_settings.top, logicalDpiY()));
+}
+
+const EditorFields& EditorWindow::Fields()
+{
+    Collect();
+    return m_fields;
+}
+
+void EditorWindow::Collect()
+{
+    m_form->Read(m_fields);
+}
+
+void EditorWindow::Apply(bool entryShown)
+{
+    m_form->Show(m_fields);
+    m_panels[1]->setText(m_fields.RevisionPanel);
+    if (entryShown) {
+        m_panels[1]->setToolTip(EditorTexts::kPanelToolTips[1].toString());
+    }
+}
+
+void EditorWindow::SaveCommand()
+{
+    Collect();
+    const EntrySaveResult result = SaveEntry(m_dial, m_fields, m_interaction, m_clock());
+    if (result.focusIndex >= 0 && result.focusIndex < kTextCount) {
+        m_form->Text1[static_cast<std::size_t>(result.focusIndex)]->setFocus();
+    }
+    if (result.outcome == EntrySaveOutcome::Appended) {
+        emit EntryAppended(result.enableMainSave);
+    }
+}
+
+void EditorWindow::NewEntryCommand()
+{
+    Collect();
+    if (EditorNewEntry(m_dial, m_fields, m_interaction)) {
+        Apply(false);
+    }
+}
+
+int EditorWindow::ShowOwnWindow(QDialog& window)
+{
+    const int result = window.exec();
+    m_notice.OwnWindowClosed();
+    // The editor may have become active while the window was still closing.
+    QMetaObject::invokeMethod(this, &EditorWindow::TellCreatedIfDue, Qt::QueuedConnection);
+    return result;
+}
+
+void EditorWindow::TellCreatedIfDue()
+{
+    if (!isActiveWindow() || !m_notice.TakeDue()) {
+        return;
+    }
+    Collect();
+    TellEntryCreated(m_interaction, m_fields);
+}
+
+void EditorWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Not from inside the activation itself: the message box opens once it is over.
+        QMetaObject::invokeMethod(this, &EditorWindow::TellCreatedIfDue, Qt::QueuedConnection);
+    }
+}
+
+void EditorWindow::done(int result)
+{
+    // Every way of closing comes here: the close command, the window's close button and
+    // double-clicks; the position is kept each time.
+    if (!m_closed) {
+        m_closed = true;
+        const int top = TwipsToKeep(m_settings.top, y(), logicalDpiY());
+        const int left = TwipsToKeep(m_settings.left, x(), logicalDpiX());
+        m_settings.top = top;
+        m_settings.left = left;
+        if (m_savePosition) {
+            m_savePosition(top, left);
+        }
+    }
+    QDialog::done(result);
+}
+
+void EditorWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The editor closes only through its close commands, not on Escape.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool EditorWindow::IsEditorShortcut(QEvent* event) const
+{
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (QAction* action :
+         {m_actions->mnuFileCreate, m_actions->mnuFileSave, m_actions->mnuFileRecord[0], m_actions->mnuFileRecord[1]}) {
+        if (action->isEnabled() && action->shortcut() == pressed) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EditorWindow::IsBackgroundDoubleClick(QObject* watched, QEvent* event) const
+{
+    if (watched == m_statusBar) {
+        return true;
+    }
+    // A double-click on a field or caption reaches its frame and the window as well; only
+    // one on an empty spot counts.
+    const auto* widget = static_cast<QWidget*>(watched);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    return widget->childAt(mouse->position().toPoint()) == nullptr;
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (IsEditorShortcut(event)) {
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        for (int index = 0; index < kTextCount; ++index) {
+            if (watched == m_form->Text1[static_cast<std::size_t>(index)]) {
+                m_fields.LastFocusIndex = index;
+            }
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (m_settings.doubleClickCloses && IsBackgroundDoubleClick(watched, event)) {
+            close();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
