@@ -105,13 +105,14 @@ void EditorWindow::Connect()
     for (QLineEdit* box : m_form->Text1) {
         box->installEventFilter(this);
     }
-    for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_form),
-                                static_cast<QWidget*>(m_statusBar), static_cast<QWidget*>(m_actions->toolBar)}) {
+    m_backgrounds = {this, m_form, m_actions->toolBar};
+    for (QGroupBox* frame : m_form->Frame1) {
+        m_backgrounds << frame;
+    }
+    for (QObject* background : m_backgrounds) {
         background->installEventFilter(this);
     }
-    for (QWidget* frame : m_form->Frame1) {
-        frame->installEventFilter(this);
-    }
+    m_statusBar->installEventFilter(this);
 }
 
 void EditorWindow::Load(const QString& proposedNumber)
@@ -252,6 +253,9 @@ bool EditorWindow::IsBackgroundDoubleClick(QObject* watched, QEvent* event) cons
 {
     if (watched == m_statusBar) {
         return true;
+    }
+    if (!m_backgrounds.contains(watched)) {
+        return false;
     }
     // A double-click on a field or caption reaches its frame and the window as well; only
     // one on an empty spot counts.

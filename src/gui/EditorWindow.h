@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QList>
 
 #include <array>
 #include <functional>
@@ -88,5 +89,7 @@ private:
     EditorForm* m_form = nullptr;
     QStatusBar* m_statusBar = nullptr;
     std::array<QLabel*, 6> m_panels{};
+    // Where a double-click on an empty spot closes the editor (with the status bar).
+    QList<QObject*> m_backgrounds;
     bool m_closed = false;
 };

@@ -1,0 +1,664 @@
+#include "EditorActions.h"
+#include "EditorForm.h"
+#include "EditorWindow.h"
+#include "FakeInteraction.h"
+#include "SampleEntries.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kCreatedTitle = u"新規作成確認"_s;
+
+MemoryDial SampleDial()
+{
+    MemoryDial dial;
+    dial.rows = SampleRows(3);
+    for (int i = 0; i < 3; ++i) {
+        dial.rows[i][kColTel1] = u"0900000000"_s + QString::number(i);
+    }
+    Entry& second = dial.rows[1];
+    second[kColSecret] = u"PUBLIC"_s;
+    second[kColGroupNumber] = u"01"_s;
+    second[kColGroupName] = u"友人"_s;
+    second[kColPostalCode] = u"123-4567"_s;
+    second[kColAddress] = u"東京都千代田区"_s;
+    second[kColBirthday] = u"19700315"_s;
+    second[kColRevision] = u"20050307T090503Z"_s;
+    dial.rows[2][kColSecret] = u"PRIVATE"_s;
+    dial.GroupNames[0] = u"家族"_s;
+    dial.GroupNames[1] = u"友人"_s;
+    dial.GroupCount = u"2"_s;
+    dial.EntryCount = 3;
+    dial.RebuildEntryNumbers();
+    return dial;
+}
+
+QStringList Items(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+} // namespace
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    MemoryDial m_dial;
+    FakeInteraction m_ui;
+    EditorWindowSettings m_settings;
+    QList<QPoint> m_saved; // (top, left) of every close
+    std::unique_ptr<EditorWindow> m_editor;
+
+    EditorWindow& Open(const QString& mode, int row = 2, const QString& proposed = {})
+    {
+        m_dial.EditMode = mode;
+        m_dial.SelectedRow = row;
+        m_editor = std::make_unique<EditorWindow>(m_dial, m_ui, m_settings,
+                                                  [this](int top, int left) { m_saved << QPoint(top, left); });
+        m_editor->Load(proposed);
+        return *m_editor;
+    }
+    QLineEdit* Text(int index) { return m_editor->Form().Text1[static_cast<std::size_t>(index)]; }
+    QComboBox* Combo(int index) { return m_editor->Form().Combo1[static_cast<std::size_t>(index)]; }
+    void ShowActive()
+    {
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
+    }
+
+private slots:
+    void init()
+    {
+        m_dial = SampleDial();
+        m_ui = FakeInteraction();
+        m_settings = EditorWindowSettings();
+        m_settings.top = 1440;
+        m_settings.left = 2880;
+        m_settings.today = u"2006/03/07"_s;
+        m_settings.now = u"15:05:00"_s;
+        m_saved.clear();
+    }
+
+    void cleanup()
+    {
+        m_editor.reset();
+        VERIFY_INTERACTION(m_ui);
+    }
+
+    void windowItself()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        QCOMPARE(editor.windowTitle(), u"個別情報編集"_s);
+        QVERIFY(editor.isModal());
+        QCOMPARE(editor.width(), qRound(12000.0 * editor.logicalDpiX() / 1440));
+        QCOMPARE(editor.height(), qRound(9000.0 * editor.logicalDpiY() / 1440));
+        QCOMPARE(QFontInfo(Text(kTextName)->font()).family(), u"IPAGothic"_s);
+        QCOMPARE(QFontInfo(editor.Form().Label1[13]->font()).family(), u"IPAGothic"_s);
+    }
+
+    void loadStates_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("proposed");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QStringList>("groupItems");
+        QTest::addColumn<bool>("isPrivate");
+        QTest::addColumn<QString>("postal");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("panel2");
+        QTest::addColumn<QString>("panel2Tip");
+
+        const QStringList groups = {u"00 家族"_s, u"01 友人"_s};
+        QTest::newRow("2: the selected row")
+            << u"2"_s << u"0"_s << QString() << u"001"_s << u"名前1"_s << u"01 友人"_s << groups << false << u"123"_s
+            << u"1970"_s << u"20050307T090503Z"_s << u" 更新時間 "_s;
+        QTest::newRow("0: copy of the row under a new number")
+            << u"0"_s << u"1"_s << u"003"_s << u"003"_s << u"名前1"_s << u"01 友人"_s << groups << false << u"123"_s
+            << u"1970"_s << u"20050307T090503Z"_s << u" 更新時間 "_s;
+        QTest::newRow("0: empty new entry") << u"0"_s << u"0"_s << u"003"_s << u"003"_s << QString() << u"00 家族"_s
+                                            << groups << false << QString() << QString() << QString() << QString();
+        QTest::newRow("1: first entry of an empty memory dial")
+            << u"1"_s << u"0"_s << QString() << u"000"_s << QString() << u"00 ｸﾞﾙｰﾌﾟ0"_s << QStringList{u"00 ｸﾞﾙｰﾌﾟ0"_s}
+            << false << QString() << QString() << QString() << QString();
+    }
+
+    void loadStates()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, copy);
+        QFETCH(QString, proposed);
+        if (mode == u"1") {
+            m_dial = MemoryDial();
+        }
+        m_dial.CopyEntry = copy;
+        EditorWindow& editor = Open(mode, mode == u"1" ? 1 : 2, proposed);
+
+        QTEST(Text(kTextNumber)->text(), "number");
+        QTEST(Text(kTextName)->text(), "name");
+        QTEST(Combo(kComboGroup)->currentText(), "group");
+        QTEST(Items(Combo(kComboGroup)), "groupItems");
+        QFETCH(bool, isPrivate);
+        QCOMPARE(editor.Form().Option1[kOptionPrivate]->isChecked(), isPrivate);
+        QCOMPARE(editor.Form().Option1[kOptionPublic]->isChecked(), !isPrivate);
+        QTEST(Text(kTextPostalFirst)->text(), "postal");
+        QTEST(Combo(kComboBirthYear)->currentText(), "year");
+        QTEST(editor.Panel(2).text(), "panel2");
+        QTEST(editor.Panel(2).toolTip(), "panel2Tip");
+        QCOMPARE(editor.Panel(5).text(), u"2006/03/07"_s);
+        QCOMPARE(editor.Panel(6).text(), u"15:05:00"_s);
+        QCOMPARE(editor.Fields().LastFocusIndex, 0);
+        QVERIFY(!editor.Actions().mnuEditPrefix->isEnabled());
+        QVERIFY(!editor.Actions().mnuEditDomain->isEnabled());
+        QCOMPARE(m_dial.GroupCount, mode == u"1" ? u"1"_s : u"2"_s);
+    }
+
+    void privateRowSelectsPrivate()
+    {
+        EditorWindow& editor = Open(u"2"_s, 3);
+        QVERIFY(editor.Form().Option1[kOptionPrivate]->isChecked());
+        QCOMPARE(Text(kTextNumber)->text(), u"002"_s);
+    }
+
+    void listContents_data()
+    {
+        QTest::addColumn<int>("combo");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("telephone kind 1")
+            << 1 << QStringList{u"その他"_s, u"携帯"_s, u"PHS"_s, u"自宅"_s, u"仕事"_s, u"FAX"_s};
+        QTest::newRow("telephone kind 5")
+            << 5 << QStringList{u"その他"_s, u"携帯"_s, u"PHS"_s, u"自宅"_s, u"仕事"_s, u"FAX"_s};
+        QTest::newRow("mail kind 1") << 6
+                                     << QStringList{u"その他"_s, u"携帯"_s, u"PHS"_s, u"自宅"_s, u"学校"_s, u"仕事"_s};
+        QTest::newRow("mail kind 5") << 10
+                                     << QStringList{u"その他"_s, u"携帯"_s, u"PHS"_s, u"自宅"_s, u"学校"_s, u"仕事"_s};
+        QTest::newRow("address kind") << 11 << QStringList{u"その他"_s, u"自宅"_s, u"会社"_s};
+        QTest::newRow("blood type") << 15 << QStringList{u"A"_s, u"B"_s, u"O"_s, u"AB"_s};
+        QTest::newRow("constellation") << 16
+                                       << QStringList{u"牡羊"_s, u"牡牛"_s, u"双子"_s, u"蟹"_s,   u"獅子"_s, u"乙女"_s,
+                                                      u"天秤"_s, u"蠍"_s,   u"射手"_s, u"山羊"_s, u"水瓶"_s, u"魚"_s};
+    }
+
+    void listContents()
+    {
+        QFETCH(int, combo);
+        Open(u"2"_s);
+        QTEST(Items(Combo(combo)), "items");
+        QVERIFY(Combo(combo)->isEditable());
+    }
+
+    void birthdayLists()
+    {
+        Open(u"2"_s);
+        const QStringList years = Items(Combo(kComboBirthYear));
+        QCOMPARE(years.size(), 107);
+        QCOMPARE(years.first(), u"1900"_s);
+        QCOMPARE(years.last(), u"2006"_s);
+        QCOMPARE(Items(Combo(kComboBirthMonth)).size(), 12);
+        QCOMPARE(Items(Combo(kComboBirthMonth)).first(), u"01"_s);
+        QCOMPARE(Items(Combo(kComboBirthDay)).size(), 31);
+        QCOMPARE(Items(Combo(kComboBirthDay)).last(), u"31"_s);
+    }
+
+    void menus()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        // Caption, shortcut and enabled state of every item in menu order; "-" a separator.
+        const QStringList expected = {
+            u"ﾌｧｲﾙ(&F)"_s,
+            u"新規作成(&N)|Ctrl+N|1"_s,
+            u"保存(&S)|Ctrl+S|1"_s,
+            u"-"_s,
+            u"前の個別情報 ←(&B)|Ctrl+B|1"_s,
+            u"次の個別情報 →(&A)|Ctrl+A|1"_s,
+            u"-"_s,
+            u"閉じる(&X)||1"_s,
+            u"編集(&E)"_s,
+            u"切り取り(&T)|Ctrl+X|0"_s,
+            u"ｺﾋﾟｰ(&C)|Ctrl+C|0"_s,
+            u"貼り付け(&P)|Ctrl+V|0"_s,
+            u"-"_s,
+            u"ﾌﾟﾚﾌｨｸｽ番号の付加(&F)||0"_s,
+            u"ﾄﾞﾒｲﾝ名の付加(&D)||0"_s,
+            u"-"_s,
+            u"〒 ⇔ 住所(&K)||0"_s,
+            u"星座の設定(S)||0"_s,
+            u"誕生日の設定(&B)||0"_s,
+            u"ｵﾌﾟｼｮﾝ(&O)"_s,
+            u"ﾒｰﾙ 送信(&M)||0"_s,
+            u"Web 閲覧(&W)||0"_s,
+            u"GPS 情報(&G)||0"_s,
+            u"-"_s,
+            u"各種設定(&K)|Ctrl+K|0"_s,
+            u"ﾍﾙﾌﾟ(&H)"_s,
+            u"ﾄﾋﾟｯｸの検索(&H)|F1|0"_s,
+            u"当該ﾍﾙﾌﾟ(&C)||0"_s,
+            u"-"_s,
+            u"ﾊﾞｰｼﾞｮﾝ情報(&A)...||0"_s,
+        };
+        QStringList actual;
+        for (QAction* menuAction : editor.Actions().menuBar->actions()) {
+            actual << menuAction->text();
+            for (QAction* item : menuAction->menu()->actions()) {
+                actual << (item->isSeparator()
+                               ? u"-"_s
+                               : item->text() + u'|' + item->shortcut().toString(QKeySequence::PortableText) + u'|' +
+                                     (item->isEnabled() ? u'1' : u'0'));
+            }
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void toolbar()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        // Tool tip and enabled state of buttons 1 to 17; "-" a separator or the gap.
+        const QStringList expected = {
+            u"-"_s,
+            u" 新規作成 |1"_s,
+            u" 保存 |1"_s,
+            u"-"_s,
+            u" 先頭の個別情報 |1"_s,
+            u" 前の個別情報 |1"_s,
+            u" 次の個別情報 |1"_s,
+            u" 最後の個別情報 |1"_s,
+            u"-"_s,
+            u" 切り取り |0"_s,
+            u" ｺﾋﾟｰ |0"_s,
+            u" 貼り付け |0"_s,
+            u"-"_s,
+            u" 各種設定 |0"_s,
+            u"-"_s,
+            u" ﾊﾞｰｼﾞｮﾝ情報 |0"_s,
+            u" ﾍﾙﾌﾟ |0"_s,
+        };
+        QStringList actual;
+        for (QAction* button : editor.Actions().toolBar->actions()) {
+            actual << (button->isSeparator() || button->text().isEmpty()
+                           ? u"-"_s
+                           : button->toolTip() + u'|' + (button->isEnabled() ? u'1' : u'0'));
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void statusBar()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        const QStringList tips = {QString(),         u" 更新時間 "_s, u" 大文字／小文字 "_s,
+                                  u" 上書／挿入 "_s, u" 日付 "_s,     u" 時間 "_s};
+        const QStringList texts = {QString(), u"20050307T090503Z"_s, u"CAPS"_s,
+                                   u"INS"_s,  u"2006/03/07"_s,       u"15:05:00"_s};
+        for (int panel = 1; panel <= 6; ++panel) {
+            QCOMPARE(editor.Panel(panel).toolTip(), tips[panel - 1]);
+            QCOMPARE(editor.Panel(panel).text(), texts[panel - 1]);
+            QCOMPARE(editor.Panel(panel).parentWidget(), &editor.StatusBar());
+        }
+    }
+
+    void toolTips_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("number") << u"Text1_0"_s << u" No. "_s;
+        QTest::newRow("reading") << u"Text1_2"_s << u" ﾌﾘｶﾞﾅ "_s;
+        QTest::newRow("telephone 5") << u"Text1_7"_s << u" 電話番号 5 "_s;
+        QTest::newRow("mail 1") << u"Text1_8"_s << u" ﾒｰﾙｱﾄﾞﾚｽ 1 "_s;
+        QTest::newRow("postal first") << u"Text1_13"_s << u" 郵便番号 XXX-xxxx "_s;
+        QTest::newRow("postal second") << u"Text1_14"_s << u" 郵便番号 xxx-XXXX "_s;
+        QTest::newRow("gps") << u"Text1_19"_s << u" GPS "_s;
+        QTest::newRow("postal caption") << u"Label1_13"_s << u" 郵便番号 XXX-xxxx "_s;
+        QTest::newRow("group") << u"Combo1_0"_s << u" ｸﾞﾙｰﾌﾟNo. "_s;
+        QTest::newRow("mail kind 5") << u"Combo1_10"_s << u" ﾒｰﾙ種別 5 "_s;
+        QTest::newRow("birth month") << u"Combo1_13"_s << u" 誕生月 "_s;
+        QTest::newRow("constellation") << u"Combo1_16"_s << u" 星座 "_s;
+        QTest::newRow("private") << u"Option1_1"_s << u" ｼｰｸﾚｯﾄ：PRIVATE "_s;
+        QTest::newRow("postal button") << u"Command1_0"_s << u" 〒 ⇔ 住所 "_s;
+        QTest::newRow("calendar button") << u"Command1_2"_s << u" 誕生日の設定（ｶﾚﾝﾀﾞｰ形式） "_s;
+        QTest::newRow("gps button") << u"Command1_4"_s << u" GPS 情報 "_s;
+    }
+
+    void toolTips()
+    {
+        QFETCH(QString, control);
+        EditorWindow& editor = Open(u"2"_s);
+        auto* widget = editor.findChild<QWidget*>(control);
+        QVERIFY2(widget, qPrintable(control));
+        QTEST(widget->toolTip(), "tip");
+    }
+
+    void captionsAndInputRules()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        const EditorForm& form = editor.Form();
+        QCOMPARE(form.Frame1[0]->title(), u" 電話番号 "_s);
+        QCOMPARE(form.Frame1[1]->title(), u" ﾒｰﾙｱﾄﾞﾚｽ "_s);
+        QCOMPARE(form.Frame1[2]->title(), u" その他の情報 "_s);
+        QCOMPARE(form.Label1[14]->text(), u"－"_s);
+        QCOMPARE(form.Label2[17]->text(), u"誕生日"_s);
+        QCOMPARE(form.Command1[0]->text(), u"〒 ⇔ 住所"_s);
+        QVERIFY(Text(kTextNumber)->isReadOnly());
+        QCOMPARE(Text(kTextNumber)->maxLength(), 3);
+        QCOMPARE(Text(kTextPostalFirst)->maxLength(), 3);
+        QCOMPARE(Text(kTextPostalSecond)->maxLength(), 4);
+        QVERIFY(!Text(kTextTel1)->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!Text(kTextPostalFirst)->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(Text(kTextAddress)->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(Text(kTextName)->maxLength() > 1000);
+    }
+
+    void tabOrder()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        const QStringList expected = {
+            u"Text1_1"_s,    u"Text1_2"_s,    u"Combo1_0"_s,  u"Option1_0"_s, u"Option1_1"_s,  u"Text1_3"_s,
+            u"Combo1_1"_s,   u"Text1_4"_s,    u"Combo1_2"_s,  u"Text1_5"_s,   u"Combo1_3"_s,   u"Text1_6"_s,
+            u"Combo1_4"_s,   u"Text1_7"_s,    u"Combo1_5"_s,  u"Text1_8"_s,   u"Combo1_6"_s,   u"Text1_9"_s,
+            u"Combo1_7"_s,   u"Text1_10"_s,   u"Combo1_8"_s,  u"Text1_11"_s,  u"Combo1_9"_s,   u"Text1_12"_s,
+            u"Combo1_10"_s,  u"Combo1_11"_s,  u"Text1_13"_s,  u"Text1_14"_s,  u"Command1_0"_s, u"Text1_15"_s,
+            u"Combo1_16"_s,  u"Command1_1"_s, u"Combo1_12"_s, u"Combo1_13"_s, u"Combo1_14"_s,  u"Command1_2"_s,
+            u"Combo1_15"_s,  u"Text1_16"_s,   u"Text1_17"_s,  u"Text1_18"_s,  u"Command1_3"_s, u"Text1_19"_s,
+            u"Command1_4"_s, u"Text1_0"_s,
+        };
+        QStringList actual;
+        QWidget* widget = Text(kTextName);
+        for (int i = 0; i < expected.size(); ++i) {
+            actual << widget->objectName();
+            do {
+                widget = widget->nextInFocusChain();
+            } while (widget->objectName().isEmpty() || widget->focusPolicy() == Qt::NoFocus);
+        }
+        QCOMPARE(actual, expected);
+        Q_UNUSED(editor);
+    }
+
+    void position_data()
+    {
+        QTest::addColumn<bool>("centre");
+        QTest::newRow("stored position") << false;
+        QTest::newRow("centred") << true;
+    }
+
+    void position()
+    {
+        QFETCH(bool, centre);
+        m_settings.centre = centre;
+        EditorWindow& editor = Open(u"2"_s);
+        if (centre) {
+            const QRect screen = editor.screen()->geometry();
+            QCOMPARE(editor.x(), screen.x() + (screen.width() - editor.width()) / 2);
+            QCOMPARE(editor.y(), screen.y() + (screen.height() - editor.height()) / 2);
+        } else {
+            QCOMPARE(editor.x(), qRound(2880.0 * editor.logicalDpiX() / 1440));
+            QCOMPARE(editor.y(), qRound(1440.0 * editor.logicalDpiY() / 1440));
+        }
+        const QPoint opened = editor.pos();
+        ShowActive();
+        QCOMPARE(editor.pos(), opened);
+        editor.Actions().mnuFileEnd->trigger();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(m_saved.size(), 1);
+        if (!centre) {
+            // An editor closed where it opened keeps the stored twips exactly.
+            QCOMPARE(m_saved.first(), QPoint(1440, 2880));
+        }
+    }
+
+    void everyCloseSavesThePosition()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        editor.move(editor.x() + 30, editor.y());
+        editor.close();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(m_saved.size(), 1);
+        QCOMPARE(m_saved.first().x(), 1440);
+        QVERIFY(m_saved.first().y() > 2880);
+    }
+
+    void escapeDoesNotClose()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        QTest::keyClick(Text(kTextName), Qt::Key_Escape);
+        QVERIFY(editor.isVisible());
+        Text(kTextName)->setText(u"変更"_s);
+        QTest::keyClick(Text(kTextName), Qt::Key_Return);
+        QVERIFY(editor.isVisible());
+        QVERIFY(m_saved.isEmpty());
+    }
+
+    void doubleClick_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("frame background, option on") << true << u"frame"_s << true;
+        QTest::newRow("status bar, option on") << true << u"status"_s << true;
+        QTest::newRow("toolbar background, option on") << true << u"toolbar"_s << true;
+        QTest::newRow("frame background, option off") << false << u"frame"_s << false;
+        QTest::newRow("caption inside a frame") << true << u"caption"_s << false;
+        QTest::newRow("text box") << true << u"text"_s << false;
+    }
+
+    void doubleClick()
+    {
+        QFETCH(bool, option);
+        QFETCH(QString, target);
+        m_settings.doubleClickCloses = option;
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        QWidget* widget = nullptr;
+        QPoint at;
+        if (target == u"frame") {
+            widget = editor.Form().Frame1[2];
+            at = QPoint(widget->width() - 2, widget->height() - 2);
+            QVERIFY(!widget->childAt(at));
+        } else if (target == u"toolbar") {
+            widget = editor.Actions().toolBar;
+            at = QPoint(widget->width() - 3, widget->height() / 2);
+            QVERIFY(!widget->childAt(at));
+        } else if (target == u"status") {
+            widget = &editor.Panel(1);
+            at = widget->rect().center();
+        } else if (target == u"caption") {
+            widget = editor.Form().Label1[15];
+            at = widget->rect().center();
+        } else {
+            widget = Text(kTextAddress);
+            at = widget->rect().center();
+        }
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+        QFETCH(bool, closes);
+        QCOMPARE(editor.isVisible(), !closes);
+        QCOMPARE(m_saved.size(), closes ? 1 : 0);
+    }
+
+    void lastFocusIndexFollowsTextBoxesOnly()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        Text(kTextTel1 + 1)->setFocus();
+        QTRY_COMPARE(editor.Fields().LastFocusIndex, 4);
+        Combo(kComboBloodType)->setFocus();
+        QTRY_VERIFY(Combo(kComboBloodType)->hasFocus());
+        QCOMPARE(editor.Fields().LastFocusIndex, 4);
+        Text(kTextPostalSecond)->setFocus();
+        QTRY_COMPARE(editor.Fields().LastFocusIndex, 14);
+    }
+
+    void shortcutsMoveFromInsideATextBox()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        Text(kTextName)->setFocus();
+        QTRY_VERIFY(Text(kTextName)->hasFocus());
+        QTest::keyClick(Text(kTextName), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Text(kTextNumber)->text(), u"002"_s);
+        QCOMPARE(m_dial.SelectedRow, 3);
+        QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
+        QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(Text(kTextNumber)->text(), u"000"_s);
+        m_ui.ExpectTell(u"先頭の個別情報です。　"_s, u"先頭確認"_s, MessageIcon::Warning);
+        Text(kTextName)->setText(u"未保存"_s);
+        QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(Text(kTextName)->text(), u"名前0"_s);
+        Q_UNUSED(editor);
+    }
+
+    void firstAndLastButtons()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        editor.Actions().button[8]->trigger();
+        QCOMPARE(Text(kTextNumber)->text(), u"002"_s);
+        QVERIFY(editor.Form().Option1[kOptionPrivate]->isChecked());
+        editor.Actions().button[5]->trigger();
+        QCOMPARE(Text(kTextNumber)->text(), u"000"_s);
+        QCOMPARE(m_dial.SelectedRow, 1);
+        QCOMPARE(editor.Panel(2).text(), u"20060307T150500Z"_s);
+    }
+
+    void saveRefusalPutsTheFocusIntoTheBox()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        Text(kTextPostalFirst)->setText(u"12a"_s);
+        Text(kTextName)->setFocus();
+        m_ui.ExpectTell(u"入力された郵便番号が数字ではありません。　"_s, u"数字確認"_s, MessageIcon::Warning);
+        editor.Actions().mnuFileSave->trigger();
+        QTRY_VERIFY(Text(kTextPostalFirst)->hasFocus());
+        QCOMPARE(m_dial.rows[1][kColPostalCode], u"123-4567"_s);
+    }
+
+    void saveStoresWhatTheWidgetsShow()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        QSignalSpy appended(&editor, &EditorWindow::EntryAppended);
+        Text(kTextMemo)->setText(u"新しいメモ"_s);
+        Combo(kComboTelKind1)->setEditText(u"自宅"_s);
+        editor.Form().Option1[kOptionPrivate]->setChecked(true);
+        m_ui.ExpectAsk(u"既に当該番号の個別情報は存在します。　上書きしますか？　"_s, u"上書確認"_s, true);
+        editor.Actions().button[3]->trigger();
+        QCOMPARE(m_dial.rows[1][kColMemo], u"新しいメモ"_s);
+        QCOMPARE(m_dial.rows[1][kColTelKind1], u"自宅"_s);
+        QCOMPARE(m_dial.rows[1][kColSecret], u"PRIVATE"_s);
+        QCOMPARE(m_dial.rows[1][kColRevision], u"20050307T090503Z"_s);
+        QCOMPARE(appended.size(), 0);
+    }
+
+    void appendStampsWithTheClockAndSignals()
+    {
+        m_dial.CopyEntry = u"0"_s;
+        EditorWindow& editor = Open(u"0"_s, 2, u"003"_s);
+        editor.SetClock([] { return QDateTime(QDate(2005, 3, 7), QTime(9, 5, 3)); });
+        QSignalSpy appended(&editor, &EditorWindow::EntryAppended);
+        Text(kTextName)->setText(u"新人"_s);
+        m_ui.ExpectTell(u"新規に個別情報を保存しました。　"_s, u"新規保存確認"_s, MessageIcon::Information);
+        editor.Actions().mnuFileSave->trigger();
+        QCOMPARE(m_dial.RowCount(), 4);
+        QCOMPARE(m_dial.rows[3][kColNumber], u"003"_s);
+        QCOMPARE(m_dial.rows[3][kColName], u"新人"_s);
+        QCOMPARE(m_dial.rows[3][kColRevision], u"20050307T090503Z"_s);
+        QCOMPARE(m_dial.SelectedRow, 4);
+        QCOMPARE(appended.size(), 1);
+        QCOMPARE(appended.first().first().toBool(), true);
+    }
+
+    void newEntryCancelEmptiesTheForm()
+    {
+        EditorWindow& editor = Open(u"2"_s);
+        m_ui.ExpectAsk(u"新規に個別情報を作成します。　当該の個別情報をコピーしますか？　"_s, u"コピー確認"_s, false);
+        m_ui.ExpectTell(u"新規の個別情報を 「003番」 に作成しました。　"_s, kCreatedTitle, MessageIcon::Information);
+        editor.Actions().button[2]->trigger();
+        QCOMPARE(Text(kTextNumber)->text(), u"003"_s);
+        QCOMPARE(Text(kTextName)->text(), QString());
+        QCOMPARE(Text(kTextPostalFirst)->text(), QString());
+        QCOMPARE(Combo(kComboGroup)->currentText(), u"00 家族"_s);
+        QCOMPARE(Combo(kComboBirthYear)->currentText(), QString());
+        QVERIFY(editor.Form().Option1[kOptionPublic]->isChecked());
+        QCOMPARE(editor.Panel(2).text(), u"20050307T090503Z"_s);
+        QCOMPARE(m_dial.RowCount(), 3);
+    }
+
+    void creationMessageOnActivation()
+    {
+        m_dial.CopyEntry = u"0"_s;
+        EditorWindow& editor = Open(u"0"_s, 2, u"003"_s);
+        const QString text = u"新規の個別情報を 「003番」 に作成しました。　"_s;
+        m_ui.ExpectTell(text, kCreatedTitle, MessageIcon::Information);
+        ShowActive();
+        QTRY_VERIFY(m_ui.Verify());
+
+        // Coming back from a message box or another application says nothing.
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::qWait(20);
+        QVERIFY2(m_ui.Verify(), qPrintable(m_ui.Report()));
+
+        // Coming back from one of the program's own windows tells the number again, once.
+        m_ui.ExpectTell(text, kCreatedTitle, MessageIcon::Information);
+        QDialog own(&editor);
+        QTimer::singleShot(0, &own, [&own] {
+            QVERIFY(QTest::qWaitForWindowExposed(&own));
+            own.accept();
+        });
+        editor.ShowOwnWindow(own);
+        editor.activateWindow();
+        QTRY_VERIFY(m_ui.Verify());
+        QTest::qWait(20);
+        VERIFY_INTERACTION(m_ui);
+    }
+
+    void noCreationMessageWhenEditing_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("2") << u"2"_s;
+        QTest::newRow("1") << u"1"_s;
+    }
+
+    void noCreationMessageWhenEditing()
+    {
+        QFETCH(QString, mode);
+        if (mode == u"1") {
+            m_dial = MemoryDial();
+        }
+        EditorWindow& editor = Open(mode, mode == u"1" ? 1 : 2);
+        ShowActive();
+        QDialog own(&editor);
+        QTimer::singleShot(0, &own, &QDialog::accept);
+        editor.ShowOwnWindow(own);
+        QTest::qWait(20);
+    }
+};
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"
