@@ -26,7 +26,6 @@ public:
         log << QStringLiteral("postal");
         return postalMessage;
     }
-    void CloseLogo() override { log << QStringLiteral("close logo"); }
     void LoadRemainingSettings() override { log << QStringLiteral("settings"); }
     int ShowMainWindow() override
     {
@@ -50,12 +49,12 @@ private slots:
                                                           QStringLiteral("logo setting"),
                                                           QStringLiteral("logo shown and gone"),
                                                           QStringLiteral("postal"),
-                                                          QStringLiteral("close logo"),
                                                           QStringLiteral("settings"),
                                                           QStringLiteral("main window")};
-        QTest::newRow("OptLogo 0") << false << QStringList{QStringLiteral("folder"),   QStringLiteral("logo setting"),
-                                                           QStringLiteral("postal"),   QStringLiteral("close logo"),
-                                                           QStringLiteral("settings"), QStringLiteral("main window")};
+        QTest::newRow("OptLogo 0") << false
+                                   << QStringList{QStringLiteral("folder"), QStringLiteral("logo setting"),
+                                                  QStringLiteral("postal"), QStringLiteral("settings"),
+                                                  QStringLiteral("main window")};
     }
     void order()
     {
