@@ -1,11 +1,16 @@
+#include "AppStartup.h"
+#include "app/SettingsStore.h"
+#include "app/StartupValues.h"
+#include "services/PostalIndex.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Morvane for Windows"));
-    window.show();
-    return QApplication::exec();
+    SetApplicationIdentity();
+    SettingsStore store(SettingsFilePath());
+    PostalIndex postal;
+    AppStartup startup(QCoreApplication::applicationDirPath(), store, postal);
+    return RunStartup(startup, startup.UserInteraction());
 }

@@ -2,6 +2,12 @@
 
 EntryTableModel::EntryTableModel(MemoryDial& dial, QObject* parent) : QAbstractTableModel(parent), m_dial(dial) {}
 
+bool EntryTableModel::IsCell(const QModelIndex& index) const
+{
+    return index.isValid() && index.model() == this && index.row() < m_dial.RowCount() &&
+           index.column() < kEntryColumnCount;
+}
+
 void EntryTableModel::SetCentred(bool centred)
 {
     m_centred = centred;
@@ -35,7 +41,7 @@ QVariant EntryTableModel::Alignment(int column) const
 
 QVariant EntryTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (!IsCell(index)) {
         return {};
     }
     const Entry& entry = m_dial.rows[index.row()];
@@ -53,8 +59,7 @@ QVariant EntryTableModel::data(const QModelIndex& index, int role) const
 
 bool EntryTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.column() != kColItem ||
-        role != Qt::CheckStateRole) {
+    if (!IsCell(index) || index.column() != kColItem || role != Qt::CheckStateRole) {
         return false;
     }
     m_dial.rows[index.row()].checked = value.value<Qt::CheckState>() == Qt::Checked;
@@ -64,7 +69,7 @@ bool EntryTableModel::setData(const QModelIndex& index, const QVariant& value, i
 
 Qt::ItemFlags EntryTableModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (!IsCell(index)) {
         return Qt::NoItemFlags;
     }
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;

@@ -26,6 +26,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    [[nodiscard]] bool IsCell(const QModelIndex& index) const;
     [[nodiscard]] QVariant Alignment(int column) const;
 
     MemoryDial& m_dial;

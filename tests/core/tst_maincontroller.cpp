@@ -169,8 +169,7 @@ private slots:
         QTest::newRow("third moves to the top") << 2 << QStringList{u"c"_s, u"e"_s, u"d"_s, u"b"_s, u"a"_s};
         QTest::newRow("first stays") << 4 << QStringList{u"e"_s, u"d"_s, u"c"_s, u"b"_s, u"a"_s};
         QTest::newRow("last moves up") << 0 << QStringList{u"a"_s, u"e"_s, u"d"_s, u"c"_s, u"b"_s};
-        QTest::newRow("new path pushes the oldest out")
-            << -1 << QStringList{u"f"_s, u"e"_s, u"d"_s, u"c"_s, u"b"_s};
+        QTest::newRow("new path pushes the oldest out") << -1 << QStringList{u"f"_s, u"e"_s, u"d"_s, u"c"_s, u"b"_s};
     }
     void historyOrder()
     {

@@ -1,7 +1,5 @@
 #include "FakeInteraction.h"
-#include "app/MainWindowOptions.h"
 #include "app/StartupSequence.h"
-#include "app/Twips.h"
 
 #include <QTest>
 
@@ -26,7 +24,6 @@ public:
         log << QStringLiteral("postal");
         return postalMessage;
     }
-    void CloseLogo() override { log << QStringLiteral("close logo"); }
     void LoadRemainingSettings() override { log << QStringLiteral("settings"); }
     int ShowMainWindow() override
     {
@@ -50,12 +47,12 @@ private slots:
                                                           QStringLiteral("logo setting"),
                                                           QStringLiteral("logo shown and gone"),
                                                           QStringLiteral("postal"),
-                                                          QStringLiteral("close logo"),
                                                           QStringLiteral("settings"),
                                                           QStringLiteral("main window")};
-        QTest::newRow("OptLogo 0") << false << QStringList{QStringLiteral("folder"),   QStringLiteral("logo setting"),
-                                                           QStringLiteral("postal"),   QStringLiteral("close logo"),
-                                                           QStringLiteral("settings"), QStringLiteral("main window")};
+        QTest::newRow("OptLogo 0") << false
+                                   << QStringList{QStringLiteral("folder"), QStringLiteral("logo setting"),
+                                                  QStringLiteral("postal"), QStringLiteral("settings"),
+                                                  QStringLiteral("main window")};
     }
     void order()
     {
@@ -78,69 +75,6 @@ private slots:
         QCOMPARE(RunStartup(steps, fake), 7);
         VERIFY_INTERACTION(fake);
         QCOMPARE(steps.log.last(), QStringLiteral("main window"));
-    }
-
-    void twips_data()
-    {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("12000 at 96 dpi") << 12000 << 96 << 800;
-        QTest::newRow("1000 at 96 dpi") << 1000 << 96 << 67;
-        QTest::newRow("1000 at 144 dpi") << 1000 << 144 << 100;
-        QTest::newRow("zero") << 0 << 96 << 0;
-    }
-    void twips()
-    {
-        QFETCH(int, twips);
-        QFETCH(int, dpi);
-        QFETCH(int, pixels);
-        QCOMPARE(TwipsToPixels(twips, dpi), pixels);
-    }
-
-    void storedWidthsDoNotDrift()
-    {
-        // 1000 twips show as 67 pixels at 96 dpi; 67 pixels would read back as 1005.
-        QCOMPARE(TwipsToKeep(1000, 67, 96), 1000);
-        QCOMPARE(TwipsToKeep(1000, 80, 96), 1200);
-        QCOMPARE(PixelsToTwips(67, 96), 1005);
-    }
-
-    void listExtent_data()
-    {
-        QTest::addColumn<int>("windowHeight");
-        QTest::addColumn<bool>("resized");
-        QTest::addColumn<int>("listHeight");
-        QTest::newRow("9000 high") << 9000 << true << 7185;
-        QTest::newRow("exactly 1815") << 1815 << true << 0;
-        QTest::newRow("1800 high keeps the list") << 1800 << false << 0;
-    }
-    void listExtent()
-    {
-        QFETCH(int, windowHeight);
-        QFETCH(bool, resized);
-        QFETCH(int, listHeight);
-        const std::optional<ListExtent> extent = ListExtentForWindow(windowHeight, 12000);
-        QCOMPARE(extent.has_value(), resized);
-        if (extent) {
-            QCOMPARE(extent->height, listHeight);
-            QCOMPARE(extent->width, 11600);
-        }
-    }
-
-    void windowsFontsAreSubstituted_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<QString>("used");
-        QTest::newRow("MS P Gothic") << QStringLiteral("ＭＳ Ｐゴシック") << QStringLiteral("IPAPGothic");
-        QTest::newRow("MS Gothic") << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("IPAGothic");
-        QTest::newRow("other faces pass") << QStringLiteral("IPAMincho") << QStringLiteral("IPAMincho");
-    }
-    void windowsFontsAreSubstituted()
-    {
-        QFETCH(QString, face);
-        QFETCH(QString, used);
-        QCOMPARE(SubstituteFontFace(face), used);
     }
 };
 

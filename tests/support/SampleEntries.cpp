@@ -10,6 +10,7 @@ Entry SampleEntry(const QString& number, const QString& name, const QString& mem
     entry[kColReading] = QStringLiteral("ﾌﾘｶﾞﾅ");
     entry[kColTel1] = QStringLiteral("090-0000-00") + number.right(2);
     entry[kColTelKind1] = QStringLiteral("携帯");
+    entry[kColGroupNumber] = QStringLiteral("00");
     entry[kColMemo] = memo;
     entry[kColRevision] = QStringLiteral("20060307T150500Z");
     return entry;

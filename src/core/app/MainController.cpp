@@ -1,5 +1,6 @@
 #include "MainController.h"
 
+#include "app/AppSettings.h"
 #include "app/MainTexts.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RowOperations.h"
@@ -44,15 +45,11 @@ bool MainController::Read(const QString& path)
     return true;
 }
 
-void MainController::PushRireki(const QString& path)
+void MainController::RememberPath(const QString& path)
 {
-    QStringList& rireki = m_dial.Rireki;
-    rireki.resize(kRirekiCount);
-    const qsizetype at = rireki.indexOf(path);
-    rireki.removeAt(at >= 0 ? at : kRirekiCount - 1);
-    rireki.prepend(path);
+    PushRireki(m_dial.Rireki, path);
     if (m_saveRireki) {
-        m_saveRireki(rireki);
+        m_saveRireki(m_dial.Rireki);
     }
 }
 
@@ -71,7 +68,7 @@ void MainController::mnuFileOpen_Click()
     if (path.isEmpty() || !Read(path)) {
         return;
     }
-    PushRireki(path);
+    RememberPath(path);
     if (m_sortOnOpen) {
         SortByNumber();
     }
@@ -94,7 +91,7 @@ void MainController::mnuFileArray_Click(int index)
     if (!Read(path)) {
         return;
     }
-    PushRireki(path);
+    RememberPath(path);
     if (m_dial.RowCount() > 0) {
         SelectFirstRow();
     }

@@ -75,7 +75,7 @@ public:
 
 private:
     [[nodiscard]] bool Read(const QString& path);
-    void PushRireki(const QString& path);
+    void RememberPath(const QString& path);
     void SelectFirstRow();
     void Save(bool chooseName);
     void Sort(int column);

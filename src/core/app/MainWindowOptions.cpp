@@ -1,5 +1,17 @@
 #include "MainWindowOptions.h"
 
+#include "app/AppSettings.h"
+#include "app/SettingValues.h"
+
+namespace {
+
+int Twips(const QString& text)
+{
+    return RoundHalfEven(ParseSettingNumber(text));
+}
+
+} // namespace
+
 QString SubstituteFontFace(const QString& face)
 {
     if (face == QStringLiteral("ＭＳ Ｐゴシック") || face == QStringLiteral("MS PGothic")) {
@@ -17,4 +29,50 @@ std::optional<ListExtent> ListExtentForWindow(int windowHeight, int windowWidth)
         return std::nullopt;
     }
     return ListExtent{windowHeight - 1815, windowWidth - 400};
+}
+
+MainWindowOptions MainWindowOptionsFrom(const AppSettings& settings, const QString& today, const QString& now)
+{
+    MainWindowOptions options;
+    options.hideHeaders = ParseSettingNumber(settings.optMida) != 0;
+    options.centreColumns = settings.optRed == u"1";
+    options.gridLines = ParseSettingNumber(settings.optGrid) != 0;
+    options.sortOnOpen = settings.optSort == u"1";
+    options.doubleClickExits = settings.optDEnd[0] == u"1";
+    for (std::size_t n = 0; n < options.columnWidths.size(); ++n) {
+        options.columnWidths[n] = std::max(0, Twips(settings.lvcWid[n]));
+    }
+    const TwipsSize size = MainWindowSizeTwips(settings.optSize, settings.fhWidth, settings.fhHeight);
+    options.width = size.width;
+    options.height = size.height;
+    options.centreWindow = settings.optCenter[0] == u"1";
+    options.left = Twips(settings.hLeft);
+    options.top = Twips(settings.hTop);
+    options.textColour = SettingColour(settings.optCol[0]);
+    options.backColour = SettingColour(settings.optCol[1]);
+    const ListFontSetting font = ListFont(settings);
+    options.fontFace = font.name;
+    options.fontSize = font.pointSize;
+    options.bold = font.bold;
+    options.italic = font.italic;
+    options.today = today;
+    options.now = now;
+    return options;
+}
+
+void StorePlacement(SettingsStore& store, AppSettings& settings, const MainWindowPlacement& placement)
+{
+    settings.hTop = QString::number(placement.top);
+    settings.hLeft = QString::number(placement.left);
+    settings.fhHeight = QString::number(placement.height);
+    settings.fhWidth = QString::number(placement.width);
+    store.SaveSetting(kSectionPosition, QStringLiteral("H_Top"), settings.hTop);
+    store.SaveSetting(kSectionPosition, QStringLiteral("H_Left"), settings.hLeft);
+    store.SaveSetting(kSectionPosition, QStringLiteral("FH_Height"), settings.fhHeight);
+    store.SaveSetting(kSectionPosition, QStringLiteral("FH_Width"), settings.fhWidth);
+    for (int n = 0; n < kEntryColumnCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        settings.lvcWid[i] = QString::number(placement.columnWidths[i]);
+        store.SaveSetting(kSectionConfig, IndexedKey(u"LVCwid", n), settings.lvcWid[i]);
+    }
 }

@@ -2,6 +2,9 @@
 
 #include "memorydial/Entry.h"
 
+struct AppSettings;
+class SettingsStore;
+
 #include <QString>
 
 #include <array>
@@ -62,3 +65,12 @@ struct MainWindowPlacement
     int width = 0;
     std::array<int, kEntryColumnCount> columnWidths{};
 };
+
+// The window's options from the settings as start-up loaded them; `today` and `now` are the
+// status-bar texts.
+[[nodiscard]] MainWindowOptions MainWindowOptionsFrom(const AppSettings& settings, const QString& today,
+                                                      const QString& now);
+
+// Writes the geometry keys ("H_Top", "H_Left", "FH_Height", "FH_Width") and "LVCwid(0)" to
+// "LVCwid(37)", in the store and in memory.
+void StorePlacement(SettingsStore& store, AppSettings& settings, const MainWindowPlacement& placement);

@@ -11,7 +11,6 @@ int RunStartup(StartupSteps& steps, Interaction& interaction)
     if (const std::optional<QString> missing = steps.LoadPostalTable()) {
         interaction.Tell(*missing, kPostalMissingTitle, MessageIcon::Warning);
     }
-    steps.CloseLogo();
     steps.LoadRemainingSettings();
     return steps.ShowMainWindow();
 }

@@ -17,13 +17,12 @@ public:
     virtual void EnterProgramFolder() = 0;
     // Reads "OptLogo" (writing its default); true when the logo is to be shown.
     [[nodiscard]] virtual bool LoadLogoSetting() = 0;
-    // Shows the logo and returns once its timer has closed it.
+    // Shows the logo and returns once its timer has closed it, so the postal table is only
+    // loaded when the logo has gone.
     virtual void ShowLogo() = 0;
     // Reads the postal-table slots and "OptSen" and loads that table; the missing-file
     // message when it is absent.
     [[nodiscard]] virtual std::optional<QString> LoadPostalTable() = 0;
-    // Closes the logo if it is still shown.
-    virtual void CloseLogo() = 0;
     // History, list and window settings, centring values, today's date and time.
     virtual void LoadRemainingSettings() = 0;
     // Shows the main window and returns when it has closed, with the process's exit code.

@@ -69,6 +69,24 @@ void SplitTyped(const QString& value, const QString& prefix, qsizetype keyAt, Ki
     number = Removed(value, marker);
 }
 
+// Splits "address;;;;postal;" into the address text (left in `address`) and the postal code.
+// The postal code is whatever stands between the last ";;;;" and the closing ";", so an empty
+// or short code reads back as written instead of eating the end of the address.
+QString SplitPostalCode(QString& address)
+{
+    // Shorter than ";;;;;" there is no separator (and a negative start would search from the end).
+    if (address.size() < 5 || !address.endsWith(u';')) {
+        return {};
+    }
+    const qsizetype separator = address.lastIndexOf(QStringLiteral(";;;;"), address.size() - 5);
+    if (separator < 0) {
+        return {};
+    }
+    const QString postal = address.sliced(separator + 4, address.size() - 1 - (separator + 4));
+    address.truncate(separator);
+    return postal;
+}
+
 QString PadLeft(QString text, qsizetype width)
 {
     if (!text.isEmpty() && text.size() < width) {
@@ -109,11 +127,9 @@ Entry ToEntry(const RecordSlots& record)
     entry[kColGroupName] = Removed(record.categories, QStringLiteral("CATEGORIES:"));
     entry[kColSecret] = Removed(record.secret, QStringLiteral("CLASS:"));
 
-    // The postal code is the 8 characters in front of the closing ";".
-    const QString postal = record.address.right(9).left(8);
     QString address;
     SplitTyped(record.address, QStringLiteral(""), 0, Jusho_Kind, QStringLiteral(":;"), address, word);
-    address.remove(QStringLiteral(";;;;") + postal + u';');
+    const QString postal = SplitPostalCode(address);
     entry[kColAddress] = address;
     entry[kColPostalCode] = postal;
     entry[kColAddressKind] = address.isEmpty() ? QString() : word;

@@ -37,9 +37,6 @@ QList<QString> ValueCutter::Cut(QStringView text)
             ++i;
         }
         if (i == size) {
-            if (afterComma) {
-                values.append(QString());
-            }
             break;
         }
         if (IsLineEnd(text[i])) {
@@ -66,7 +63,7 @@ QList<QString> ValueCutter::Cut(QStringView text)
             values.append(text.sliced(i, end - i).toString());
         }
         if (end == size) {
-            break;
+            return values;
         }
         if (text[end] == u',') {
             afterComma = true;
@@ -75,6 +72,9 @@ QList<QString> ValueCutter::Cut(QStringView text)
             afterComma = false;
             i = SkipLineEnd(text, end);
         }
+    }
+    if (afterComma) {
+        values.append(QString());
     }
     return values;
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "QtInteraction.h"
+#include "app/AppSettings.h"
+#include "app/StartupSequence.h"
+#include "memorydial/MemoryDial.h"
+
+#include <functional>
+#include <memory>
+
+class MainWindow;
+class PostalIndex;
+class SettingsStore;
+
+// The program's start-up steps: settings in their three phases, the logo, the postal table
+// and the main window, which then owns the run.
+class AppStartup : public StartupSteps
+{
+public:
+    AppStartup(QString programFolder, SettingsStore& store, PostalIndex& postal, int logoMs = 2000);
+    ~AppStartup() override;
+
+    [[nodiscard]] Interaction& UserInteraction() { return m_interaction; }
+    // Runs on the main window before it is shown: where the other windows hook in.
+    void SetWindowHook(std::function<void(MainWindow&)> hook) { m_windowHook = std::move(hook); }
+
+    void EnterProgramFolder() override;
+    [[nodiscard]] bool LoadLogoSetting() override;
+    void ShowLogo() override;
+    [[nodiscard]] std::optional<QString> LoadPostalTable() override;
+    void LoadRemainingSettings() override;
+    // Shows the main window and runs until it closes.
+    [[nodiscard]] int ShowMainWindow() override;
+
+protected:
+    // Builds the main window from the loaded settings and shows it.
+    MainWindow& CreateMainWindow();
+
+private:
+    QString m_programFolder;
+    SettingsStore& m_store;
+    PostalIndex& m_postal;
+    int m_logoMs;
+    AppSettings m_settings;
+    MemoryDial m_dial;
+    QtInteraction m_interaction;
+    QString m_today;
+    QString m_now;
+    std::function<void(MainWindow&)> m_windowHook;
+    std::unique_ptr<MainWindow> m_window;
+};

@@ -1,0 +1,176 @@
+#include "app/AppSettings.h"
+#include "app/MainWindowOptions.h"
+#include "app/SettingsStore.h"
+#include "app/Twips.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestMainWindowOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fromFreshSettings()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(u"MORVANX.ini"_s));
+        AppSettings settings;
+        static_cast<void>(LoadLogoSetting(store, settings));
+        static_cast<void>(LoadPostalSlotSettings(store, settings, dir.path()));
+        LoadRemainingSettings(store, settings, 19200, 14400);
+        const MainWindowOptions options = MainWindowOptionsFrom(settings, u"2006/03/07"_s, u"PM 03:05"_s);
+        QCOMPARE(options.width, 12000);
+        QCOMPARE(options.height, 9000);
+        QCOMPARE(options.left, 3600);
+        QCOMPARE(options.top, 2700);
+        QVERIFY(!options.hideHeaders);
+        QVERIFY(options.gridLines);
+        QVERIFY(!options.centreColumns);
+        QVERIFY(!options.sortOnOpen);
+        QVERIFY(!options.centreWindow);
+        QVERIFY(!options.doubleClickExits);
+        QCOMPARE(options.columnWidths[0], 1000);
+        QCOMPARE(options.columnWidths[37], 1000);
+        QCOMPARE(options.textColour, 0x000000u);
+        QCOMPARE(options.backColour, 0xFFFFFFu);
+        QCOMPARE(options.fontFace, u"ＭＳ Ｐゴシック"_s);
+        QCOMPARE(options.fontSize, 9.0);
+        QCOMPARE(options.today, u"2006/03/07"_s);
+    }
+
+    void flagsAndNumbers_data()
+    {
+        QTest::addColumn<QString>("optMida");
+        QTest::addColumn<QString>("optRed");
+        QTest::addColumn<QString>("optSize");
+        QTest::addColumn<QString>("backColour");
+        QTest::addColumn<bool>("hideHeaders");
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<unsigned>("colour");
+        QTest::newRow("defaults") << u"0"_s << u"0"_s << u"1"_s << u"&H00FFFFFF&"_s << false << false << 12000
+                                  << 0xFFFFFFu;
+        QTest::newRow("set") << u"1"_s << u"1"_s << u"2"_s << u"16777215"_s << true << true << 15375 << 0xFFFFFFu;
+        QTest::newRow("own size") << u"2"_s << u"2"_s << u"4"_s << u"255"_s << true << false << 10000 << 0xFFu;
+    }
+    void flagsAndNumbers()
+    {
+        QFETCH(QString, optMida);
+        QFETCH(QString, optRed);
+        QFETCH(QString, optSize);
+        QFETCH(QString, backColour);
+        QFETCH(bool, hideHeaders);
+        QFETCH(bool, centred);
+        QFETCH(int, width);
+        QFETCH(unsigned, colour);
+        AppSettings settings;
+        settings.optMida = optMida;
+        settings.optRed = optRed;
+        settings.optSize = optSize;
+        settings.fhWidth = u"10000"_s;
+        settings.fhHeight = u"8000"_s;
+        settings.optCol[1] = backColour;
+        settings.lvcWid[5] = u"1500.5"_s;
+        const MainWindowOptions options = MainWindowOptionsFrom(settings, {}, {});
+        QCOMPARE(options.hideHeaders, hideHeaders);
+        QCOMPARE(options.centreColumns, centred);
+        QCOMPARE(options.width, width);
+        QCOMPARE(options.backColour, colour);
+        QCOMPARE(options.columnWidths[5], 1500);
+    }
+
+    void placementIsStored()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"MORVANX.ini"_s);
+        AppSettings settings;
+        MainWindowPlacement placement;
+        placement.top = 300;
+        placement.left = -15;
+        placement.height = 9000;
+        placement.width = 12015;
+        placement.columnWidths.fill(1000);
+        placement.columnWidths[2] = 2400;
+        {
+            SettingsStore store(path);
+            StorePlacement(store, settings, placement);
+        }
+        SettingsStore store(path);
+        QCOMPARE(store.GetSetting(u"Position"_s, u"H_Top"_s), u"300"_s);
+        QCOMPARE(store.GetSetting(u"Position"_s, u"H_Left"_s), u"-15"_s);
+        QCOMPARE(store.GetSetting(u"Position"_s, u"FH_Height"_s), u"9000"_s);
+        QCOMPARE(store.GetSetting(u"Position"_s, u"FH_Width"_s), u"12015"_s);
+        QCOMPARE(store.GetSetting(u"Config"_s, u"LVCwid(2)"_s), u"2400"_s);
+        QCOMPARE(store.GetSetting(u"Config"_s, u"LVCwid(37)"_s), u"1000"_s);
+        QCOMPARE(settings.lvcWid[2], u"2400"_s);
+    }
+
+    void twips_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("12000 at 96 dpi") << 12000 << 96 << 800;
+        QTest::newRow("1000 at 96 dpi") << 1000 << 96 << 67;
+        QTest::newRow("1000 at 144 dpi") << 1000 << 144 << 100;
+        QTest::newRow("zero") << 0 << 96 << 0;
+    }
+    void twips()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, dpi);
+        QFETCH(int, pixels);
+        QCOMPARE(TwipsToPixels(twips, dpi), pixels);
+    }
+
+    void storedWidthsDoNotDrift()
+    {
+        // 1000 twips show as 67 pixels at 96 dpi; 67 pixels would read back as 1005.
+        QCOMPARE(TwipsToKeep(1000, 67, 96), 1000);
+        QCOMPARE(TwipsToKeep(1000, 80, 96), 1200);
+        QCOMPARE(PixelsToTwips(67, 96), 1005);
+    }
+
+    void listExtent_data()
+    {
+        QTest::addColumn<int>("windowHeight");
+        QTest::addColumn<bool>("resized");
+        QTest::addColumn<int>("listHeight");
+        QTest::newRow("9000 high") << 9000 << true << 7185;
+        QTest::newRow("exactly 1815") << 1815 << true << 0;
+        QTest::newRow("1800 high keeps the list") << 1800 << false << 0;
+    }
+    void listExtent()
+    {
+        QFETCH(int, windowHeight);
+        QFETCH(bool, resized);
+        QFETCH(int, listHeight);
+        const std::optional<ListExtent> extent = ListExtentForWindow(windowHeight, 12000);
+        QCOMPARE(extent.has_value(), resized);
+        if (extent) {
+            QCOMPARE(extent->height, listHeight);
+            QCOMPARE(extent->width, 11600);
+        }
+    }
+
+    void windowsFontsAreSubstituted_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("MS P Gothic") << QStringLiteral("ＭＳ Ｐゴシック") << QStringLiteral("IPAPGothic");
+        QTest::newRow("MS Gothic") << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("IPAGothic");
+        QTest::newRow("other faces pass") << QStringLiteral("IPAMincho") << QStringLiteral("IPAMincho");
+    }
+    void windowsFontsAreSubstituted()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, used);
+        QCOMPARE(SubstituteFontFace(face), used);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMainWindowOptions)
+#include "tst_mainwindowoptions.moc"
