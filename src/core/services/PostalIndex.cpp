@@ -17,19 +17,48 @@ constexpr qsizetype kCityField = 7;
 constexpr qsizetype kTownField = 8;
 constexpr qsizetype kNeededFields = 9;
 
-constexpr char16_t kQuote = u'"';
+// Parts the kept fields in the text that goes through the decoder. A field never holds a line
+// feed (a line end ends the record), and the decoder never takes an ASCII byte as the second
+// half of a character, so each line feed of the decoded text ends exactly one field.
+constexpr char kSeparator = '\n';
 
-// The field's text with its quoting undone. A quote opens or closes a quoted stretch anywhere in
-// the field; inside one, a doubled quote stands for a quote character.
-void AppendUnquoted(QStringView raw, QString& out)
+constexpr int kRepeatedPrefecture = 1;
+constexpr int kRepeatedCity = 2;
+
+// A field as it stands in the line, quotes included.
+struct RawField
 {
+    QByteArrayView bytes;
+    qsizetype quotes = 0;
+};
+
+// The plain forms, a bare value and one quoted value, need no copy.
+std::optional<QByteArrayView> PlainBytes(RawField field)
+{
+    if (field.quotes == 0) {
+        return field.bytes;
+    }
+    if (field.quotes == 2 && field.bytes.size() >= 2 && field.bytes.front() == '"' && field.bytes.back() == '"') {
+        return field.bytes.sliced(1, field.bytes.size() - 2);
+    }
+    return std::nullopt;
+}
+
+// Appends the field with its quoting undone. A quote opens or closes a quoted stretch anywhere in
+// the field; inside one, a doubled quote stands for a quote character.
+void AppendUnquoted(RawField field, QByteArray& out)
+{
+    if (const auto plain = PlainBytes(field)) {
+        out.append(*plain);
+        return;
+    }
+    const QByteArrayView raw = field.bytes;
     bool inQuotes = false;
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        const char16_t c = raw[i].unicode();
-        if (c != kQuote) {
+        if (raw[i] != '"') {
             out.append(raw[i]);
-        } else if (inQuotes && i + 1 < raw.size() && raw[i + 1] == kQuote) {
-            out.append(QChar(kQuote));
+        } else if (inQuotes && i + 1 < raw.size() && raw[i + 1] == '"') {
+            out.append('"');
             ++i;
         } else {
             inQuotes = !inQuotes;
@@ -37,16 +66,34 @@ void AppendUnquoted(QStringView raw, QString& out)
     }
 }
 
-// The plain forms, a bare value and one quoted value, need no copy to be compared.
-std::optional<QStringView> PlainText(QStringView raw, qsizetype quotes)
+struct KeptSpan
 {
-    if (quotes == 0) {
-        return raw;
+    qsizetype offset = 0;
+    qsizetype length = 0;
+};
+
+void AppendKept(RawField field, QByteArray& kept)
+{
+    AppendUnquoted(field, kept);
+    kept.append(kSeparator);
+}
+
+// Appends a field unless it repeats `previous`; true when it was appended.
+bool AppendKeptUnlessRepeated(RawField field, KeptSpan& previous, QByteArray& kept)
+{
+    const QByteArrayView before = QByteArrayView(kept).sliced(previous.offset, previous.length);
+    if (const auto plain = PlainBytes(field); plain && *plain == before) {
+        return false;
     }
-    if (quotes == 2 && raw.size() >= 2 && raw.front() == kQuote && raw.back() == kQuote) {
-        return raw.sliced(1, raw.size() - 2);
+    const qsizetype offset = kept.size();
+    AppendUnquoted(field, kept);
+    if (QByteArrayView(kept).sliced(offset) == QByteArrayView(kept).sliced(previous.offset, previous.length)) {
+        kept.truncate(offset);
+        return false;
     }
-    return std::nullopt;
+    previous = KeptSpan{offset, kept.size() - offset};
+    kept.append(kSeparator);
+    return true;
 }
 
 } // namespace
@@ -88,91 +135,99 @@ void PostalIndex::Clear()
     m_records = QList<Record>();
 }
 
-PostalIndex::Span PostalIndex::Append(RawField field)
-{
-    const Span span{m_pool.size(), 0};
-    if (const auto plain = PlainText(field.text, field.quotes)) {
-        m_pool.append(*plain);
-    } else {
-        AppendUnquoted(field.text, m_pool);
-    }
-    return Span{span.offset, m_pool.size() - span.offset};
-}
-
-PostalIndex::Span PostalIndex::AppendShared(RawField field, Span previous)
-{
-    if (const auto plain = PlainText(field.text, field.quotes)) {
-        if (*plain == View(previous)) {
-            return previous;
-        }
-        const Span span{m_pool.size(), plain->size()};
-        m_pool.append(*plain);
-        return span;
-    }
-    const Span span = Append(field);
-    if (View(span) == View(previous)) {
-        m_pool.truncate(span.offset);
-        return previous;
-    }
-    return span;
-}
-
 void PostalIndex::LoadFromBytes(const QByteArray& csv)
 {
     Clear();
-    // One decoder call for the whole file: per-field calls would cost more than the decoding.
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(csv);
+    // The kept fields go to the decoder in one call: per-field calls would cost more than the
+    // decoding, and decoding the whole line would spend most of the time on discarded fields.
+    // They never outgrow the file (a line of 9 fields has 8 commas for the 4 separators).
+    QByteArray kept;
+    kept.reserve(csv.size());
+    // One byte per record: which of prefecture and city repeat the previous record's.
+    QByteArray repeats;
+    KeptSpan previousPrefecture;
+    KeptSpan previousCity;
+    qsizetype fieldsKept = 0;
 
-    // The kept fields are about a third of the text; most lines are near 70 characters.
-    m_pool.reserve(text.size() / 3);
-    m_records.reserve(text.size() / 64 + 1);
-
-    const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
-    const char16_t* const end = p + text.size();
+    const char* p = csv.constData();
+    const char* const end = p + csv.size();
     std::array<RawField, kNeededFields> fields;
-    Record previous;
     while (p < end) {
         qsizetype fieldCount = 0;
-        const char16_t* fieldStart = p;
+        const char* fieldStart = p;
         qsizetype quotes = 0;
         bool inQuotes = false;
-        for (;; ++p) {
-            const bool lineEnd = p == end || *p == u'\r' || *p == u'\n';
-            if (lineEnd || (*p == u',' && !inQuotes)) {
-                if (fieldCount < kNeededFields) {
-                    fields[fieldCount] = RawField{QStringView(fieldStart, p), quotes};
-                }
-                ++fieldCount;
+        for (; fieldCount < kNeededFields; ++p) {
+            const bool lineEnd = p == end || *p == '\r' || *p == '\n';
+            if (lineEnd || (*p == ',' && !inQuotes)) {
+                fields[fieldCount++] = RawField{QByteArrayView(fieldStart, p), quotes};
                 if (lineEnd) {
                     break;
                 }
                 fieldStart = p + 1;
                 quotes = 0;
-            } else if (*p == kQuote) {
+            } else if (*p == '"') {
                 inQuotes = !inQuotes;
                 ++quotes;
             }
         }
-        if (p < end && *p == u'\r') {
+        while (p < end && *p != '\r' && *p != '\n') {
             ++p;
         }
-        if (p < end && *p == u'\n') {
+        if (p < end && *p == '\r') {
+            ++p;
+        }
+        if (p < end && *p == '\n') {
             ++p;
         }
         if (fieldCount < kNeededFields) {
             continue;
         }
-        Record record;
-        record.code = Append(fields[kCodeField]);
-        record.prefecture = AppendShared(fields[kPrefectureField], previous.prefecture);
-        record.city = AppendShared(fields[kCityField], previous.city);
-        record.town = Append(fields[kTownField]);
-        m_records.append(record);
-        previous = record;
+        AppendKept(fields[kCodeField], kept);
+        const bool newPrefecture = AppendKeptUnlessRepeated(fields[kPrefectureField], previousPrefecture, kept);
+        const bool newCity = AppendKeptUnlessRepeated(fields[kCityField], previousCity, kept);
+        AppendKept(fields[kTownField], kept);
+        fieldsKept += 2 + (newPrefecture ? 1 : 0) + (newCity ? 1 : 0);
+        repeats.append(static_cast<char>((newPrefecture ? 0 : kRepeatedPrefecture) | (newCity ? 0 : kRepeatedCity)));
+    }
+    DecodeKept(kept, fieldsKept, repeats);
+}
+
+void PostalIndex::DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const QByteArray& repeats)
+{
+    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
+    m_pool = decoder.decode(kept);
+    if (m_pool.count(QChar(u'\n')) != fieldsKept) {
+        // Should a decoder ever take a separator into a character, decoding field by field
+        // keeps every record its own text.
+        m_pool.clear();
+        for (qsizetype start = 0; start < kept.size();) {
+            const qsizetype separator = kept.indexOf(kSeparator, start);
+            m_pool.append(decoder.decode(QByteArrayView(kept).sliced(start, separator - start)));
+            m_pool.append(u'\n');
+            start = separator + 1;
+        }
     }
     m_pool.squeeze();
-    m_records.squeeze();
+
+    qsizetype position = 0;
+    const auto next = [this, &position]() {
+        const qsizetype separator = m_pool.indexOf(u'\n', position);
+        const qsizetype stop = separator < 0 ? m_pool.size() : separator;
+        const Span span{position, stop - position};
+        position = separator < 0 ? m_pool.size() : separator + 1;
+        return span;
+    };
+    m_records.resize(repeats.size());
+    Record previous;
+    for (qsizetype i = 0; i < repeats.size(); ++i) {
+        Record& record = m_records[i];
+        record.code = next();
+        record.prefecture = (repeats[i] & kRepeatedPrefecture) != 0 ? previous.prefecture : next();
+        record.city = (repeats[i] & kRepeatedCity) != 0 ? previous.city : next();
+        record.town = next();
+        previous = record;
+    }
 }
 
 QString PostalSlotPath(const QString& folder, const QString& fileName)

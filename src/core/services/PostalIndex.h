@@ -17,6 +17,8 @@ class Interaction;
 // The published file has some 124,000 lines; 500,000 separate QStrings would cost several
 // times the text itself, so all kept fields live in one pool and each record holds spans into
 // it. Consecutive records nearly always share prefecture and city, which are stored once.
+// Only the kept fields are decoded: the line is split on its bytes, which is safe because
+// Shift_JIS never uses quote, comma, CR or LF as the second byte of a character.
 class PostalIndex
 {
 public:
@@ -53,15 +55,10 @@ private:
     };
 
     [[nodiscard]] QStringView View(Span span) const { return QStringView(m_pool).sliced(span.offset, span.length); }
-    struct RawField
-    {
-        QStringView text; // as in the line, quotes included
-        qsizetype quotes = 0;
-    };
-
-    [[nodiscard]] Span Append(RawField field);
-    // Reuses the previous record's text when the field repeats it.
-    [[nodiscard]] Span AppendShared(RawField field, Span previous);
+    // Decodes the kept fields, `fieldsKept` of them each ended by a line feed, into the pool and
+    // builds the records over them; `repeats` holds a byte per record telling which fields
+    // repeat the previous record's and were not kept again.
+    void DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const QByteArray& repeats);
 
     QString m_pool;
     QList<Record> m_records;
