@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -19,9 +20,11 @@ QString TablePath()
     return QStringLiteral(MORVANX_DEFAULT_KEN_ALL);
 }
 
-// Resident set size in bytes, from the second field of /proc/self/statm (in pages).
+// Resident set size in bytes, from the second field of /proc/self/statm (in pages). Memory the
+// allocator keeps after a free is handed back first, so only live data counts.
 double ResidentBytes()
 {
+    malloc_trim(0);
     std::ifstream statm("/proc/self/statm");
     long long size = 0;
     long long resident = 0;

@@ -22,6 +22,16 @@ constexpr qsizetype kNeededFields = 9;
 // half of a character, so each line feed of the decoded text ends exactly one field.
 constexpr char kSeparator = '\n';
 
+// The bytes that end a field or a line or change the quoting: one look-up instead of four tests
+// for each of the other bytes, which are nearly all of the file.
+constexpr auto kSpecialByte = [] {
+    std::array<bool, 256> special{};
+    for (const unsigned char c : {'\r', '\n', ',', '"'}) {
+        special[c] = true;
+    }
+    return special;
+}();
+
 constexpr int kRepeatedPrefecture = 1;
 constexpr int kRepeatedCity = 2;
 
@@ -158,6 +168,9 @@ void PostalIndex::LoadFromBytes(const QByteArray& csv)
         qsizetype quotes = 0;
         bool inQuotes = false;
         for (; fieldCount < kNeededFields; ++p) {
+            if (p != end && !kSpecialByte[static_cast<unsigned char>(*p)]) {
+                continue;
+            }
             const bool lineEnd = p == end || *p == '\r' || *p == '\n';
             if (lineEnd || (*p == ',' && !inQuotes)) {
                 fields[fieldCount++] = RawField{QByteArrayView(fieldStart, p), quotes};
