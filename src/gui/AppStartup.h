@@ -21,6 +21,12 @@ public:
     ~AppStartup() override;
 
     [[nodiscard]] Interaction& UserInteraction() { return m_interaction; }
+    // The loaded settings and their store, for the windows that read and write their own keys.
+    [[nodiscard]] AppSettings& Settings() { return m_settings; }
+    [[nodiscard]] SettingsStore& Store() { return m_store; }
+    // The date and time texts of program start, for the status bars.
+    [[nodiscard]] const QString& Today() const { return m_today; }
+    [[nodiscard]] const QString& Now() const { return m_now; }
     // Runs on the main window before it is shown: where the other windows hook in.
     void SetWindowHook(std::function<void(MainWindow&)> hook) { m_windowHook = std::move(hook); }
 
