@@ -71,9 +71,9 @@ EditorForm::EditorForm(QWidget* parent) : QWidget(parent)
     slotFrames->setSpacing(6);
     slotFrames->addWidget(BuildSlotFrame(0, kFrameTel, kTextTel1, kComboTelKind1), 1);
     slotFrames->addWidget(BuildSlotFrame(1, kFrameMail, kTextMail1, kComboMailKind1), 1);
-    layout->addLayout(slotFrames);
-    layout->addWidget(BuildOtherFrame());
-    layout->addStretch(1);
+    // Height to spare goes to the frames in proportion to their lines.
+    layout->addLayout(slotFrames, kSlotCount);
+    layout->addWidget(BuildOtherFrame(), 7);
 
     At(Text1, kTextNumber)->setReadOnly(true);
     At(Text1, kTextNumber)->setMaxLength(kNumberMaxLength);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -100,6 +101,11 @@ void EditorWindow::Connect()
         }
     });
     connect(a.mnuFileEnd, &QAction::triggered, this, &QDialog::close);
+    // The postal lookup, the calendar, the constellation rule and the outside programs behind
+    // the form's buttons come with the field services; until then the buttons are unavailable.
+    for (QPushButton* button : m_form->Command1) {
+        button->setEnabled(false);
+    }
 
     // The editor's own shortcuts win over the text boxes' (Ctrl+A selects all in a box).
     for (QLineEdit* box : m_form->Text1) {
@@ -127,6 +133,8 @@ void EditorWindow::Load(const QString& proposedNumber)
     Apply(!state.rowMissing && (m_dial.EditMode == u"2" || copied));
     m_actions->mnuEditPrefix->setEnabled(state.prefixMenuEnabled);
     m_actions->mnuEditDomain->setEnabled(state.domainMenuEnabled);
+    // The name box is first in the tab order and so takes the focus when the editor shows.
+    m_form->Text1[kTextName]->setFocus();
     m_panels[4]->setText(m_settings.today);
     m_panels[5]->setText(m_settings.now);
     m_closed = false;

@@ -363,6 +363,9 @@ private slots:
         QCOMPARE(form.Label1[14]->text(), u"－"_s);
         QCOMPARE(form.Label2[17]->text(), u"誕生日"_s);
         QCOMPARE(form.Command1[0]->text(), u"〒 ⇔ 住所"_s);
+        for (const QPushButton* button : form.Command1) {
+            QVERIFY(!button->isEnabled());
+        }
         QVERIFY(Text(kTextNumber)->isReadOnly());
         QCOMPARE(Text(kTextNumber)->maxLength(), 3);
         QCOMPARE(Text(kTextPostalFirst)->maxLength(), 3);

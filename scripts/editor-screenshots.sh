@@ -1,0 +1,71 @@
+#!/bin/bash
+# Screenshots of the entry editor for the documentation, taken from the real program under a
+# virtual X server: a memory dial opened and its first entry double-clicked (editing an
+# entry), and a new memory dial started (its first entry).
+#   scripts/editor-screenshots.sh BUILD_DIR MEMORY_DIAL OUT_DIR
+# Needs Xvfb, xdotool and ImageMagick's import.
+set -euo pipefail
+build=$(realpath "$1")
+dial=$(realpath "$2")
+out=$(realpath "$3")
+work=$(mktemp -d)
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+sleep 1
+
+wait_window() {
+    for _ in $(seq 1 60); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.5
+    done
+    echo "no window \"$1\"" >&2
+    exit 1
+}
+
+start() {
+    printf '[Config]\nOptLogo=0\n' >"$work/settings.ini"
+    MORVANX_SETTINGS="$work/settings.ini" "$build/morvanx" >/dev/null 2>&1 &
+    app=$!
+    main=$(wait_window "Morvane for Windows")
+    sleep 1
+    xdotool windowfocus "$main"
+}
+
+stop() {
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=
+}
+
+# Editing an entry: open the memory dial, double-click its first row.
+start
+xdotool key ctrl+o
+chooser=$(wait_window "ﾒﾓﾘﾀﾞｲﾔﾙを開く")
+xdotool windowfocus "$chooser"
+xdotool type --delay 20 "$dial"
+xdotool key Return
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $((X + 180)) $((Y + 85)) click --repeat 2 --delay 60 1
+editor=$(wait_window "個別情報編集")
+sleep 1
+import -window "$editor" "$out/editor.png"
+stop
+
+# The first entry of a new memory dial.
+start
+xdotool key ctrl+n
+editor=$(wait_window "個別情報編集")
+sleep 1
+import -window "$editor" "$out/editor-new.png"
+stop
