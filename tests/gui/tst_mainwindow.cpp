@@ -3,12 +3,14 @@
 #include "LogoWindow.h"
 #include "MainWindow.h"
 #include "MainWindowActions.h"
+#include "QtInteraction.h"
 #include "RenameDialog.h"
 #include "SampleEntries.h"
 #include "list/RenameCommand.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -466,6 +468,21 @@ private slots:
         dialog.Ok();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(QFile::exists(dir.filePath(u"New.VCF"_s)));
+    }
+
+    void fileFilterMatchesAnyLetterCase()
+    {
+        const QString filter = QtFileFilter(u"ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF"_s);
+        QCOMPARE(filter, u"ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.[Vv][Cc][Ff])"_s);
+        QTemporaryDir dir;
+        for (const QString& name : {u"a.VCF"_s, u"b.vcf"_s, u"c.Vcf"_s, u"d.txt"_s, u"e.VCF.bak"_s}) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        // What the chooser matches: the patterns inside the last parentheses.
+        const QStringList patterns = filter.section(u'(', -1).chopped(1).split(u' ');
+        QCOMPARE(QDir(dir.path()).entryList(patterns, QDir::Files, QDir::Name),
+                 (QStringList{u"a.VCF"_s, u"b.vcf"_s, u"c.Vcf"_s}));
     }
 
     void logoShowsItsTextsAndGoes()
