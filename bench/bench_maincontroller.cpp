@@ -30,7 +30,7 @@ private:
 
 QList<Entry> FullRows()
 {
-    const QStringList telKinds{QStringLiteral("携帯"), QStringLiteral("自宅"), QStringLiteral("会社")};
+    const QStringList telKinds{QStringLiteral("携帯"), QStringLiteral("自宅"), QStringLiteral("仕事")};
     QList<Entry> rows;
     for (int i = 0; i < kMaxEntries; ++i) {
         Entry entry;

@@ -140,11 +140,17 @@ void MainWindow::Connect()
             OpenEditor();
         }
     });
+    // Moving through the list with the keyboard selects a row just as a click does, so the
+    // commands act on the row the user sees highlighted.
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    m_controller.ListView1_Click(current.row() + 1);
+                    m_actions->ShowCommands(m_controller.Commands());
+                }
+            });
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_controller.ListView1_ColumnClick(column);
-        m_list->horizontalHeader()->setSortIndicatorShown(true);
-        m_list->horizontalHeader()->setSortIndicator(column, m_controller.SortAscending() ? Qt::AscendingOrder
-                                                                                          : Qt::DescendingOrder);
         ShowRows();
     });
 }
@@ -188,6 +194,12 @@ void MainWindow::ShowState()
     setWindowTitle(m_controller.Caption());
     m_actions->ShowCommands(m_controller.Commands());
     m_actions->ShowRireki(m_dial.Rireki);
+    QHeaderView* header = m_list->horizontalHeader();
+    header->setSortIndicatorShown(m_controller.Sorted());
+    if (m_controller.Sorted()) {
+        header->setSortIndicator(m_controller.SortColumn(),
+                                 m_controller.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
     const int row = m_dial.SelectedRow;
     if (row >= 1 && row <= m_dial.RowCount()) {
         const QModelIndex index = m_model->index(row - 1, kColNumber);

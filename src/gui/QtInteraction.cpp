@@ -23,28 +23,27 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-// "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF" becomes "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.VCF *.vcf)"; the chooser then also
-// shows files whose extension is written in another letter case.
-QString ToQtFilter(const QString& filter)
+} // namespace
+
+QString QtFileFilter(const QString& filter)
 {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
         for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
-            const QString trimmed = pattern.trimmed();
-            for (const QString& variant : {trimmed, trimmed.toLower(), trimmed.toUpper()}) {
-                if (!patterns.contains(variant)) {
-                    patterns << variant;
-                }
+            QString anyCase;
+            for (const QChar c : pattern.trimmed()) {
+                anyCase += c.isLetter() && c.toLower() != c.toUpper()
+                               ? u'[' + QString(c.toUpper()) + QString(c.toLower()) + u']'
+                               : QString(c);
             }
+            patterns << anyCase;
         }
         filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     return filters.join(QStringLiteral(";;"));
 }
-
-} // namespace
 
 void QtInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
 {
@@ -66,12 +65,15 @@ bool QtInteraction::Ask(const QString& text, const QString& title, MessageIcon i
 
 QString QtInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, folder, ToQtFilter(filter));
+    return QFileDialog::getOpenFileName(m_parent, title, folder, QtFileFilter(filter), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString QtInteraction::ChooseSaveFile(const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, title, folder, ToQtFilter(filter));
+    // The save command asks its own overwrite question.
+    return QFileDialog::getSaveFileName(m_parent, title, folder, QtFileFilter(filter), nullptr,
+                                        QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
 }
 
 void QtInteraction::OpenUrl(const QString& url)

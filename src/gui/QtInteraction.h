@@ -4,6 +4,10 @@
 
 class QWidget;
 
+// "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF" in Qt's form, "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.[Vv][Cc][Ff])": the chooser shows
+// the files whatever the letter case of their extension, on every file system.
+[[nodiscard]] QString QtFileFilter(const QString& filter);
+
 // Interaction through message boxes and file dialogs.
 class QtInteraction final : public Interaction
 {

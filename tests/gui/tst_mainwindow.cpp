@@ -3,12 +3,14 @@
 #include "LogoWindow.h"
 #include "MainWindow.h"
 #include "MainWindowActions.h"
+#include "QtInteraction.h"
 #include "RenameDialog.h"
 #include "SampleEntries.h"
 #include "list/RenameCommand.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -259,6 +261,24 @@ private slots:
         QVERIFY(!m_window->Actions().mnuFileSave[0]->isEnabled());
     }
 
+    void keyboardSelectsLikeAClick()
+    {
+        Load(3);
+        m_dial.SelectedRow = 1;
+        m_window->ShowRows();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QTableView& list = m_window->List();
+        list.setFocus();
+        QCOMPARE(m_dial.SelectedRow, 1);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(m_dial.SelectedRow, 2);
+        m_fake.ExpectTell(u"個別情報は最後に移動しています。　"_s, u"最後確認"_s, MessageIcon::Warning);
+        QTest::keyClick(&list, Qt::Key_Down);
+        m_window->Actions().mnuEditUpDown[1]->trigger();
+        QCOMPARE(m_dial.SelectedRow, 3);
+    }
+
     void doubleClickOpensTheEditorOnThatRow()
     {
         m_dial.rows = SampleRows(3);
@@ -292,8 +312,11 @@ private slots:
         m_dial.rows[1][kColMemo] = u"う"_s;
         m_dial.rows[2][kColMemo] = u"あ"_s;
         m_window->ShowRows();
+        QVERIFY(!m_window->List().horizontalHeader()->isSortIndicatorShown());
         emit m_window->List().horizontalHeader()->sectionClicked(kColMemo);
         QCOMPARE(m_window->Model().index(0, kColMemo).data().toString(), u"う"_s);
+        QVERIFY(m_window->List().horizontalHeader()->isSortIndicatorShown());
+        QCOMPARE(m_window->List().horizontalHeader()->sortIndicatorSection(), int(kColMemo));
         QCOMPARE(m_window->List().currentIndex().row(), 0);
         emit m_window->List().horizontalHeader()->sectionClicked(kColMemo);
         QCOMPARE(m_window->Model().index(0, kColMemo).data().toString(), u"あ"_s);
@@ -466,6 +489,21 @@ private slots:
         dialog.Ok();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(QFile::exists(dir.filePath(u"New.VCF"_s)));
+    }
+
+    void fileFilterMatchesAnyLetterCase()
+    {
+        const QString filter = QtFileFilter(u"ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF"_s);
+        QCOMPARE(filter, u"ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.[Vv][Cc][Ff])"_s);
+        QTemporaryDir dir;
+        for (const QString& name : {u"a.VCF"_s, u"b.vcf"_s, u"c.Vcf"_s, u"d.txt"_s, u"e.VCF.bak"_s}) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        // What the chooser matches: the patterns inside the last parentheses.
+        const QStringList patterns = filter.section(u'(', -1).chopped(1).split(u' ');
+        QCOMPARE(QDir(dir.path()).entryList(patterns, QDir::Files, QDir::Name),
+                 (QStringList{u"a.VCF"_s, u"b.vcf"_s, u"c.Vcf"_s}));
     }
 
     void logoShowsItsTextsAndGoes()

@@ -38,6 +38,7 @@ bool MainController::Read(const QString& path)
         return false;
     }
     m_dial.Apply(std::move(*result.content));
+    m_sorted = false;
     // The editor checks new numbers against this table; a stale one from the previous file
     // would let it overwrite the wrong entry.
     m_dial.RebuildEntryNumbers();
@@ -185,6 +186,7 @@ void MainController::SortByNumber()
 void MainController::Sort(int column)
 {
     m_sortColumn = column;
+    m_sorted = true;
     SortRows(m_dial.rows, column, m_sortAscending);
     m_dial.RebuildEntryNumbers();
 }

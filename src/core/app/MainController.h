@@ -36,6 +36,8 @@ public:
     [[nodiscard]] MainCommandState Commands() const { return m_commands; }
     [[nodiscard]] int SortColumn() const { return m_sortColumn; }
     [[nodiscard]] bool SortAscending() const { return m_sortAscending; }
+    // True from a sort until the next file is read.
+    [[nodiscard]] bool Sorted() const { return m_sorted; }
 
     // "OptSort": sort by entry number after opening a file.
     void SetSortOnOpen(bool sortOnOpen) { m_sortOnOpen = sortOnOpen; }
@@ -88,4 +90,5 @@ private:
     bool m_sortOnOpen = false;
     int m_sortColumn = 0;
     bool m_sortAscending = true;
+    bool m_sorted = false;
 };

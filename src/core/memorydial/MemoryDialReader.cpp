@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -16,56 +17,80 @@ constexpr int kExtraSlots = kSlotCount - 1;
 // The values one record collected, before they become cells.
 struct RecordSlots
 {
-    QString fn;
-    QString sort;
-    QString telPref;
-    std::array<QString, kExtraSlots> tels;
+    QStringView fn;
+    QStringView sort;
+    QStringView telPref;
+    std::array<QStringView, kExtraSlots> tels;
     int telCount = 0;
-    QString mailPref;
-    std::array<QString, kExtraSlots> mails;
+    QStringView mailPref;
+    std::array<QStringView, kExtraSlots> mails;
     int mailCount = 0;
-    QString gno;
-    QString categories;
-    QString reduction;
-    QString secret;
-    QString address;
-    QString note;
-    QString url;
-    QString geo;
-    QString birthday;
-    QString hobby;
-    QString bloodType;
-    QString constellation;
-    QString revision;
+    QStringView gno;
+    QStringView categories;
+    QStringView reduction;
+    QStringView secret;
+    QStringView address;
+    QStringView note;
+    QStringView url;
+    QStringView geo;
+    QStringView birthday;
+    QStringView hobby;
+    QStringView bloodType;
+    QStringView constellation;
+    QStringView revision;
 };
 
 using KindLookup = bool (*)(QStringView, QString&, QString&);
 
-QString Removed(QString value, const QString& marker)
+// `value` with every occurrence of `marker` removed, built in one allocation.
+QString Removed(QStringView value, QStringView marker)
 {
-    return value.remove(marker);
+    qsizetype found = value.indexOf(marker);
+    if (found < 0) {
+        return value.toString();
+    }
+    QString result;
+    result.reserve(value.size() - marker.size());
+    qsizetype from = 0;
+    while (found >= 0) {
+        result.append(value.sliced(from, found - from));
+        from = found + marker.size();
+        found = value.indexOf(marker, from);
+    }
+    result.append(value.sliced(from));
+    return result;
+}
+
+QString Joined(std::initializer_list<QStringView> parts)
+{
+    QString text;
+    for (const QStringView part : parts) {
+        text.append(part);
+    }
+    return text;
 }
 
 // Splits a typed value ("CELL:0901234567" or, for slots 2-5, "TEL;TYPE=CELL:0901234567") into
 // its number and kind word. The key is the three characters at `keyAt`; a known key removes
 // every `prefix` + code + ":" from the value. An unknown key gives no kind word, and the
 // number is what follows the type and its ":", so no stray type text ends up in the number.
-void SplitTyped(const QString& value, const QString& prefix, qsizetype keyAt, KindLookup lookup, const QString& codeEnd,
+void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLookup lookup, QStringView codeEnd,
                 QString& number, QString& word)
 {
     QString code;
     word.clear();
-    if (lookup(QStringView(value).mid(keyAt, 3), code, word)) {
-        number = Removed(value, prefix + code + codeEnd);
+    if (lookup(value.mid(keyAt, 3), code, word)) {
+        number = Removed(value, Joined({prefix, code, codeEnd}));
         return;
     }
     const bool typed = value.startsWith(prefix);
     const qsizetype colon = value.indexOf(u':', typed ? keyAt : 0);
     if (colon < 0) {
-        number = value;
+        number = value.toString();
         return;
     }
-    const QString marker = typed ? prefix + value.sliced(keyAt, colon - keyAt) + codeEnd : value.left(colon) + codeEnd;
+    const QString marker =
+        typed ? Joined({prefix, value.sliced(keyAt, colon - keyAt), codeEnd}) : Joined({value.left(colon), codeEnd});
     number = Removed(value, marker);
 }
 
@@ -78,7 +103,7 @@ QString SplitPostalCode(QString& address)
     if (address.size() < 5 || !address.endsWith(u';')) {
         return {};
     }
-    const qsizetype separator = address.lastIndexOf(QStringLiteral(";;;;"), address.size() - 5);
+    const qsizetype separator = address.lastIndexOf(u";;;;", address.size() - 5);
     if (separator < 0) {
         return {};
     }
@@ -98,50 +123,48 @@ QString PadLeft(QString text, qsizetype width)
 Entry ToEntry(const RecordSlots& record)
 {
     Entry entry;
-    entry[kColNumber] = PadLeft(Removed(record.reduction, QStringLiteral("X-REDUCTION:")), 3);
-    entry[kColName] = Removed(record.fn, QStringLiteral("FN:"));
-    entry[kColReading] = Removed(record.sort, QStringLiteral("SORT-STRING:"));
+    entry[kColNumber] = PadLeft(Removed(record.reduction, u"X-REDUCTION:"), 3);
+    entry[kColName] = Removed(record.fn, u"FN:");
+    entry[kColReading] = Removed(record.sort, u"SORT-STRING:");
 
     QString number;
     QString word;
-    SplitTyped(record.telPref, QStringLiteral(""), 0, Tel_Kind, QStringLiteral(":"), number, word);
+    SplitTyped(record.telPref, u"", 0, Tel_Kind, u":", number, word);
     entry[TelNumberCell(1)] = number;
     entry[TelKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], QStringLiteral("TEL;TYPE="), 9, Tel_Kind,
-                   QStringLiteral(":"), number, word);
+        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", 9, Tel_Kind, u":", number, word);
         entry[TelNumberCell(n)] = number;
         entry[TelKindCell(n)] = number.isEmpty() ? QString() : word;
     }
-    SplitTyped(record.mailPref, QStringLiteral(""), 0, E_mail_Kind, QStringLiteral(":"), number, word);
+    SplitTyped(record.mailPref, u"", 0, E_mail_Kind, u":", number, word);
     entry[MailAddressCell(1)] = number;
     entry[MailKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], QStringLiteral("EMAIL;TYPE="), 11, E_mail_Kind,
-                   QStringLiteral(":"), number, word);
+        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", 11, E_mail_Kind, u":", number, word);
         entry[MailAddressCell(n)] = number;
         entry[MailKindCell(n)] = number.isEmpty() ? QString() : word;
     }
 
-    entry[kColGroupNumber] = PadLeft(Removed(record.gno, QStringLiteral("X-GNO:")), 2);
-    entry[kColGroupName] = Removed(record.categories, QStringLiteral("CATEGORIES:"));
-    entry[kColSecret] = Removed(record.secret, QStringLiteral("CLASS:"));
+    entry[kColGroupNumber] = PadLeft(Removed(record.gno, u"X-GNO:"), 2);
+    entry[kColGroupName] = Removed(record.categories, u"CATEGORIES:");
+    entry[kColSecret] = Removed(record.secret, u"CLASS:");
 
     QString address;
-    SplitTyped(record.address, QStringLiteral(""), 0, Jusho_Kind, QStringLiteral(":;"), address, word);
+    SplitTyped(record.address, u"", 0, Jusho_Kind, u":;", address, word);
     const QString postal = SplitPostalCode(address);
     entry[kColAddress] = address;
     entry[kColPostalCode] = postal;
     entry[kColAddressKind] = address.isEmpty() ? QString() : word;
 
-    entry[kColConstellation] = Seiza_Kind(Removed(record.constellation, QStringLiteral("X-CONSTELLATION:")));
-    entry[kColBirthday] = Removed(record.birthday, QStringLiteral("BDAY:"));
-    entry[kColBloodType] = Removed(record.bloodType, QStringLiteral("X-BLOODTYPE:"));
-    entry[kColHobby] = Removed(record.hobby, QStringLiteral("X-HOBBY:"));
-    entry[kColMemo] = Removed(record.note, QStringLiteral("NOTE:"));
-    entry[kColUrl] = Removed(record.url, QStringLiteral("URL:"));
-    entry[kColGps] = Removed(record.geo, QStringLiteral("GEO:"));
-    entry[kColRevision] = Removed(record.revision, QStringLiteral("REV:"));
+    entry[kColConstellation] = Seiza_Kind(Removed(record.constellation, u"X-CONSTELLATION:"));
+    entry[kColBirthday] = Removed(record.birthday, u"BDAY:");
+    entry[kColBloodType] = Removed(record.bloodType, u"X-BLOODTYPE:");
+    entry[kColHobby] = Removed(record.hobby, u"X-HOBBY:");
+    entry[kColMemo] = Removed(record.note, u"NOTE:");
+    entry[kColUrl] = Removed(record.url, u"URL:");
+    entry[kColGps] = Removed(record.geo, u"GEO:");
+    entry[kColRevision] = Removed(record.revision, u"REV:");
     return entry;
 }
 
@@ -207,15 +230,20 @@ Slot Classify(QStringView value)
         {u"REV", Slot::Revision},
         {u"END", Slot::End},
     };
+    if (value.isEmpty()) {
+        return Slot::None;
+    }
+    // Tens of thousands of values pass here: compare characters in place, first one first.
     for (const Prefix& prefix : kPrefixes) {
-        if (value.startsWith(prefix.text)) {
+        if (prefix.text[0] == value[0] && value.size() >= prefix.text.size() &&
+            std::equal(prefix.text.begin() + 1, prefix.text.end(), value.begin() + 1)) {
             return prefix.slot;
         }
     }
     return Slot::None;
 }
 
-QString* SimpleSlot(RecordSlots& record, Slot slot)
+QStringView* SimpleSlot(RecordSlots& record, Slot slot)
 {
     switch (slot) {
     case Slot::Name:
@@ -251,7 +279,7 @@ QString* SimpleSlot(RecordSlots& record, Slot slot)
     }
 }
 
-void AddExtra(std::array<QString, kExtraSlots>& extras, int& count, const QString& value)
+void AddExtra(std::array<QStringView, kExtraSlots>& extras, int& count, QStringView value)
 {
     if (count < kExtraSlots) {
         extras[static_cast<std::size_t>(count++)] = value;
@@ -288,13 +316,15 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     if (!text) {
         return Failure();
     }
-    const QList<QString> values = ValueCutter::Cut(*text);
+    const QList<QStringView> values = ValueCutter::Cut(*text);
     // The first value is the begin line, the second the version line.
     if (values.size() < 2) {
         return Failure();
     }
 
     QList<RecordSlots> records(1);
+    // About 30 values a record.
+    records.reserve(std::min<qsizetype>(values.size() / 30 + 2, kMaxEntries + 2));
     for (qsizetype i = 2; i < values.size(); ++i) {
         const Slot slot = Classify(values[i]);
         if (slot == Slot::None) {
@@ -304,7 +334,7 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
             return Failure();
         }
         RecordSlots& record = records.back();
-        const QString next = i + 1 < values.size() ? values[i + 1] : QString();
+        const QStringView next = i + 1 < values.size() ? values[i + 1] : QStringView();
         switch (slot) {
         case Slot::TelPref:
             record.telPref = next;
@@ -336,7 +366,7 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     }
 
     MemoryDialContent content;
-    content.VcVer = values[1];
+    content.VcVer = values[1].toString();
     content.rows.reserve(records.size());
     for (const RecordSlots& record : records) {
         content.rows.append(ToEntry(record));

@@ -23,9 +23,9 @@ qsizetype SkipLineEnd(QStringView text, qsizetype i)
 
 } // namespace
 
-QList<QString> ValueCutter::Cut(QStringView text)
+QList<QStringView> ValueCutter::Cut(QStringView text)
 {
-    QList<QString> values;
+    QList<QStringView> values;
     // A rough guess of one value per 20 characters saves most reallocations.
     values.reserve(text.size() / 20 + 1);
     const qsizetype size = text.size();
@@ -41,7 +41,7 @@ QList<QString> ValueCutter::Cut(QStringView text)
         }
         if (IsLineEnd(text[i])) {
             if (afterComma) {
-                values.append(QString());
+                values.append(QStringView());
             }
             afterComma = false;
             i = SkipLineEnd(text, i);
@@ -51,7 +51,7 @@ QList<QString> ValueCutter::Cut(QStringView text)
         if (text[i] == u'"') {
             const qsizetype close = text.indexOf(u'"', i + 1);
             const qsizetype stop = close < 0 ? size : close;
-            values.append(text.sliced(i + 1, stop - i - 1).toString());
+            values.append(text.sliced(i + 1, stop - i - 1));
             end = close < 0 ? size : close + 1;
             while (end < size && text[end] != u',' && !IsLineEnd(text[end])) {
                 ++end;
@@ -60,7 +60,7 @@ QList<QString> ValueCutter::Cut(QStringView text)
             while (end < size && text[end] != u',' && !IsLineEnd(text[end])) {
                 ++end;
             }
-            values.append(text.sliced(i, end - i).toString());
+            values.append(text.sliced(i, end - i));
         }
         if (end == size) {
             return values;
@@ -74,7 +74,7 @@ QList<QString> ValueCutter::Cut(QStringView text)
         }
     }
     if (afterComma) {
-        values.append(QString());
+        values.append(QStringView());
     }
     return values;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QString>
 #include <QStringView>
 
 // Cuts memory-dial text into its comma-separated values:
@@ -16,5 +15,6 @@
 class ValueCutter
 {
 public:
-    [[nodiscard]] static QList<QString> Cut(QStringView text);
+    // The values are views into `text`, which must outlive them.
+    [[nodiscard]] static QList<QStringView> Cut(QStringView text);
 };
