@@ -8,7 +8,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     PostalIndex index;
-    index.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    if (!index.LoadFromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)))) {
+        return 0;
+    }
     for (qsizetype i = 0; i < index.count(); ++i) {
         const QString code = index.code(i);
         const qsizetype found = index.FindFirst(code);

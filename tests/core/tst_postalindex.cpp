@@ -108,7 +108,7 @@ void TestPostalIndex::fromBytes()
     QFETCH(QStringList, codes);
     QFETCH(QString, lastTown);
     PostalIndex index;
-    index.LoadFromBytes(csv);
+    QVERIFY(index.LoadFromBytes(csv));
     QStringList loaded;
     for (qsizetype i = 0; i < index.count(); ++i) {
         loaded << index.code(i);

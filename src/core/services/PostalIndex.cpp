@@ -145,9 +145,12 @@ void PostalIndex::Clear()
     m_records = QList<Record>();
 }
 
-void PostalIndex::LoadFromBytes(const QByteArray& csv)
+bool PostalIndex::LoadFromBytes(const QByteArray& csv)
 {
     Clear();
+    if (csv.size() >= kMaxBytes) {
+        return false;
+    }
     // The kept fields go to the decoder in one call: per-field calls would cost more than the
     // decoding, and decoding the whole line would spend most of the time on discarded fields.
     // They never outgrow the file (a line of 9 fields has 8 commas for the 4 separators).
@@ -204,6 +207,7 @@ void PostalIndex::LoadFromBytes(const QByteArray& csv)
         repeats.append(static_cast<char>((newPrefecture ? 0 : kRepeatedPrefecture) | (newCity ? 0 : kRepeatedCity)));
     }
     DecodeKept(kept, fieldsKept, repeats);
+    return true;
 }
 
 void PostalIndex::DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const QByteArray& repeats)
@@ -227,7 +231,7 @@ void PostalIndex::DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const
     const auto next = [this, &position]() {
         const qsizetype separator = m_pool.indexOf(u'\n', position);
         const qsizetype stop = separator < 0 ? m_pool.size() : separator;
-        const Span span{position, stop - position};
+        const Span span{static_cast<quint32>(position), static_cast<quint32>(stop - position)};
         position = separator < 0 ? m_pool.size() : separator + 1;
         return span;
     };
@@ -256,14 +260,14 @@ std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path)
         return kPostalMissingText;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (info.size() >= PostalIndex::kMaxBytes || !file.open(QIODevice::ReadOnly)) {
         return kPostalUnreadableText;
     }
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    if (file.error() != QFileDevice::NoError || !index.LoadFromBytes(bytes)) {
+        index.Clear();
         return kPostalUnreadableText;
     }
-    index.LoadFromBytes(bytes);
     return std::nullopt;
 }
 

@@ -38,13 +38,18 @@ public:
     // end always ends the record, so an unclosed quote cannot swallow the rest of the file.
     // Lines with fewer than 9 fields are skipped. Bytes that are not Shift_JIS load as U+001A
     // in the field that holds them; the rest of the line, and its code, stay usable.
-    void LoadFromBytes(const QByteArray& csv);
+    // False, with the table empty, for a text of kMaxBytes or more.
+    [[nodiscard]] bool LoadFromBytes(const QByteArray& csv);
+
+    static constexpr qsizetype kMaxBytes = qsizetype(1) << 32;
 
 private:
+    // 32-bit spans halve the records, the larger part of the table's memory; the pool never
+    // outgrows the file, and LoadFromBytes refuses a file too large for them.
     struct Span
     {
-        qsizetype offset = 0;
-        qsizetype length = 0;
+        quint32 offset = 0;
+        quint32 length = 0;
     };
     struct Record
     {
@@ -68,8 +73,8 @@ private:
 [[nodiscard]] QString PostalSlotPath(const QString& folder, const QString& fileName);
 
 // Loads the table from a file path. Returns the missing-file message when no file exists
-// there, the unreadable-file message when it cannot be read (the index is empty in both
-// cases), nothing on success.
+// there, the unreadable-file message when it cannot be read or is too large (the index is
+// empty in both cases), nothing on success.
 [[nodiscard]] std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path);
 
 // The same, showing a failure as a warning titled "ファイル確認". True when the table loaded.
