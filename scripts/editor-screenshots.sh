@@ -1,14 +1,16 @@
 #!/bin/bash
 # Screenshots of the entry editor for the documentation, taken from the real program under a
-# virtual X server: a memory dial opened and its first entry double-clicked (editing an
-# entry), and a new memory dial started (its first entry).
-#   scripts/editor-screenshots.sh BUILD_DIR MEMORY_DIAL OUT_DIR
+# virtual X server: a generated memory dial opened and its first entry double-clicked
+# (editor.png), and a new memory dial started (its first entry, editor-new.png).
+#   scripts/editor-screenshots.sh BUILD_DIR OUT_DIR
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 build=$(realpath "$1")
-dial=$(realpath "$2")
-out=$(realpath "$3")
+out=$(mkdir -p "$2" && realpath "$2")
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
+dial=$work/sample.VCF
+python3 "$here/make_sample_dial.py" "$dial" 36
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
