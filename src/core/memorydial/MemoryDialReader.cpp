@@ -384,7 +384,10 @@ MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& prev
         return Failure();
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A full memory dial is a few megabytes; anything past this bound is not one, and reading
+    // it whole could exhaust memory.
+    constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
         return Failure();
     }
     const QByteArray bytes = file.readAll();
