@@ -45,7 +45,7 @@ using KindLookup = bool (*)(QStringView, QString&, QString&);
 // `value` with every occurrence of `marker` removed, built in one allocation.
 QString Removed(QStringView value, QStringView marker)
 {
-    qsizetype found = value.indexOf(marker);
+    qsizetype found = marker.isEmpty() ? -1 : value.indexOf(marker);
     if (found < 0) {
         return value.toString();
     }
