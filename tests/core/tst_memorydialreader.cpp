@@ -284,6 +284,12 @@ void TestMemoryDialReader::openFailures()
     const MemoryDialReadResult result = MemoryDataOpen(empty.fileName(), QStringList());
     QVERIFY(!result.content);
     QCOMPARE(result.error, message);
+    // A sparse file costs no disk space but would need gigabytes of memory to read whole.
+    QFile huge(dir.filePath(u"huge.vcf"_s));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(300LL * 1024 * 1024));
+    huge.close();
+    QCOMPARE(MemoryDataOpen(huge.fileName(), QStringList()).error, message);
 }
 
 void TestMemoryDialReader::boundOfEntries()

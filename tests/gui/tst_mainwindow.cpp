@@ -196,6 +196,10 @@ private slots:
 
     void toolbarButtonsRunTheirCommands()
     {
+        int created = 0;
+        m_window->SetCreateCommand([&] { ++created; });
+        m_window->Actions().button[2]->trigger();
+        QCOMPARE(created, 1);
         m_fake.ExpectOpenFile(u"ﾒﾓﾘﾀﾞｲﾔﾙを開く"_s, {});
         m_window->Actions().button[3]->trigger();
         m_fake.ExpectOpenFile(u"削除するﾒﾓﾘﾀﾞｲﾔﾙを選択"_s, {});
@@ -233,17 +237,6 @@ private slots:
         for (int position : {2, 3, 14}) {
             QVERIFY(a.button[static_cast<std::size_t>(position)]->isEnabled());
         }
-    }
-
-    void loadedAndClickedEnable()
-    {
-        Load(3);
-        MainWindowActions& a = m_window->Actions();
-        for (int position : {4, 6, 8, 9, 10, 11, 13}) {
-            QVERIFY(a.button[static_cast<std::size_t>(position)]->isEnabled());
-        }
-        QVERIFY(a.mnuEditEditor->isEnabled());
-        QVERIFY(a.mnuFileSave[1]->isEnabled());
     }
 
     void clickOnRowEnablesEditing()
@@ -294,15 +287,6 @@ private slots:
         QCOMPARE(opened, (QStringList{u"2:3"_s}));
         m_window->Actions().mnuEditEditor->trigger();
         QCOMPARE(opened.size(), 2);
-    }
-
-    void createCommandHook()
-    {
-        int created = 0;
-        m_window->SetCreateCommand([&] { ++created; });
-        m_window->Actions().button[2]->trigger();
-        m_window->Actions().mnuFileCreate->trigger();
-        QCOMPARE(created, 2);
     }
 
     void headerClickSortsDescendingFirst()
@@ -364,20 +348,6 @@ private slots:
         QCOMPARE(alignment(0), Qt::AlignLeft);
         QCOMPARE(alignment(1), Qt::AlignHCenter);
         QCOMPARE(alignment(37), Qt::AlignHCenter);
-    }
-
-    void windowSizeFromTwips()
-    {
-        MainWindowOptions options;
-        options.width = 15375;
-        options.height = 11520;
-        options.left = 1440;
-        options.top = 720;
-        Make(options);
-        const int dpi = m_window->logicalDpiX();
-        QCOMPARE(m_window->width(), qRound(15375.0 * dpi / 1440));
-        QCOMPARE(m_window->height(), qRound(11520.0 * m_window->logicalDpiY() / 1440));
-        QCOMPARE(m_window->x(), dpi);
     }
 
     void resizeRule()

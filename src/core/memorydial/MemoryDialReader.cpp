@@ -45,7 +45,7 @@ using KindLookup = bool (*)(QStringView, QString&, QString&);
 // `value` with every occurrence of `marker` removed, built in one allocation.
 QString Removed(QStringView value, QStringView marker)
 {
-    qsizetype found = value.indexOf(marker);
+    qsizetype found = marker.isEmpty() ? -1 : value.indexOf(marker);
     if (found < 0) {
         return value.toString();
     }
@@ -384,7 +384,10 @@ MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& prev
         return Failure();
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A full memory dial is a few megabytes; anything past this bound is not one, and reading
+    // it whole could exhaust memory.
+    constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
         return Failure();
     }
     const QByteArray bytes = file.readAll();
