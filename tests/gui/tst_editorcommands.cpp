@@ -1,4 +1,8 @@
 #include "EditorWindowFixture.h"
+#include "QtInteraction.h"
+
+#include <QApplication>
+#include <QMessageBox>
 
 // The editor at work: position kept on closing, double-click closing, the focus index, the
 // commands and their shortcuts, and the creation message on activation.
@@ -253,6 +257,35 @@ private slots:
         QTRY_VERIFY(m_ui.Verify());
         QTest::qWait(20);
         VERIFY_INTERACTION(m_ui);
+    }
+
+    void realMessageBoxDoesNotBringTheMessageBack()
+    {
+        QtInteraction boxes;
+        m_dial.CopyEntry = u"0"_s;
+        m_dial.EditMode = u"0"_s;
+        m_dial.SelectedRow = 2;
+        EditorWindow editor(m_dial, boxes, m_settings, nullptr);
+        boxes.setParent(&editor);
+        editor.Load(u"003"_s);
+        QStringList shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->buttons().first()->click();
+            }
+        });
+        closer.start(10);
+        editor.show();
+        QTRY_COMPARE(shown.size(), 1);
+        QCOMPARE(shown.first(), u"新規の個別情報を 「003番」 に作成しました。　"_s);
+        // The window system hands the activation back to the editor once the box has gone
+        // (the offscreen platform needs telling); nothing follows.
+        editor.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &editor);
+        QTest::qWait(200);
+        QCOMPARE(shown.size(), 1);
     }
 
     void noCreationMessageWhenEditing_data()
