@@ -1,5 +1,7 @@
 #include "PostalCommand.h"
 
+#include "app/AppSettings.h"
+#include "app/StartupValues.h"
 #include "services/PostalIndex.h"
 
 #include <QCoreApplication>
@@ -62,7 +64,9 @@ PostalCommandResult EvaluatePostalCommand(const QStringList& args, const QString
 
 int RunPostalCommand(const QStringList& args)
 {
-    const QString defaultTable = PostalSlotPath(QCoreApplication::applicationDirPath(), QStringLiteral("ken_all.csv"));
+    SetApplicationIdentity();
+    const SettingsStore store(SettingsFilePath());
+    const QString defaultTable = SelectedPostalTablePath(store, QCoreApplication::applicationDirPath());
     const PostalCommandResult result = EvaluatePostalCommand(args, defaultTable);
     Print(stdout, result.out);
     Print(stderr, result.err);

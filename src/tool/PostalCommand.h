@@ -18,5 +18,6 @@ inline const QString kPostalUsage = QStringLiteral("usage: mdial postal CODE [--
 // 2 with the usage line for bad arguments.
 [[nodiscard]] PostalCommandResult EvaluatePostalCommand(const QStringList& args, const QString& defaultTable);
 
-// The same, printing in UTF-8 and taking the table beside the executable by default.
+// The same, printing in UTF-8; without --table it uses the table of the postal slot selected in
+// the settings (read only, never written).
 [[nodiscard]] int RunPostalCommand(const QStringList& args);

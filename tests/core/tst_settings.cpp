@@ -97,6 +97,8 @@ private slots:
     void unwritableFileKeepsRunning();
     void environmentNamesTheFile();
     void defaultFileIsInConfigFolder();
+    void selectedPostalTable_data();
+    void selectedPostalTable();
 
 private:
     QString FilePath(const QString& name = QStringLiteral("MORVANX.ini")) const { return m_dir->filePath(name); }
@@ -372,6 +374,44 @@ void TestSettings::defaultFileIsInConfigFolder()
         QCOMPARE(store.Sync(), QSettings::NoError);
     }
     QVERIFY(QFile::exists(path));
+}
+
+void TestSettings::selectedPostalTable_data()
+{
+    QTest::addColumn<QStringList>("config"); // key=value pairs of section "Config"
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("empty store") << QStringList() << QStringLiteral("/prog/ken_all.csv");
+    QTest::newRow("slot 2") << QStringList{QStringLiteral("OptSen=2"), QStringLiteral("FolderName(2)=/data"),
+                                           QStringLiteral("Yubin_File(2)=KEN_ALL.CSV"),
+                                           QStringLiteral("FolderName(0)=/other")}
+                            << QStringLiteral("/data/KEN_ALL.CSV");
+    QTest::newRow("slot 1 without folder")
+        << QStringList{QStringLiteral("OptSen=1"), QStringLiteral("Yubin_File(1)=new.csv")}
+        << QStringLiteral("/prog/new.csv");
+    QTest::newRow("slot out of range") << QStringList{QStringLiteral("OptSen=5"), QStringLiteral("FolderName(0)=/zero")}
+                                       << QStringLiteral("/zero/ken_all.csv");
+}
+
+void TestSettings::selectedPostalTable()
+{
+    QFETCH(QStringList, config);
+    QFETCH(QString, expected);
+    {
+        SettingsStore store(FilePath());
+        for (const QString& pair : config)
+            store.SaveSetting(kSectionConfig, pair.section(u'=', 0, 0), pair.section(u'=', 1));
+        QCOMPARE(store.Sync(), QSettings::NoError);
+    }
+    const QByteArray before = [this] {
+        QFile file(FilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    const SettingsStore store(FilePath());
+    QCOMPARE(SelectedPostalTablePath(store, QStringLiteral("/prog")), expected);
+
+    QFile after(FilePath());
+    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), before);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

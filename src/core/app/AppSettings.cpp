@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include "SettingValues.h"
+#include "services/PostalIndex.h"
 
 namespace {
 
@@ -114,7 +115,21 @@ int PostalSlot(QStringView optSen)
 QString PostalTablePath(const AppSettings& settings, int slot)
 {
     const auto i = static_cast<std::size_t>(slot < 0 || slot >= kPostalSlotCount ? 0 : slot);
-    return settings.folderName[i] + u'/' + settings.yubinFile[i];
+    return PostalSlotPath(settings.folderName[i], settings.yubinFile[i]);
+}
+
+QString SelectedPostalTablePath(const SettingsStore& store, const QString& programFolder)
+{
+    AppSettings settings;
+    const int slot = PostalSlot(store.GetSetting(kSectionConfig, QStringLiteral("OptSen")));
+    const auto i = static_cast<std::size_t>(slot);
+    settings.yubinFile[i] = store.GetSetting(kSectionConfig, IndexedKey(u"Yubin_File", slot));
+    if (settings.yubinFile[i].isEmpty())
+        settings.yubinFile[i] = QStringLiteral("ken_all.csv");
+    settings.folderName[i] = store.GetSetting(kSectionConfig, IndexedKey(u"FolderName", slot));
+    if (settings.folderName[i].isEmpty())
+        settings.folderName[i] = programFolder;
+    return PostalTablePath(settings, slot);
 }
 
 void PushRireki(QStringList& history, const QString& path)

@@ -69,6 +69,9 @@ void LoadRemainingSettings(SettingsStore& store, AppSettings& settings, int scre
 
 // Folder + "/" + file name of a postal table slot (0 to 2).
 [[nodiscard]] QString PostalTablePath(const AppSettings& settings, int slot);
+// The table of the slot in use, read from the store without writing anything back: for tools
+// that must not change the user's settings. Empty keys mean their defaults.
+[[nodiscard]] QString SelectedPostalTablePath(const SettingsStore& store, const QString& programFolder);
 
 // The history rule: path becomes entry 0; when it already stood at entry k, entries 0 to k-1
 // move down one place, otherwise entries 0 to 3 do and entry 4 drops out. Paths compare
