@@ -1,9 +1,34 @@
+#include "MemoryDialCommands.h"
+#include "PostalCommand.h"
+#include "memorydial/CodePage.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stderr) << "usage: mdial dump FILE | info FILE | copy IN OUT | postal CODE [--table CSV]\n";
-    return 2;
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        return UsageError();
+    }
+    if (!CodePage::IsAvailable()) {
+        QTextStream(stderr) << "mdial: this Qt has no Shift_JIS converter (built without ICU)\n";
+        return 1;
+    }
+    const QString command = args.takeFirst();
+    if (command == u"dump") {
+        return RunDumpCommand(args);
+    }
+    if (command == u"info") {
+        return RunInfoCommand(args);
+    }
+    if (command == u"copy") {
+        return RunCopyCommand(args);
+    }
+    if (command == u"postal") {
+        return RunPostalCommand(args);
+    }
+    return UsageError();
 }

@@ -8,11 +8,11 @@
 // code and the word are set, otherwise both are left exactly as they were. Writing
 // direction: word in, code out, empty when the word is not in the table. All comparisons
 // are exact and case-sensitive.
-bool Tel_Kind(QStringView key, QString& code, QString& word);
+[[nodiscard]] bool Tel_Kind(QStringView key, QString& code, QString& word);
 [[nodiscard]] QString Tel_Kind2(const QString& word);
-bool E_mail_Kind(QStringView key, QString& code, QString& word);
+[[nodiscard]] bool E_mail_Kind(QStringView key, QString& code, QString& word);
 [[nodiscard]] QString E_mail_Kind2(const QString& word);
-bool Jusho_Kind(QStringView key, QString& code, QString& word);
+[[nodiscard]] bool Jusho_Kind(QStringView key, QString& code, QString& word);
 [[nodiscard]] QString Jusho_Kind2(const QString& word);
 
 // Constellations compare the whole code, not a key.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// Conversion between text and code page 932 (Shift_JIS with the Windows extensions and the
+// user-defined area F040-F9FC as private-use characters), the encoding of memory-dial files.
+class CodePage
+{
+public:
+    // False when this Qt has no Shift_JIS converter (a build without ICU); nothing that reads
+    // or writes a memory dial can work then.
+    [[nodiscard]] static bool IsAvailable();
+
+    // The text of `bytes`, or nothing when they hold a byte sequence that is not code page
+    // 932, a NUL byte, or end inside a two-byte character.
+    [[nodiscard]] static std::optional<QString> Decode(QByteArrayView bytes);
+
+    // The bytes of `text`, or nothing when a character has no code in code page 932.
+    [[nodiscard]] static std::optional<QByteArray> Encode(QStringView text);
+
+    // True when `text` survives encoding and decoding unchanged.
+    [[nodiscard]] static bool CanHold(QStringView text);
+};

@@ -1,0 +1,398 @@
+#include "MemoryDialReader.h"
+
+#include "CodePage.h"
+#include "KindCodes.h"
+#include "ValueCutter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kExtraSlots = kSlotCount - 1;
+
+// The values one record collected, before they become cells.
+struct RecordSlots
+{
+    QStringView fn;
+    QStringView sort;
+    QStringView telPref;
+    std::array<QStringView, kExtraSlots> tels;
+    int telCount = 0;
+    QStringView mailPref;
+    std::array<QStringView, kExtraSlots> mails;
+    int mailCount = 0;
+    QStringView gno;
+    QStringView categories;
+    QStringView reduction;
+    QStringView secret;
+    QStringView address;
+    QStringView note;
+    QStringView url;
+    QStringView geo;
+    QStringView birthday;
+    QStringView hobby;
+    QStringView bloodType;
+    QStringView constellation;
+    QStringView revision;
+};
+
+using KindLookup = bool (*)(QStringView, QString&, QString&);
+
+// `value` with every occurrence of `marker` removed, built in one allocation.
+QString Removed(QStringView value, QStringView marker)
+{
+    qsizetype found = marker.isEmpty() ? -1 : value.indexOf(marker);
+    if (found < 0) {
+        return value.toString();
+    }
+    QString result;
+    result.reserve(value.size() - marker.size());
+    qsizetype from = 0;
+    while (found >= 0) {
+        result.append(value.sliced(from, found - from));
+        from = found + marker.size();
+        found = value.indexOf(marker, from);
+    }
+    result.append(value.sliced(from));
+    return result;
+}
+
+QString Joined(std::initializer_list<QStringView> parts)
+{
+    QString text;
+    for (const QStringView part : parts) {
+        text.append(part);
+    }
+    return text;
+}
+
+// Splits a typed value ("CELL:0901234567" or, for slots 2-5, "TEL;TYPE=CELL:0901234567") into
+// its number and kind word. The key is the three characters at `keyAt`; a known key removes
+// every `prefix` + code + ":" from the value. An unknown key gives no kind word, and the
+// number is what follows the type and its ":", so no stray type text ends up in the number.
+void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLookup lookup, QStringView codeEnd,
+                QString& number, QString& word)
+{
+    QString code;
+    word.clear();
+    if (lookup(value.mid(keyAt, 3), code, word)) {
+        number = Removed(value, Joined({prefix, code, codeEnd}));
+        return;
+    }
+    const bool typed = value.startsWith(prefix);
+    const qsizetype colon = value.indexOf(u':', typed ? keyAt : 0);
+    if (colon < 0) {
+        number = value.toString();
+        return;
+    }
+    const QString marker =
+        typed ? Joined({prefix, value.sliced(keyAt, colon - keyAt), codeEnd}) : Joined({value.left(colon), codeEnd});
+    number = Removed(value, marker);
+}
+
+// Splits "address;;;;postal;" into the address text (left in `address`) and the postal code.
+// The postal code is whatever stands between the last ";;;;" and the closing ";", so an empty
+// or short code reads back as written instead of eating the end of the address.
+QString SplitPostalCode(QString& address)
+{
+    // Shorter than ";;;;;" there is no separator (and a negative start would search from the end).
+    if (address.size() < 5 || !address.endsWith(u';')) {
+        return {};
+    }
+    const qsizetype separator = address.lastIndexOf(u";;;;", address.size() - 5);
+    if (separator < 0) {
+        return {};
+    }
+    const QString postal = address.sliced(separator + 4, address.size() - 1 - (separator + 4));
+    address.truncate(separator);
+    return postal;
+}
+
+QString PadLeft(QString text, qsizetype width)
+{
+    if (!text.isEmpty() && text.size() < width) {
+        text.prepend(QString(width - text.size(), u'0'));
+    }
+    return text;
+}
+
+Entry ToEntry(const RecordSlots& record)
+{
+    Entry entry;
+    entry[kColNumber] = PadLeft(Removed(record.reduction, u"X-REDUCTION:"), 3);
+    entry[kColName] = Removed(record.fn, u"FN:");
+    entry[kColReading] = Removed(record.sort, u"SORT-STRING:");
+
+    QString number;
+    QString word;
+    SplitTyped(record.telPref, u"", 0, Tel_Kind, u":", number, word);
+    entry[TelNumberCell(1)] = number;
+    entry[TelKindCell(1)] = number.isEmpty() ? QString() : word;
+    for (int n = 2; n <= kSlotCount; ++n) {
+        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", 9, Tel_Kind, u":", number, word);
+        entry[TelNumberCell(n)] = number;
+        entry[TelKindCell(n)] = number.isEmpty() ? QString() : word;
+    }
+    SplitTyped(record.mailPref, u"", 0, E_mail_Kind, u":", number, word);
+    entry[MailAddressCell(1)] = number;
+    entry[MailKindCell(1)] = number.isEmpty() ? QString() : word;
+    for (int n = 2; n <= kSlotCount; ++n) {
+        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", 11, E_mail_Kind, u":", number, word);
+        entry[MailAddressCell(n)] = number;
+        entry[MailKindCell(n)] = number.isEmpty() ? QString() : word;
+    }
+
+    entry[kColGroupNumber] = PadLeft(Removed(record.gno, u"X-GNO:"), 2);
+    entry[kColGroupName] = Removed(record.categories, u"CATEGORIES:");
+    entry[kColSecret] = Removed(record.secret, u"CLASS:");
+
+    QString address;
+    SplitTyped(record.address, u"", 0, Jusho_Kind, u":;", address, word);
+    const QString postal = SplitPostalCode(address);
+    entry[kColAddress] = address;
+    entry[kColPostalCode] = postal;
+    entry[kColAddressKind] = address.isEmpty() ? QString() : word;
+
+    entry[kColConstellation] = Seiza_Kind(Removed(record.constellation, u"X-CONSTELLATION:"));
+    entry[kColBirthday] = Removed(record.birthday, u"BDAY:");
+    entry[kColBloodType] = Removed(record.bloodType, u"X-BLOODTYPE:");
+    entry[kColHobby] = Removed(record.hobby, u"X-HOBBY:");
+    entry[kColMemo] = Removed(record.note, u"NOTE:");
+    entry[kColUrl] = Removed(record.url, u"URL:");
+    entry[kColGps] = Removed(record.geo, u"GEO:");
+    entry[kColRevision] = Removed(record.revision, u"REV:");
+    return entry;
+}
+
+MemoryDialReadResult Failure()
+{
+    return {std::nullopt, kMemoryDataMissingText};
+}
+
+// Where a value goes, by its first matching prefix.
+enum class Slot
+{
+    None,
+    Name,
+    Reading,
+    TelPref,
+    Tel,
+    MailPref,
+    Mail,
+    GroupNumber,
+    GroupName,
+    Number,
+    Secret,
+    Address,
+    Memo,
+    Url,
+    Gps,
+    Birthday,
+    Hobby,
+    BloodType,
+    Constellation,
+    Revision,
+    End,
+};
+
+Slot Classify(QStringView value)
+{
+    struct Prefix
+    {
+        QStringView text;
+        Slot slot;
+    };
+    // Order matters: the first match decides ("TEL;TYPE=PREF" before "TEL").
+    static constexpr Prefix kPrefixes[] = {
+        {u"FN", Slot::Name},
+        {u"N:", Slot::None},
+        {u"SORT", Slot::Reading},
+        {u"TEL;TYPE=PREF", Slot::TelPref},
+        {u"TEL", Slot::Tel},
+        {u"EMAIL;TYPE=PREF", Slot::MailPref},
+        {u"EMAIL", Slot::Mail},
+        {u"X-GNO", Slot::GroupNumber},
+        {u"CATE", Slot::GroupName},
+        {u"X-RE", Slot::Number},
+        {u"CLAS", Slot::Secret},
+        {u"ADR", Slot::Address},
+        {u"NOTE", Slot::Memo},
+        {u"URL", Slot::Url},
+        {u"GEO", Slot::Gps},
+        {u"BDAY", Slot::Birthday},
+        {u"X-HO", Slot::Hobby},
+        {u"X-BL", Slot::BloodType},
+        {u"X-CO", Slot::Constellation},
+        {u"REV", Slot::Revision},
+        {u"END", Slot::End},
+    };
+    if (value.isEmpty()) {
+        return Slot::None;
+    }
+    // Tens of thousands of values pass here: compare characters in place, first one first.
+    for (const Prefix& prefix : kPrefixes) {
+        if (prefix.text[0] == value[0] && value.size() >= prefix.text.size() &&
+            std::equal(prefix.text.begin() + 1, prefix.text.end(), value.begin() + 1)) {
+            return prefix.slot;
+        }
+    }
+    return Slot::None;
+}
+
+QStringView* SimpleSlot(RecordSlots& record, Slot slot)
+{
+    switch (slot) {
+    case Slot::Name:
+        return &record.fn;
+    case Slot::Reading:
+        return &record.sort;
+    case Slot::GroupNumber:
+        return &record.gno;
+    case Slot::GroupName:
+        return &record.categories;
+    case Slot::Number:
+        return &record.reduction;
+    case Slot::Secret:
+        return &record.secret;
+    case Slot::Memo:
+        return &record.note;
+    case Slot::Url:
+        return &record.url;
+    case Slot::Gps:
+        return &record.geo;
+    case Slot::Birthday:
+        return &record.birthday;
+    case Slot::Hobby:
+        return &record.hobby;
+    case Slot::BloodType:
+        return &record.bloodType;
+    case Slot::Constellation:
+        return &record.constellation;
+    case Slot::Revision:
+        return &record.revision;
+    default:
+        return nullptr;
+    }
+}
+
+void AddExtra(std::array<QStringView, kExtraSlots>& extras, int& count, QStringView value)
+{
+    if (count < kExtraSlots) {
+        extras[static_cast<std::size_t>(count++)] = value;
+    }
+}
+
+// Group numbers 0 to 99 take the name of the last entry that uses them; other names stay.
+void MergeGroupNames(const QList<Entry>& rows, QStringList& names)
+{
+    names.resize(kGroupTableSize);
+    for (const Entry& entry : rows) {
+        const QString& number = entry[kColGroupNumber];
+        if (number.size() == 2 && number[0].isDigit() && number[1].isDigit() && number[0].unicode() < 128 &&
+            number[1].unicode() < 128) {
+            names[(number[0].unicode() - u'0') * 10 + (number[1].unicode() - u'0')] = entry[kColGroupName];
+        }
+    }
+}
+
+QString FirstUnnamedGroup(const QStringList& names)
+{
+    qsizetype g = 0;
+    while (g < names.size() && !names[g].isEmpty()) {
+        ++g;
+    }
+    return QString::number(g);
+}
+
+} // namespace
+
+MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList& previousGroupNames)
+{
+    const std::optional<QString> text = CodePage::Decode(bytes);
+    if (!text) {
+        return Failure();
+    }
+    const QList<QStringView> values = ValueCutter::Cut(*text);
+    // The first value is the begin line, the second the version line.
+    if (values.size() < 2) {
+        return Failure();
+    }
+
+    QList<RecordSlots> records(1);
+    // About 30 values a record.
+    records.reserve(std::min<qsizetype>(values.size() / 30 + 2, kMaxEntries + 2));
+    for (qsizetype i = 2; i < values.size(); ++i) {
+        const Slot slot = Classify(values[i]);
+        if (slot == Slot::None) {
+            continue;
+        }
+        if (records.size() > kMaxEntries) {
+            return Failure();
+        }
+        RecordSlots& record = records.back();
+        const QStringView next = i + 1 < values.size() ? values[i + 1] : QStringView();
+        switch (slot) {
+        case Slot::TelPref:
+            record.telPref = next;
+            break;
+        case Slot::MailPref:
+            record.mailPref = next;
+            break;
+        case Slot::Address:
+            record.address = next;
+            break;
+        case Slot::Tel:
+            AddExtra(record.tels, record.telCount, values[i]);
+            break;
+        case Slot::Mail:
+            AddExtra(record.mails, record.mailCount, values[i]);
+            break;
+        case Slot::End:
+            records.append(RecordSlots());
+            break;
+        default:
+            *SimpleSlot(record, slot) = values[i];
+            break;
+        }
+    }
+    // The record after the last "END" was never closed and is no entry.
+    records.removeLast();
+    if (records.size() > kMaxEntries) {
+        return Failure();
+    }
+
+    MemoryDialContent content;
+    content.VcVer = values[1].toString();
+    content.rows.reserve(records.size());
+    for (const RecordSlots& record : records) {
+        content.rows.append(ToEntry(record));
+    }
+    content.EntryCount = static_cast<int>(content.rows.size());
+    content.GroupNames = previousGroupNames;
+    MergeGroupNames(content.rows, content.GroupNames);
+    content.GroupCount = FirstUnnamedGroup(content.GroupNames);
+    return {std::move(content), QString()};
+}
+
+MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& previousGroupNames)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        return Failure();
+    }
+    QFile file(path);
+    // A full memory dial is a few megabytes; anything past this bound is not one, and reading
+    // it whole could exhaust memory.
+    constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+        return Failure();
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return Failure();
+    }
+    return ParseMemoryDial(bytes, previousGroupNames);
+}

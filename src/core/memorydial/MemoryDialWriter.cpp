@@ -1,0 +1,170 @@
+#include "MemoryDialWriter.h"
+
+#include "CodePage.h"
+#include "KindCodes.h"
+
+#include <QSaveFile>
+
+#include <functional>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// Calls `put` with each line of one record and the cell it shows as written (-1 for lines of
+// fixed text or numbers, which always encode).
+void ForEachLine(const Entry& entry, const QString& vcVer, const std::function<void(const QString&, int)>& put)
+{
+    put(QStringLiteral("BEGIN:VCARD"), -1);
+    put(vcVer, -1);
+    put(QStringLiteral("FN:") + entry[kColName], kColName);
+    put(QStringLiteral("N:") + entry[kColName] + QStringLiteral(";;;;"), kColName);
+    put(QStringLiteral("SORT-STRING:") + entry[kColReading], kColReading);
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const QString& number = entry[TelNumberCell(n)];
+        if (!number.isEmpty()) {
+            const QString head = n == 1 ? QStringLiteral("TEL;TYPE=PREF,") : QStringLiteral("TEL;TYPE=");
+            put(head + Tel_Kind2(entry[TelKindCell(n)]) + u':' + number, TelNumberCell(n));
+        }
+    }
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const QString& address = entry[MailAddressCell(n)];
+        if (!address.isEmpty()) {
+            const QString head = n == 1 ? QStringLiteral("EMAIL;TYPE=PREF,") : QStringLiteral("EMAIL;TYPE=");
+            put(head + E_mail_Kind2(entry[MailKindCell(n)]) + u':' + address, MailAddressCell(n));
+        }
+    }
+    put(QStringLiteral("X-GNO:") + QString::number(LeadingNumber(entry[kColGroupNumber])), -1);
+    put(QStringLiteral("CATEGORIES:") + entry[kColGroupName], kColGroupName);
+    put(QStringLiteral("X-REDUCTION:") + QString::number(LeadingNumber(entry[kColNumber])), -1);
+    if (!entry[kColSecret].isEmpty()) {
+        put(QStringLiteral("CLASS:") + entry[kColSecret], kColSecret);
+    }
+    if (!entry[kColAddress].isEmpty()) {
+        const QString code = Jusho_Kind2(entry[kColAddressKind]);
+        put(QStringLiteral("ADR;TYPE=PREF,") + code + QStringLiteral(":;") + entry[kColAddress] +
+                QStringLiteral(";;;;") + entry[kColPostalCode] + u';',
+            kColAddress);
+    }
+    const struct
+    {
+        const char16_t* head;
+        int cell;
+    } optionalLines[] = {
+        {u"NOTE:", kColMemo},     {u"URL:", kColUrl},       {u"GEO:", kColGps},
+        {u"BDAY:", kColBirthday}, {u"X-HOBBY:", kColHobby}, {u"X-BLOODTYPE:", kColBloodType},
+    };
+    for (const auto& line : optionalLines) {
+        if (!entry[line.cell].isEmpty()) {
+            put(QString::fromUtf16(line.head) + entry[line.cell], line.cell);
+        }
+    }
+    if (!entry[kColConstellation].isEmpty()) {
+        put(QStringLiteral("X-CONSTELLATION:") + Seiza_Kind2(entry[kColConstellation]), -1);
+    }
+    put(QStringLiteral("REV:") + entry[kColRevision], kColRevision);
+    put(QStringLiteral("END:VCARD"), -1);
+}
+
+// The first cell of `entry` that code page 932 cannot hold, or -1. The postal code shares
+// the address line, so it is checked on its own.
+int FirstUnencodableCell(const Entry& entry, const QString& vcVer)
+{
+    int found = -1;
+    ForEachLine(entry, vcVer, [&](const QString&, int cell) {
+        if (found >= 0 || cell < 0) {
+            return;
+        }
+        if (!CodePage::CanHold(entry[cell])) {
+            found = cell;
+        } else if (cell == kColAddress && !CodePage::CanHold(entry[kColPostalCode])) {
+            found = kColPostalCode;
+        }
+    });
+    return found;
+}
+
+QString UnencodableMessage(const Entry& entry, int cell)
+{
+    return QStringLiteral("No.") + entry[kColNumber] + QStringLiteral(" の「") + EntryColumnCaption(cell) +
+           QStringLiteral("」に、保存できない文字が含まれています。　");
+}
+
+QString WriteFailedMessage(const QString& path)
+{
+    return QStringLiteral("メモリダイヤル「") + path +
+           QStringLiteral("」を保存できませんでした。　保存先とディスクの空きを確認して下さい。　");
+}
+
+} // namespace
+
+QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer)
+{
+    // Cells plus at most 400 characters of property names and line ends per record; one
+    // allocation instead of a dozen copies of a megabyte-sized text.
+    qsizetype size = 0;
+    for (const Entry& entry : rows) {
+        for (const QString& cell : entry.cells) {
+            size += cell.size();
+        }
+        size += 400 + vcVer.size() + entry[kColName].size();
+    }
+    QString text;
+    text.reserve(size);
+    for (const Entry& entry : rows) {
+        ForEachLine(entry, vcVer, [&text](const QString& line, int) {
+            text += line;
+            text += kLineEnd;
+        });
+    }
+    return text;
+}
+
+std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QString& vcVer, QString& error)
+{
+    const QString text = ComposeMemoryDialText(rows, vcVer);
+    // Whole-file conversion first; the slow search for the culprit runs only when it fails.
+    if (std::optional<QByteArray> bytes = CodePage::Encode(text)) {
+        const std::optional<QString> back = CodePage::Decode(*bytes);
+        if (back && *back == text) {
+            return bytes;
+        }
+    }
+    for (const Entry& entry : rows) {
+        const int cell = FirstUnencodableCell(entry, vcVer);
+        if (cell >= 0) {
+            error = UnencodableMessage(entry, cell);
+            return std::nullopt;
+        }
+    }
+    error = QStringLiteral("バージョン行「") + vcVer + QStringLiteral("」に、保存できない文字が含まれています。　");
+    return std::nullopt;
+}
+
+MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows, const QString& vcVer)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = EncodeMemoryDial(rows, vcVer, error);
+    if (!bytes) {
+        return {false, error};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, WriteFailedMessage(path)};
+    }
+    // On a full disk or past a size limit a write can come back short without an error, and
+    // commit() would then seal a truncated file; write in pieces and check every count.
+    constexpr qsizetype kChunk = 64 * 1024;
+    for (qsizetype at = 0; at < bytes->size(); at += kChunk) {
+        const qsizetype length = std::min(kChunk, bytes->size() - at);
+        if (file.write(bytes->constData() + at, length) != length) {
+            file.cancelWriting();
+            return {false, WriteFailedMessage(path)};
+        }
+    }
+    if (!file.flush() || !file.commit()) {
+        file.cancelWriting();
+        return {false, WriteFailedMessage(path)};
+    }
+    return {true, QString()};
+}

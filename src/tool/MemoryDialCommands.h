@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// `mdial dump FILE`, `mdial info FILE` and `mdial copy IN OUT`; `args` are the words after the
+// command name. Each returns the exit code: 0 done, 1 the file could not be read or written
+// (the message is on stderr), 2 bad arguments.
+[[nodiscard]] int RunDumpCommand(const QStringList& args);
+[[nodiscard]] int RunInfoCommand(const QStringList& args);
+[[nodiscard]] int RunCopyCommand(const QStringList& args);
+
+// Prints the usage line on stderr and returns the exit code for bad arguments.
+[[nodiscard]] int UsageError();
