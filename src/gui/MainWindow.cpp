@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -185,8 +186,12 @@ void MainWindow::OpenEditor()
 
 void MainWindow::ShowRows()
 {
+    // Selecting the row below must not drag the view back to the first columns while the
+    // user works in, say, the memo column.
+    const int horizontal = m_list->horizontalScrollBar()->value();
     m_model->Reload();
     ShowState();
+    m_list->horizontalScrollBar()->setValue(horizontal);
 }
 
 void MainWindow::ShowState()
@@ -203,9 +208,11 @@ void MainWindow::ShowState()
     const int row = m_dial.SelectedRow;
     if (row >= 1 && row <= m_dial.RowCount()) {
         const QModelIndex index = m_model->index(row - 1, kColNumber);
+        const int horizontal = m_list->horizontalScrollBar()->value();
         m_list->selectionModel()->setCurrentIndex(index,
                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         m_list->scrollTo(index);
+        m_list->horizontalScrollBar()->setValue(horizontal);
     } else {
         m_list->clearSelection();
     }

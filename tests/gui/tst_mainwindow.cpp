@@ -297,10 +297,13 @@ private slots:
         m_dial.rows[2][kColMemo] = u"あ"_s;
         m_window->ShowRows();
         QVERIFY(!m_window->List().horizontalHeader()->isSortIndicatorShown());
+        m_window->List().setColumnWidth(3, 123);
         emit m_window->List().horizontalHeader()->sectionClicked(kColMemo);
         QCOMPARE(m_window->Model().index(0, kColMemo).data().toString(), u"う"_s);
         QVERIFY(m_window->List().horizontalHeader()->isSortIndicatorShown());
         QCOMPARE(m_window->List().horizontalHeader()->sortIndicatorSection(), int(kColMemo));
+        // The rows are shown anew; the widths the user set stay.
+        QCOMPARE(m_window->List().columnWidth(3), 123);
         QCOMPARE(m_window->List().currentIndex().row(), 0);
         emit m_window->List().horizontalHeader()->sectionClicked(kColMemo);
         QCOMPARE(m_window->Model().index(0, kColMemo).data().toString(), u"あ"_s);
