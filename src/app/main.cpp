@@ -4,6 +4,7 @@
 #include "app/SettingsStore.h"
 #include "app/StartupValues.h"
 #include "editor/EditorWindowSettings.h"
+#include "memorydial/CodePage.h"
 #include "services/PostalIndex.h"
 
 #include <QApplication>
@@ -13,6 +14,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Without ICU, Qt has no Shift_JIS converter and every file would read as garbage.
+    if (!CodePage::IsAvailable()) {
+        QtInteraction().Tell(
+            QStringLiteral("この Qt には Shift_JIS の変換機能 (ICU) がありません。　起動できません。　"),
+            QStringLiteral("起動確認"), MessageIcon::Error);
+        return 1;
+    }
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
     PostalIndex postal;

@@ -13,6 +13,7 @@
 AppStartup::AppStartup(QString programFolder, SettingsStore& store, PostalIndex& postal, int logoMs)
     : m_programFolder(std::move(programFolder)), m_store(store), m_postal(postal), m_logoMs(logoMs)
 {
+    m_interaction.SetHelpFile(HelpFilePath(m_programFolder));
 }
 
 AppStartup::~AppStartup() = default;

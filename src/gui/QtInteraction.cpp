@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -81,4 +82,13 @@ void QtInteraction::OpenUrl(const QString& url)
     QDesktopServices::openUrl(QUrl(url));
 }
 
-void QtInteraction::ShowHelp(int) {}
+// Help topics are not split by context yet: every context opens the help file as a whole.
+void QtInteraction::ShowHelp(int)
+{
+    if (m_helpFile.isEmpty() || !QFileInfo::exists(m_helpFile)) {
+        Tell(QStringLiteral("ヘルプファイル 「") + m_helpFile + QStringLiteral("」 が見つかりません。　"),
+             QStringLiteral("ヘルプ確認"), MessageIcon::Warning);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+}

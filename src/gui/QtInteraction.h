@@ -14,6 +14,8 @@ class QtInteraction final : public Interaction
 public:
     explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
+    // The help file that ShowHelp opens.
+    void SetHelpFile(const QString& path) { m_helpFile = path; }
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
@@ -24,4 +26,5 @@ public:
 
 private:
     QWidget* m_parent;
+    QString m_helpFile;
 };
