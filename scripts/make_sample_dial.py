@@ -23,9 +23,9 @@ def record(i):
     group = i % len(GROUPS)
     lines = ["BEGIN:VCARD", "VERSION:3.0", "FN:" + name, "N:" + name + ";;;;",
              "SORT-STRING:" + FAMILY_KANA[f] + " " + GIVEN_KANA[g],
-             "TEL;TYPE=PREF,CELL:090-%04d-%04d" % (1000 + i * 37 % 9000, 2000 + i * 53 % 8000)]
+             "TEL;TYPE=PREF,CELL:090%04d%04d" % (1000 + i * 37 % 9000, 2000 + i * 53 % 8000)]
     if i % 3 == 0:
-        lines.append("TEL;TYPE=HOME:03-%04d-%04d" % (3000 + i, 4000 + i * 7 % 5000))
+        lines.append("TEL;TYPE=HOME:03%04d%04d" % (3000 + i, 4000 + i * 7 % 5000))
     lines.append("EMAIL;TYPE=PREF,CELL:user%03d@example.ne.jp" % i)
     if i % 4 == 1:
         lines.append("EMAIL;TYPE=WORK:taro%03d@example.co.jp" % i)
