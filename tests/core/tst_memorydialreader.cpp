@@ -197,10 +197,14 @@ void TestMemoryDialReader::records_data()
     QTest::newRow("missing END merges") << u"BEGIN:VCARD\r\nVERSION:2.1\r\nFN:a\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
                                            u"SORT-STRING:b\r\nEND:VCARD\r\n"_s
                                         << QStringList{u"a"_s} << u"VERSION:2.1"_s;
-    QTest::newRow("no END at all") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\n"_s << QStringList{} << u"VERSION:3.0"_s;
+    QTest::newRow("no END at all") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\n"_s << QStringList{u"a"_s}
+                                   << u"VERSION:3.0"_s;
+    QTest::newRow("nothing after last END")
+        << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\n\r\n"_s << QStringList{u"a"_s}
+        << u"VERSION:3.0"_s;
     QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"y"_s;
-    QTest::newRow("text after last END") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nFN:b\r\n"_s
-                                         << QStringList{u"a"_s} << u"VERSION:3.0"_s;
+    QTest::newRow("record cut short after last END") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nFN:b\r\n"_s
+                                                     << QStringList{u"a"_s, u"b"_s} << u"VERSION:3.0"_s;
     QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s} << u"b"_s;
 }
 

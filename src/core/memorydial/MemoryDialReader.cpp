@@ -38,6 +38,8 @@ struct RecordSlots
     QStringView bloodType;
     QStringView constellation;
     QStringView revision;
+    // Some property was stored for this record; an unclosed record that holds nothing is no entry.
+    bool used = false;
 };
 
 using KindLookup = bool (*)(QStringView, QString&, QString&);
@@ -334,6 +336,9 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
             return Failure();
         }
         RecordSlots& record = records.back();
+        if (slot != Slot::End) {
+            record.used = true;
+        }
         const QStringView next = i + 1 < values.size() ? values[i + 1] : QStringView();
         switch (slot) {
         case Slot::TelPref:
@@ -359,8 +364,11 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
             break;
         }
     }
-    // The record after the last "END" was never closed and is no entry.
-    records.removeLast();
+    // A last record without "END" (a file cut short) still holds the user's data: keep it as an
+    // entry, or a later save would drop it from the file. Only an empty one is no entry.
+    if (!records.back().used) {
+        records.removeLast();
+    }
     if (records.size() > kMaxEntries) {
         return Failure();
     }
