@@ -132,6 +132,23 @@ private slots:
         QCOMPARE(m_dial.Rireki.first(), answer ? second : first);
     }
 
+    void openOverTypedEntriesAsks()
+    {
+        // A new memory dial whose entries exist only in the list: nothing was read, so
+        // EntryCount is 0, but opening must not throw the typed entries away unasked.
+        m_dial.rows = SampleRows(2);
+        const QString path = MakeFile(QStringLiteral("other.VCF"), 4);
+        m_fake.ExpectAsk(kAskOverLoaded, kReadTitle, false);
+        m_controller->mnuFileOpen_Click();
+        QCOMPARE(m_dial.RowCount(), 2);
+        m_dial.Rireki[0] = path;
+        m_fake.ExpectAsk(
+            QStringLiteral("既に読み込まれているメモリデータがあります。　新たなメモリデータを読み込みますか？　"),
+            kReadTitle, false);
+        m_controller->mnuFileArray_Click(1);
+        QCOMPARE(m_dial.RowCount(), 2);
+    }
+
     void cancelledChooserChangesNothing()
     {
         const QString first = MakeFile(QStringLiteral("a.VCF"), 2);

@@ -30,6 +30,13 @@ void MainController::EntryAppended(bool enableSave)
     m_commands.saveAsOnly = m_commands.saveAsOnly || !enableSave;
 }
 
+bool MainController::HoldsEntries() const
+{
+    // Entries typed into a new memory dial do not count as loaded, yet a read would replace
+    // them just the same: ask for them too.
+    return m_dial.EntryCount >= 1 || m_dial.RowCount() > 0;
+}
+
 bool MainController::Read(const QString& path)
 {
     MemoryDialReadResult result = MemoryDataOpen(path, m_dial.GroupNames);
@@ -62,7 +69,7 @@ void MainController::SelectFirstRow()
 
 void MainController::mnuFileOpen_Click()
 {
-    if (m_dial.EntryCount >= 1 && !m_interaction.Ask(kOpenOverLoadedText, kOpenOverLoadedTitle)) {
+    if (HoldsEntries() && !m_interaction.Ask(kOpenOverLoadedText, kOpenOverLoadedTitle)) {
         return;
     }
     const QString path = m_interaction.ChooseOpenFile(kOpenChooserTitle, m_programFolder, kMemoryDialFilter);
@@ -86,7 +93,7 @@ void MainController::mnuFileArray_Click(int index)
     if (path.isEmpty()) {
         return;
     }
-    if (m_dial.EntryCount >= 1 && !m_interaction.Ask(kOpenRecentOverLoadedText, kOpenOverLoadedTitle)) {
+    if (HoldsEntries() && !m_interaction.Ask(kOpenRecentOverLoadedText, kOpenOverLoadedTitle)) {
         return;
     }
     if (!Read(path)) {

@@ -76,6 +76,8 @@ public:
     [[nodiscard]] QString ChooseRenameSource();
 
 private:
+    // True while the list holds entries that a read would replace.
+    [[nodiscard]] bool HoldsEntries() const;
     [[nodiscard]] bool Read(const QString& path);
     void RememberPath(const QString& path);
     void SelectFirstRow();
