@@ -124,11 +124,8 @@ std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QStri
 {
     const QString text = ComposeMemoryDialText(rows, vcVer);
     // Whole-file conversion first; the slow search for the culprit runs only when it fails.
-    if (std::optional<QByteArray> bytes = CodePage::Encode(text)) {
-        const std::optional<QString> back = CodePage::Decode(*bytes);
-        if (back && *back == text) {
-            return bytes;
-        }
+    if (std::optional<QByteArray> bytes = CodePage::EncodeExact(text)) {
+        return bytes;
     }
     for (const Entry& entry : rows) {
         const int cell = FirstUnencodableCell(entry, vcVer);
