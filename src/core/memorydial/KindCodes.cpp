@@ -39,12 +39,19 @@ constexpr ConstellationRow kConstellations[] = {
     {u"SAGITTARIUS", u"射手"}, {u"CAPRICORNUS", u"山羊"}, {u"AQUARIUS", u"水瓶"}, {u"PISCES", u"魚"},
 };
 
+// The tables' texts live as long as the program, so results can point at them instead of
+// allocating a copy for each of the thousands of kind cells a memory dial holds.
+QString Static(QStringView text)
+{
+    return QString::fromRawData(text.data(), text.size());
+}
+
 bool KeyToKind(std::span<const KindRow> table, QStringView key, QString& code, QString& word)
 {
     for (const KindRow& row : table) {
         if (row.key == key) {
-            code = row.code.toString();
-            word = row.word.toString();
+            code = Static(row.code);
+            word = Static(row.word);
             return true;
         }
     }
@@ -55,7 +62,7 @@ QString WordToCode(std::span<const KindRow> table, const QString& word)
 {
     for (const KindRow& row : table) {
         if (row.word == word) {
-            return row.code.toString();
+            return Static(row.code);
         }
     }
     return {};
@@ -97,7 +104,7 @@ QString Seiza_Kind(const QString& code)
 {
     for (const ConstellationRow& row : kConstellations) {
         if (row.code == code) {
-            return row.word.toString();
+            return Static(row.word);
         }
     }
     return {};
@@ -107,7 +114,7 @@ QString Seiza_Kind2(const QString& word)
 {
     for (const ConstellationRow& row : kConstellations) {
         if (row.word == word) {
-            return row.code.toString();
+            return Static(row.code);
         }
     }
     return {};
