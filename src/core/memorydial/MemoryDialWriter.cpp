@@ -5,6 +5,7 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -97,23 +98,25 @@ QString WriteFailedMessage(const QString& path)
 
 QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer)
 {
-    // Cells plus at most 400 characters of property names and line ends per record; one
-    // allocation instead of a dozen copies of a megabyte-sized text.
+    // Measure first, then copy into one exactly sized text: no growing, no capacity checks.
     qsizetype size = 0;
     for (const Entry& entry : rows) {
-        for (const QString& cell : entry.cells) {
-            size += cell.size();
-        }
-        size += 400 + vcVer.size() + entry[kColName].size();
-    }
-    QString text;
-    text.reserve(size);
-    for (const Entry& entry : rows) {
-        ForEachLine(entry, vcVer, [&text](std::initializer_list<QStringView> parts, int) {
+        ForEachLine(entry, vcVer, [&size](std::initializer_list<QStringView> parts, int) {
             for (const QStringView part : parts) {
-                text.append(part);
+                size += part.size();
             }
-            text.append(u"\r\n");
+            size += 2;
+        });
+    }
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const Entry& entry : rows) {
+        ForEachLine(entry, vcVer, [&out](std::initializer_list<QStringView> parts, int) {
+            for (const QStringView part : parts) {
+                out = std::copy(part.begin(), part.end(), out);
+            }
+            *out++ = u'\r';
+            *out++ = u'\n';
         });
     }
     return text;
