@@ -49,6 +49,7 @@ private slots:
     void encode();
     void decodeMatchesConverter();
     void encodeMatchesConverter();
+    void longTextsMatchConverter();
 };
 
 void TestCodePage::decode_data()
@@ -151,6 +152,36 @@ void TestCodePage::encodeMatchesConverter()
         QCOMPARE(CodePage::Encode(between), ConverterEncode(between));
         QCOMPARE(CodePage::CanHold(alone), ConverterCanHold(alone));
         QCOMPARE(CodePage::EncodeExact(between).has_value(), ConverterCanHold(between));
+    }
+}
+
+// ASCII is copied in blocks of eight bytes or four characters: every byte and many characters
+// at every place of such blocks.
+void TestCodePage::longTextsMatchConverter()
+{
+    const QByteArray plain = "FN:Yamada Taro,~\\x";
+    for (qsizetype at = 0; at < plain.size(); ++at) {
+        for (int byte = 0; byte < 0x100; ++byte) {
+            QByteArray bytes = plain;
+            bytes[at] = static_cast<char>(byte);
+            QCOMPARE(CodePage::Decode(bytes), ConverterDecode(bytes));
+            bytes.insert(at + 1, '\x40');
+            QCOMPARE(CodePage::Decode(bytes), ConverterDecode(bytes));
+        }
+    }
+    const QString text = u"TEL;TYPE=CELL:0901234~\\x"_s;
+    QList<char16_t> characters;
+    for (char16_t c = 0; c < 0x180; ++c) {
+        characters << c;
+    }
+    characters << u'あ' << u'￥' << u'〜' << u'\ue000' << char16_t(0xd83d) << char16_t(0xde00);
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        for (const char16_t c : characters) {
+            QString changed = text;
+            changed[at] = QChar(c);
+            QCOMPARE(CodePage::Encode(changed), ConverterEncode(changed));
+            QCOMPARE(CodePage::EncodeExact(changed).has_value(), ConverterCanHold(changed));
+        }
     }
 }
 
