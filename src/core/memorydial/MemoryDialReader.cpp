@@ -226,43 +226,72 @@ enum class Slot
     End,
 };
 
+struct Prefix
+{
+    QStringView text;
+    Slot slot;
+};
+
+// Order matters: the first match decides ("TEL;TYPE=PREF" before "TEL").
+constexpr Prefix kPrefixes[] = {
+    {u"FN", Slot::Name},
+    {u"N:", Slot::None},
+    {u"SORT", Slot::Reading},
+    {u"TEL;TYPE=PREF", Slot::TelPref},
+    {u"TEL", Slot::Tel},
+    {u"EMAIL;TYPE=PREF", Slot::MailPref},
+    {u"EMAIL", Slot::Mail},
+    {u"X-GNO", Slot::GroupNumber},
+    {u"CATE", Slot::GroupName},
+    {u"X-RE", Slot::Number},
+    {u"CLAS", Slot::Secret},
+    {u"ADR", Slot::Address},
+    {u"NOTE", Slot::Memo},
+    {u"URL", Slot::Url},
+    {u"GEO", Slot::Gps},
+    {u"BDAY", Slot::Birthday},
+    {u"X-HO", Slot::Hobby},
+    {u"X-BL", Slot::BloodType},
+    {u"X-CO", Slot::Constellation},
+    {u"REV", Slot::Revision},
+    {u"END", Slot::End},
+};
+
+// For each first character, the prefixes that start with it, in table order and ended by -1:
+// tens of thousands of values are classified, and most first characters rule out all but a few.
+using PrefixIndex = std::array<std::array<qint8, 6>, 0x80>;
+
+constexpr PrefixIndex IndexPrefixes()
+{
+    PrefixIndex index{};
+    for (auto& row : index) {
+        row.fill(-1);
+    }
+    std::array<std::size_t, 0x80> count{};
+    for (std::size_t p = 0; p < std::size(kPrefixes); ++p) {
+        const char16_t first = kPrefixes[p].text[0].unicode();
+        // One place is kept for the end mark.
+        if (count[first] + 1 >= index[first].size()) {
+            throw "too many prefixes share a first character";
+        }
+        index[first][count[first]++] = static_cast<qint8>(p);
+    }
+    return index;
+}
+
+constexpr PrefixIndex kPrefixIndex = IndexPrefixes();
+
 Slot Classify(QStringView value)
 {
-    struct Prefix
-    {
-        QStringView text;
-        Slot slot;
-    };
-    // Order matters: the first match decides ("TEL;TYPE=PREF" before "TEL").
-    static constexpr Prefix kPrefixes[] = {
-        {u"FN", Slot::Name},
-        {u"N:", Slot::None},
-        {u"SORT", Slot::Reading},
-        {u"TEL;TYPE=PREF", Slot::TelPref},
-        {u"TEL", Slot::Tel},
-        {u"EMAIL;TYPE=PREF", Slot::MailPref},
-        {u"EMAIL", Slot::Mail},
-        {u"X-GNO", Slot::GroupNumber},
-        {u"CATE", Slot::GroupName},
-        {u"X-RE", Slot::Number},
-        {u"CLAS", Slot::Secret},
-        {u"ADR", Slot::Address},
-        {u"NOTE", Slot::Memo},
-        {u"URL", Slot::Url},
-        {u"GEO", Slot::Gps},
-        {u"BDAY", Slot::Birthday},
-        {u"X-HO", Slot::Hobby},
-        {u"X-BL", Slot::BloodType},
-        {u"X-CO", Slot::Constellation},
-        {u"REV", Slot::Revision},
-        {u"END", Slot::End},
-    };
-    if (value.isEmpty()) {
+    if (value.isEmpty() || value[0].unicode() >= 0x80) {
         return Slot::None;
     }
-    // Tens of thousands of values pass here: compare characters in place, first one first.
-    for (const Prefix& prefix : kPrefixes) {
-        if (prefix.text[0] == value[0] && value.size() >= prefix.text.size() &&
+    for (const qint8 p : kPrefixIndex[value[0].unicode()]) {
+        if (p < 0) {
+            break;
+        }
+        const Prefix& prefix = kPrefixes[static_cast<std::size_t>(p)];
+        if (value.size() >= prefix.text.size() &&
             std::equal(prefix.text.begin() + 1, prefix.text.end(), value.begin() + 1)) {
             return prefix.slot;
         }
