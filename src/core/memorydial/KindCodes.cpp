@@ -1,5 +1,6 @@
 #include "KindCodes.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -46,10 +47,16 @@ QString Static(QStringView text)
     return QString::fromRawData(text.data(), text.size());
 }
 
+// Inline, as the library's comparison is a call for every row of every lookup.
+bool Same(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
 bool KeyToKind(std::span<const KindRow> table, QStringView key, QString& code, QString& word)
 {
     for (const KindRow& row : table) {
-        if (row.key == key) {
+        if (Same(row.key, key)) {
             code = Static(row.code);
             word = Static(row.word);
             return true;
@@ -61,7 +68,7 @@ bool KeyToKind(std::span<const KindRow> table, QStringView key, QString& code, Q
 QString WordToCode(std::span<const KindRow> table, const QString& word)
 {
     for (const KindRow& row : table) {
-        if (row.word == word) {
+        if (Same(row.word, word)) {
             return Static(row.code);
         }
     }
@@ -103,7 +110,7 @@ QString Jusho_Kind2(const QString& word)
 QString Seiza_Kind(const QString& code)
 {
     for (const ConstellationRow& row : kConstellations) {
-        if (row.code == code) {
+        if (Same(row.code, code)) {
             return Static(row.word);
         }
     }
@@ -113,7 +120,7 @@ QString Seiza_Kind(const QString& code)
 QString Seiza_Kind2(const QString& word)
 {
     for (const ConstellationRow& row : kConstellations) {
-        if (row.word == word) {
+        if (Same(row.word, word)) {
             return Static(row.code);
         }
     }
