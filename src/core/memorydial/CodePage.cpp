@@ -2,12 +2,152 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <functional>
 
 namespace {
 
 // Stateless: a two-byte character cut off at the end counts as an error instead of being
 // kept back for a next chunk that never comes.
 constexpr auto kFlags = QStringConverter::Flag::Stateless;
+
+// Most of a memory dial is ASCII (property names, numbers, mail addresses), and the converter
+// costs tens of instructions a character. Bytes and characters below 0x80 that it maps to each
+// other both ways are copied directly; everything else still goes through the converter.
+// The set is asked of the converter once rather than assumed: the IBM table behind
+// "Shift_JIS" swaps the control codes 0x1A, 0x1C and 0x7F.
+struct AsciiMap
+{
+    std::array<bool, 0x100> same{}; // by byte or character; false from 0x80 on
+    bool printableSame = false;     // true when all of 0x20-0x7E are self-mapped
+};
+
+const AsciiMap& SelfMappedAscii()
+{
+    static const AsciiMap map = [] {
+        AsciiMap ascii;
+        QStringDecoder decoder("Shift_JIS", kFlags);
+        QStringEncoder encoder("Shift_JIS", kFlags);
+        if (!decoder.isValid() || !encoder.isValid()) {
+            return ascii;
+        }
+        // NUL stays out: a NUL byte is refused.
+        for (char16_t c = 1; c < 0x80; ++c) {
+            const char byte = static_cast<char>(c);
+            const QChar character(c);
+            decoder.resetState();
+            encoder.resetState();
+            const QString text = decoder.decode(QByteArrayView(&byte, 1));
+            const QByteArray bytes = encoder.encode(QStringView(&character, 1));
+            ascii.same[c] = !decoder.hasError() && !encoder.hasError() && text == QStringView(&character, 1) &&
+                            bytes == QByteArrayView(&byte, 1);
+        }
+        ascii.printableSame = std::all_of(ascii.same.begin() + 0x20, ascii.same.begin() + 0x7F, std::identity());
+        return ascii;
+    }();
+    return map;
+}
+
+bool IsSelfMapped(const AsciiMap& map, char16_t c)
+{
+    return c < 0x80 && map.same[c];
+}
+
+// Whether the eight bytes of `word` are all printable ASCII (0x20-0x7E). Each test adds within
+// a byte below 0x80, so no carry crosses into the next byte.
+bool AllPrintableBytes(std::uint64_t word)
+{
+    constexpr std::uint64_t kTop = 0x8080808080808080;
+    return (word & kTop) == 0 && ((word + 0x6060606060606060) & kTop) == kTop &&
+           ((word + 0x0101010101010101) & kTop) == 0;
+}
+
+// The same for four UTF-16 characters.
+bool AllPrintableChars(std::uint64_t word)
+{
+    constexpr std::uint64_t kTop = 0x0080008000800080;
+    return (word & 0xff80ff80ff80ff80) == 0 && ((word + 0x0060006000600060) & kTop) == kTop &&
+           ((word + 0x0001000100010001) & kTop) == 0;
+}
+
+// Grows `buffer` so that `room` more units fit after the first `used`.
+template <typename Buffer> void EnsureRoom(Buffer& buffer, qsizetype used, qsizetype room)
+{
+    if (used + room > buffer.size()) {
+        buffer.resize(used + room);
+    }
+}
+
+bool ReadsBackAs(QStringDecoder& decoder, QByteArrayView bytes, QStringView text)
+{
+    if (bytes.contains('\0')) {
+        return false;
+    }
+    QVarLengthArray<QChar, 256> back(decoder.requiredSpace(bytes.size()));
+    const QChar* end = decoder.appendToBuffer(back.data(), bytes);
+    return !decoder.hasError() && QStringView(back.constData(), end) == text;
+}
+
+// The bytes of `text`, with each run of characters the converter handles checked to read back
+// unchanged when `exact` is set. A run ends before a self-mapped character, which is never half
+// of a surrogate pair, and its bytes are whole characters; so checking run by run gives the
+// same answer as decoding the whole result.
+std::optional<QByteArray> EncodeRuns(QStringView text, bool exact)
+{
+    QStringEncoder encoder("Shift_JIS", kFlags);
+    QStringDecoder decoder("Shift_JIS", kFlags);
+    if (!encoder.isValid() || !decoder.isValid()) {
+        return std::nullopt;
+    }
+    const AsciiMap& ascii = SelfMappedAscii();
+    QByteArray bytes(encoder.requiredSpace(text.size()), Qt::Uninitialized);
+    char* out = bytes.data();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (ascii.printableSame && i + 4 <= size) {
+            // Copied through a local block, which cannot alias the output, so the loop vectorises.
+            char16_t block[4];
+            std::memcpy(block, text.data() + i, sizeof block);
+            std::uint64_t word;
+            std::memcpy(&word, block, sizeof word);
+            if (AllPrintableChars(word)) {
+                for (std::size_t k = 0; k < 4; ++k) {
+                    out[k] = static_cast<char>(block[k]);
+                }
+                out += 4;
+                i += 4;
+                continue;
+            }
+        }
+        const char16_t c = text[i].unicode();
+        if (IsSelfMapped(ascii, c)) {
+            *out++ = static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < size && !IsSelfMapped(ascii, text[end].unicode())) {
+            ++end;
+        }
+        const QStringView run = text.sliced(i, end - i);
+        const qsizetype used = out - bytes.constData();
+        EnsureRoom(bytes, used, encoder.requiredSpace(run.size()));
+        char* const runStart = bytes.data() + used;
+        out = encoder.appendToBuffer(runStart, run);
+        if (encoder.hasError() || (exact && !ReadsBackAs(decoder, QByteArrayView(runStart, out), run))) {
+            return std::nullopt;
+        }
+        i = end;
+    }
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+}
 
 } // namespace
 
@@ -26,35 +166,66 @@ std::optional<QString> CodePage::Decode(QByteArrayView bytes)
     if (!decoder.isValid()) {
         return std::nullopt;
     }
-    QString text = decoder.decode(bytes);
+    const AsciiMap& ascii = SelfMappedAscii();
+    QString text(decoder.requiredSpace(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (ascii.printableSame && i + 8 <= size) {
+            // Copied through a local block, which cannot alias the output, so the loop vectorises.
+            unsigned char block[8];
+            std::memcpy(block, data + i, sizeof block);
+            std::uint64_t word;
+            std::memcpy(&word, block, sizeof word);
+            if (AllPrintableBytes(word)) {
+                for (std::size_t k = 0; k < 8; ++k) {
+                    out[k] = QChar(static_cast<char16_t>(block[k]));
+                }
+                out += 8;
+                i += 8;
+                continue;
+            }
+        }
+        if (ascii.same[data[i]]) {
+            *out++ = QChar(static_cast<char16_t>(data[i]));
+            ++i;
+            continue;
+        }
+        // A byte below 0x40 is never the second byte of a character, so a run that stops
+        // before a self-mapped one hands the converter whole characters only (or an
+        // incomplete one that is an error either way).
+        qsizetype end = i + 1;
+        while (end < size && !(data[end] < 0x40 && IsSelfMapped(ascii, data[end]))) {
+            ++end;
+        }
+        const QByteArrayView run = bytes.sliced(i, end - i);
+        const qsizetype used = out - text.constData();
+        EnsureRoom(text, used, decoder.requiredSpace(run.size()));
+        out = decoder.appendToBuffer(text.data() + used, run);
+        i = end;
+    }
     if (decoder.hasError()) {
         return std::nullopt;
     }
+    text.truncate(out - text.constData());
     return text;
 }
 
 std::optional<QByteArray> CodePage::Encode(QStringView text)
 {
-    QStringEncoder encoder("Shift_JIS", kFlags);
-    if (!encoder.isValid()) {
-        return std::nullopt;
-    }
-    // The error flag is only set once the result has been turned into bytes.
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) {
-        return std::nullopt;
-    }
-    return bytes;
+    return EncodeRuns(text, false);
+}
+
+std::optional<QByteArray> CodePage::EncodeExact(QStringView text)
+{
+    return EncodeRuns(text, true);
 }
 
 bool CodePage::CanHold(QStringView text)
 {
-    const std::optional<QByteArray> bytes = Encode(text);
-    if (!bytes) {
-        return false;
-    }
     // Some characters encode without an error to a code that reads back as another character;
     // such a save would change the data silently.
-    const std::optional<QString> back = Decode(*bytes);
-    return back && *back == text;
+    return EncodeExact(text).has_value();
 }

@@ -23,6 +23,10 @@ public:
     // The bytes of `text`, or nothing when a character has no code in code page 932.
     [[nodiscard]] static std::optional<QByteArray> Encode(QStringView text);
 
+    // The bytes of `text`, or nothing when a character has no code or its code reads back as
+    // another character: Encode() followed by a check that Decode() gives `text` again.
+    [[nodiscard]] static std::optional<QByteArray> EncodeExact(QStringView text);
+
     // True when `text` survives encoding and decoding unchanged.
     [[nodiscard]] static bool CanHold(QStringView text);
 };

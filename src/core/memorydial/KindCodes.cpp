@@ -1,5 +1,6 @@
 #include "KindCodes.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -39,12 +40,25 @@ constexpr ConstellationRow kConstellations[] = {
     {u"SAGITTARIUS", u"射手"}, {u"CAPRICORNUS", u"山羊"}, {u"AQUARIUS", u"水瓶"}, {u"PISCES", u"魚"},
 };
 
+// The tables' texts live as long as the program, so results can point at them instead of
+// allocating a copy for each of the thousands of kind cells a memory dial holds.
+QString Static(QStringView text)
+{
+    return QString::fromRawData(text.data(), text.size());
+}
+
+// Inline, as the library's comparison is a call for every row of every lookup.
+bool Same(QStringView a, QStringView b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
 bool KeyToKind(std::span<const KindRow> table, QStringView key, QString& code, QString& word)
 {
     for (const KindRow& row : table) {
-        if (row.key == key) {
-            code = row.code.toString();
-            word = row.word.toString();
+        if (Same(row.key, key)) {
+            code = Static(row.code);
+            word = Static(row.word);
             return true;
         }
     }
@@ -54,8 +68,8 @@ bool KeyToKind(std::span<const KindRow> table, QStringView key, QString& code, Q
 QString WordToCode(std::span<const KindRow> table, const QString& word)
 {
     for (const KindRow& row : table) {
-        if (row.word == word) {
-            return row.code.toString();
+        if (Same(row.word, word)) {
+            return Static(row.code);
         }
     }
     return {};
@@ -96,8 +110,8 @@ QString Jusho_Kind2(const QString& word)
 QString Seiza_Kind(const QString& code)
 {
     for (const ConstellationRow& row : kConstellations) {
-        if (row.code == code) {
-            return row.word.toString();
+        if (Same(row.code, code)) {
+            return Static(row.word);
         }
     }
     return {};
@@ -106,8 +120,8 @@ QString Seiza_Kind(const QString& code)
 QString Seiza_Kind2(const QString& word)
 {
     for (const ConstellationRow& row : kConstellations) {
-        if (row.word == word) {
-            return row.code.toString();
+        if (Same(row.word, word)) {
+            return Static(row.code);
         }
     }
     return {};

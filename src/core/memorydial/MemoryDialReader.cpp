@@ -6,9 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -44,32 +46,53 @@ struct RecordSlots
 
 using KindLookup = bool (*)(QStringView, QString&, QString&);
 
+// Where `marker` next occurs in `value` from `from`, or -1. The markers are a few characters
+// long and tens of thousands of values are searched: a plain search beats the general one.
+qsizetype Find(QStringView value, QStringView marker, qsizetype from)
+{
+    const std::u16string_view text(value.utf16(), static_cast<std::size_t>(value.size()));
+    const std::size_t found = text.find(std::u16string_view(marker.utf16(), static_cast<std::size_t>(marker.size())),
+                                        static_cast<std::size_t>(from));
+    return found == std::u16string_view::npos ? -1 : static_cast<qsizetype>(found);
+}
+
 // `value` with every occurrence of `marker` removed, built in one allocation.
 QString Removed(QStringView value, QStringView marker)
 {
-    qsizetype found = marker.isEmpty() ? -1 : value.indexOf(marker);
-    if (found < 0) {
+    QVarLengthArray<qsizetype, 4> found;
+    for (qsizetype at = marker.isEmpty() ? -1 : Find(value, marker, 0); at >= 0;
+         at = Find(value, marker, at + marker.size())) {
+        found.append(at);
+    }
+    if (found.isEmpty()) {
         return value.toString();
     }
-    QString result;
-    result.reserve(value.size() - marker.size());
+    QString result(value.size() - found.size() * marker.size(), Qt::Uninitialized);
+    QChar* out = result.data();
     qsizetype from = 0;
-    while (found >= 0) {
-        result.append(value.sliced(from, found - from));
-        from = found + marker.size();
-        found = value.indexOf(marker, from);
+    for (const qsizetype at : found) {
+        out = std::copy(value.begin() + from, value.begin() + at, out);
+        from = at + marker.size();
     }
-    result.append(value.sliced(from));
+    std::copy(value.begin() + from, value.end(), out);
     return result;
 }
 
-QString Joined(std::initializer_list<QStringView> parts)
+// A marker put together on the stack: built for every typed value.
+using Marker = QVarLengthArray<char16_t, 64>;
+
+Marker Joined(std::initializer_list<QStringView> parts)
 {
-    QString text;
+    Marker text;
     for (const QStringView part : parts) {
-        text.append(part);
+        text.append(part.utf16(), part.size());
     }
     return text;
+}
+
+QStringView ViewOf(const Marker& marker)
+{
+    return QStringView(marker.constData(), marker.size());
 }
 
 // Splits a typed value ("CELL:0901234567" or, for slots 2-5, "TEL;TYPE=CELL:0901234567") into
@@ -82,7 +105,7 @@ void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLook
     QString code;
     word.clear();
     if (lookup(value.mid(keyAt, 3), code, word)) {
-        number = Removed(value, Joined({prefix, code, codeEnd}));
+        number = Removed(value, ViewOf(Joined({prefix, code, codeEnd})));
         return;
     }
     const bool typed = value.startsWith(prefix);
@@ -91,9 +114,9 @@ void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLook
         number = value.toString();
         return;
     }
-    const QString marker =
+    const Marker marker =
         typed ? Joined({prefix, value.sliced(keyAt, colon - keyAt), codeEnd}) : Joined({value.left(colon), codeEnd});
-    number = Removed(value, marker);
+    number = Removed(value, ViewOf(marker));
 }
 
 // Splits "address;;;;postal;" into the address text (left in `address`) and the postal code.
@@ -114,12 +137,16 @@ QString SplitPostalCode(QString& address)
     return postal;
 }
 
-QString PadLeft(QString text, qsizetype width)
+QString PadLeft(const QString& text, qsizetype width)
 {
-    if (!text.isEmpty() && text.size() < width) {
-        text.prepend(QString(width - text.size(), u'0'));
+    if (text.isEmpty() || text.size() >= width) {
+        return text;
     }
-    return text;
+    QString padded;
+    padded.reserve(width);
+    padded.resize(width - text.size(), u'0');
+    padded.append(text);
+    return padded;
 }
 
 Entry ToEntry(const RecordSlots& record)
@@ -201,43 +228,72 @@ enum class Slot
     End,
 };
 
+struct Prefix
+{
+    QStringView text;
+    Slot slot;
+};
+
+// Order matters: the first match decides ("TEL;TYPE=PREF" before "TEL").
+constexpr Prefix kPrefixes[] = {
+    {u"FN", Slot::Name},
+    {u"N:", Slot::None},
+    {u"SORT", Slot::Reading},
+    {u"TEL;TYPE=PREF", Slot::TelPref},
+    {u"TEL", Slot::Tel},
+    {u"EMAIL;TYPE=PREF", Slot::MailPref},
+    {u"EMAIL", Slot::Mail},
+    {u"X-GNO", Slot::GroupNumber},
+    {u"CATE", Slot::GroupName},
+    {u"X-RE", Slot::Number},
+    {u"CLAS", Slot::Secret},
+    {u"ADR", Slot::Address},
+    {u"NOTE", Slot::Memo},
+    {u"URL", Slot::Url},
+    {u"GEO", Slot::Gps},
+    {u"BDAY", Slot::Birthday},
+    {u"X-HO", Slot::Hobby},
+    {u"X-BL", Slot::BloodType},
+    {u"X-CO", Slot::Constellation},
+    {u"REV", Slot::Revision},
+    {u"END", Slot::End},
+};
+
+// For each first character, the prefixes that start with it, in table order and ended by -1:
+// tens of thousands of values are classified, and most first characters rule out all but a few.
+using PrefixIndex = std::array<std::array<qint8, 6>, 0x80>;
+
+constexpr PrefixIndex IndexPrefixes()
+{
+    PrefixIndex index{};
+    for (auto& row : index) {
+        row.fill(-1);
+    }
+    std::array<std::size_t, 0x80> count{};
+    for (std::size_t p = 0; p < std::size(kPrefixes); ++p) {
+        const char16_t first = kPrefixes[p].text[0].unicode();
+        // One place is kept for the end mark.
+        if (count[first] + 1 >= index[first].size()) {
+            throw "too many prefixes share a first character";
+        }
+        index[first][count[first]++] = static_cast<qint8>(p);
+    }
+    return index;
+}
+
+constexpr PrefixIndex kPrefixIndex = IndexPrefixes();
+
 Slot Classify(QStringView value)
 {
-    struct Prefix
-    {
-        QStringView text;
-        Slot slot;
-    };
-    // Order matters: the first match decides ("TEL;TYPE=PREF" before "TEL").
-    static constexpr Prefix kPrefixes[] = {
-        {u"FN", Slot::Name},
-        {u"N:", Slot::None},
-        {u"SORT", Slot::Reading},
-        {u"TEL;TYPE=PREF", Slot::TelPref},
-        {u"TEL", Slot::Tel},
-        {u"EMAIL;TYPE=PREF", Slot::MailPref},
-        {u"EMAIL", Slot::Mail},
-        {u"X-GNO", Slot::GroupNumber},
-        {u"CATE", Slot::GroupName},
-        {u"X-RE", Slot::Number},
-        {u"CLAS", Slot::Secret},
-        {u"ADR", Slot::Address},
-        {u"NOTE", Slot::Memo},
-        {u"URL", Slot::Url},
-        {u"GEO", Slot::Gps},
-        {u"BDAY", Slot::Birthday},
-        {u"X-HO", Slot::Hobby},
-        {u"X-BL", Slot::BloodType},
-        {u"X-CO", Slot::Constellation},
-        {u"REV", Slot::Revision},
-        {u"END", Slot::End},
-    };
-    if (value.isEmpty()) {
+    if (value.isEmpty() || value[0].unicode() >= 0x80) {
         return Slot::None;
     }
-    // Tens of thousands of values pass here: compare characters in place, first one first.
-    for (const Prefix& prefix : kPrefixes) {
-        if (prefix.text[0] == value[0] && value.size() >= prefix.text.size() &&
+    for (const qint8 p : kPrefixIndex[value[0].unicode()]) {
+        if (p < 0) {
+            break;
+        }
+        const Prefix& prefix = kPrefixes[static_cast<std::size_t>(p)];
+        if (value.size() >= prefix.text.size() &&
             std::equal(prefix.text.begin() + 1, prefix.text.end(), value.begin() + 1)) {
             return prefix.slot;
         }
