@@ -392,6 +392,28 @@ private slots:
         QCOMPARE(m_dial.CurrentPath, current);
     }
 
+    void separatorQuestion_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK writes as it stands") << true;
+        QTest::newRow("Cancel writes nothing") << false;
+    }
+    void separatorQuestion()
+    {
+        QFETCH(bool, answer);
+        const QString current = MakeFile(QStringLiteral("current.VCF"), 3);
+        Open(current);
+        const QByteArray before = ReadFile(current);
+        m_dial.rows[2][kColMemo] = QStringLiteral("東京, 大阪");
+        m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, true);
+        m_fake.ExpectAsk(
+            QStringLiteral("No.002 の「ﾒﾓ」に、カンマ（,）または改行が含まれています。　このまま保存すると、"
+                           "次に読み込んだ時にその位置から後ろが失われます。　保存しますか？　"),
+            QStringLiteral("保存確認"), answer, MessageIcon::Warning);
+        m_controller->mnuFileSave_Click(0);
+        QCOMPARE(ReadFile(current) == before, !answer);
+    }
+
     void exitQuestion_data()
     {
         QTest::addColumn<bool>("answer");

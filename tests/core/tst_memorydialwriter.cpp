@@ -153,6 +153,8 @@ private slots:
     void missingFolder();
     void readOnlyFolder();
     void shortWriteKeepsOldFile();
+    void separatorWarning_data();
+    void separatorWarning();
 };
 
 void TestMemoryDialWriter::fullRecordLayout()
@@ -382,6 +384,38 @@ void TestMemoryDialWriter::shortWriteKeepsOldFile()
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(ReadAll(path), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"dial.vcf"_s});
+}
+
+void TestMemoryDialWriter::separatorWarning_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // empty: no warning
+    const QString tail = u"に、カンマ（,）または改行が含まれています。　このまま保存すると、"
+                         u"次に読み込んだ時にその位置から後ろが失われます。　保存しますか？　"_s;
+    QTest::newRow("plain memo") << int(kColMemo) << u"東京、大阪"_s << QString();
+    QTest::newRow("full-width comma") << int(kColMemo) << u"東京，大阪"_s << QString();
+    QTest::newRow("comma in memo") << int(kColMemo) << u"a,END"_s << u"No.004 の「ﾒﾓ」"_s + tail;
+    QTest::newRow("comma in name") << int(kColName) << u"山田,太郎"_s << u"No.004 の「名前」"_s + tail;
+    QTest::newRow("line feed in address") << int(kColAddress) << u"東京\n港区"_s << u"No.004 の「住所」"_s + tail;
+    QTest::newRow("carriage return in hobby") << int(kColHobby) << u"釣り\r"_s << u"No.004 の「趣味」"_s + tail;
+}
+
+void TestMemoryDialWriter::separatorWarning()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QList<Entry> rows(3);
+    rows[0][kColNumber] = u"000"_s;
+    rows[1][kColNumber] = u"004"_s;
+    rows[1][cell] = text;
+    rows[2][kColNumber] = u"007"_s;
+    rows[2][kColMemo] = u"後の行, も"_s;
+    if (expected.isEmpty()) {
+        rows.removeLast();
+    }
+    QCOMPARE(SeparatorWarning(rows).value_or(QString()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestMemoryDialWriter)

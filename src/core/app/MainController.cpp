@@ -135,10 +135,14 @@ void MainController::Save(bool chooseName)
     if (target.isEmpty()) {
         return;
     }
+    if (const std::optional<QString> warning = SeparatorWarning(m_dial.rows);
+        warning && !m_interaction.Ask(*warning, kSaveCheckTitle, MessageIcon::Warning)) {
+        return;
+    }
     const QString vcVer = m_dial.VcVer.isEmpty() ? QStringLiteral("VERSION:3.0") : m_dial.VcVer;
     const MemoryDialWriteResult written = WriteMemoryDial(target, m_dial.rows, vcVer);
     if (!written.ok) {
-        m_interaction.Tell(written.error, kSaveFailedTitle, MessageIcon::Error);
+        m_interaction.Tell(written.error, kSaveCheckTitle, MessageIcon::Error);
         return;
     }
     m_dial.VcVer = vcVer;

@@ -20,7 +20,7 @@ inline const QString kOverwriteText = QStringLiteral("既存のメモリダイ�
 inline const QString kOverwriteTitle = QStringLiteral("上書き確認");
 inline const QString kSavedNewText = QStringLiteral("新規にメモリダイヤルを保存しました。　");
 inline const QString kSavedNewTitle = QStringLiteral("新規保存確認");
-inline const QString kSaveFailedTitle = QStringLiteral("保存確認");
+inline const QString kSaveCheckTitle = QStringLiteral("保存確認");
 
 // Exit.
 inline const QString kExitText = QStringLiteral("「Morvane for Windows」 を終了しますか？　");

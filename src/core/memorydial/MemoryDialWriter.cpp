@@ -96,6 +96,21 @@ QString WriteFailedMessage(const QString& path)
 
 } // namespace
 
+std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
+{
+    for (const Entry& entry : rows) {
+        for (int cell = kColNumber; cell < kEntryColumnCount; ++cell) {
+            const QString& text = entry[cell];
+            if (text.contains(u',') || text.contains(u'\r') || text.contains(u'\n')) {
+                return QStringLiteral("No.") + entry[kColNumber] + QStringLiteral(" の「") + EntryColumnCaption(cell) +
+                       QStringLiteral("」に、カンマ（,）または改行が含まれています。　このまま保存すると、"
+                                      "次に読み込んだ時にその位置から後ろが失われます。　保存しますか？　");
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer)
 {
     // Measure first, then copy into one exactly sized text: no growing, no capacity checks.

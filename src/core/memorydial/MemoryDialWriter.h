@@ -23,6 +23,12 @@ struct MemoryDialWriteResult
 [[nodiscard]] std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QString& vcVer,
                                                          QString& error);
 
+// The file is read back as comma- and line-separated values, so a cell holding a comma or a
+// line break does not come back whole: the reader cuts it there, and the rest is lost or even
+// read as a property of its own. Returns a question naming the first such entry number and
+// field, for the user to decide before saving; nothing when every cell reads back.
+[[nodiscard]] std::optional<QString> SeparatorWarning(const QList<Entry>& rows);
+
 // Writes the whole file safely: the old file stays untouched unless the new one is complete.
 [[nodiscard]] MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows,
                                                     const QString& vcVer);
