@@ -17,6 +17,7 @@ public:
     explicit AnswerEverything(QString path) : m_path(std::move(path)) {}
     void Tell(const QString&, const QString&, MessageIcon) override { ++tells; }
     bool Ask(const QString&, const QString&, MessageIcon) override { return true; }
+    SaveChoice AskSaveChanges(const QString&, const QString&) override { return SaveChoice::Discard; }
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return m_path; }
     QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return m_path; }
     void OpenUrl(const QString&) override {}

@@ -64,6 +64,21 @@ bool QtInteraction::Ask(const QString& text, const QString& title, MessageIcon i
     return box.clickedButton() == ok;
 }
 
+SaveChoice QtInteraction::AskSaveChanges(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return SaveChoice::Save;
+    }
+    return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
 QString QtInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(m_parent, title, folder, QtFileFilter(filter), nullptr,

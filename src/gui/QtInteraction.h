@@ -19,6 +19,7 @@ public:
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
+    SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
     void OpenUrl(const QString& url) override;

@@ -9,6 +9,8 @@ QString KindName(FakeInteraction::Kind kind)
         return QStringLiteral("Tell");
     case FakeInteraction::Kind::Ask:
         return QStringLiteral("Ask");
+    case FakeInteraction::Kind::AskSave:
+        return QStringLiteral("AskSave");
     case FakeInteraction::Kind::OpenFile:
         return QStringLiteral("OpenFile");
     case FakeInteraction::Kind::SaveFile:
@@ -41,6 +43,13 @@ void FakeInteraction::ExpectAnyTell(const QString& title, MessageIcon icon)
 void FakeInteraction::ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon)
 {
     m_steps.append({Kind::Ask, text, title, icon, true, answer, {}, 0});
+}
+
+void FakeInteraction::ExpectAskSave(const QString& text, const QString& title, SaveChoice choice)
+{
+    Step step{Kind::AskSave, text, title, MessageIcon::Warning, false, false, {}, 0};
+    step.choice = choice;
+    m_steps.append(step);
 }
 
 void FakeInteraction::ExpectOpenFile(const QString& title, const QString& chosen)
@@ -124,6 +133,21 @@ bool FakeInteraction::Ask(const QString& text, const QString& title, MessageIcon
     const bool answer = step->answer;
     m_steps.removeFirst();
     return answer;
+}
+
+SaveChoice FakeInteraction::AskSaveChanges(const QString& text, const QString& title)
+{
+    Step* step = Next(Kind::AskSave, title + QStringLiteral(" / ") + text);
+    if (!step) {
+        return SaveChoice::Cancel;
+    }
+    if ((!step->text.isEmpty() && step->text != text) || (!step->title.isEmpty() && step->title != title)) {
+        failures << QStringLiteral("AskSave mismatch: expected \"%1\" / \"%2\", got \"%3\" / \"%4\"")
+                        .arg(step->title, step->text, title, text);
+    }
+    const SaveChoice choice = step->choice;
+    m_steps.removeFirst();
+    return choice;
 }
 
 QString FakeInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)

@@ -16,6 +16,7 @@ public:
     {
         Tell,
         Ask,
+        AskSave,
         OpenFile,
         SaveFile,
         OpenUrl,
@@ -29,15 +30,17 @@ public:
         QString title; // message title or chooser folder; empty matches anything
         MessageIcon icon = MessageIcon::Information;
         bool checkIcon = false;
-        bool answer = false; // Ask
-        QString chosen;      // OpenFile / SaveFile
-        int context = 0;     // Help
+        bool answer = false;                    // Ask
+        QString chosen;                         // OpenFile / SaveFile
+        int context = 0;                        // Help
+        SaveChoice choice = SaveChoice::Cancel; // AskSave
     };
 
     void ExpectTell(const QString& text, const QString& title, MessageIcon icon);
     // Any Tell with this title (its text checked only when not empty).
     void ExpectAnyTell(const QString& title, MessageIcon icon);
     void ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon = MessageIcon::Question);
+    void ExpectAskSave(const QString& text, const QString& title, SaveChoice choice);
     void ExpectOpenFile(const QString& title, const QString& chosen);
     void ExpectSaveFile(const QString& title, const QString& chosen);
     void ExpectOpenUrl(const QString& url);
@@ -50,6 +53,7 @@ public:
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
+    SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
     void OpenUrl(const QString& url) override;

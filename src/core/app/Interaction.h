@@ -10,6 +10,14 @@ enum class MessageIcon
     Error,
 };
 
+// The answer to "変更を保存しますか".
+enum class SaveChoice
+{
+    Save,
+    Discard,
+    Cancel,
+};
+
 // Everything the program says to the user or asks of them goes through this interface:
 // the windows implement it with message boxes and file dialogs, the tests with a script.
 class Interaction
@@ -22,6 +30,8 @@ public:
     // An OK/Cancel question; true for OK.
     [[nodiscard]] virtual bool Ask(const QString& text, const QString& title,
                                    MessageIcon icon = MessageIcon::Question) = 0;
+    // A 保存 / 保存しない / キャンセル question about changes that would otherwise be lost.
+    [[nodiscard]] virtual SaveChoice AskSaveChanges(const QString& text, const QString& title) = 0;
     // File choosers; an empty result means the user cancelled. `filter` is in the
     // "description|pattern" form, e.g. "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF".
     [[nodiscard]] virtual QString ChooseOpenFile(const QString& title, const QString& folder,
