@@ -26,7 +26,7 @@ void EditorLauncher::OpenEditor()
 
 void EditorLauncher::mnuFileCreate_Click()
 {
-    const MainWindowNewEntryResult result = MainWindowNewEntry(m_dial, m_interaction);
+    const MainWindowNewEntryResult result = m_window.Controller().mnuFileCreate_Click();
     if (result.openEditor) {
         Open(result.proposedNumber);
     }

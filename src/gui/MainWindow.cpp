@@ -223,7 +223,6 @@ void MainWindow::ExitCommand()
     if (!m_controller.mnuFileEnd_Click()) {
         return;
     }
-    SavePlacement();
     close();
 }
 
@@ -269,6 +268,13 @@ void MainWindow::SavePlacement()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    const bool settled = m_controller.SettleChanges();
+    // A save in the question changed the caption and the commands; a cancel leaves the window open.
+    ShowState();
+    if (!settled) {
+        event->ignore();
+        return;
+    }
     SavePlacement();
     event->accept();
 }

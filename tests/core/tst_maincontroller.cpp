@@ -339,16 +339,6 @@ private slots:
         }
     }
 
-    void plainSaveOfRemovedFileDoesNothing()
-    {
-        const QString current = MakeFile(QStringLiteral("current.VCF"), 2);
-        Open(current);
-        QVERIFY(QFile::remove(current));
-        m_controller->mnuFileSave_Click(0);
-        QVERIFY(!QFile::exists(current));
-        QCOMPARE(m_dial.CurrentPath, current);
-    }
-
     void plainSaveWithoutFileDoesNothing()
     {
         m_dial.rows = SampleRows(1);

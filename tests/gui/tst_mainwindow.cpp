@@ -25,6 +25,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(SaveChoice)
+
 namespace {
 
 struct MenuLine
@@ -390,6 +392,27 @@ private slots:
         m_window->Actions().mnuFileEnd->trigger();
         QCOMPARE(m_window->isVisible(), !answer);
         QCOMPARE(m_saved.isEmpty(), !answer);
+    }
+
+    // Closing a window whose memory dial holds changes asks first; the caption marks them.
+    void closeOverChanges_data()
+    {
+        QTest::addColumn<SaveChoice>("choice");
+        QTest::newRow("保存しない closes") << SaveChoice::Discard;
+        QTest::newRow("キャンセル stays") << SaveChoice::Cancel;
+    }
+    void closeOverChanges()
+    {
+        QFETCH(SaveChoice, choice);
+        Load(3);
+        m_dial.MarkSaved();
+        m_window->show();
+        m_window->List().horizontalHeader()->sectionClicked(kColName);
+        QCOMPARE(m_window->windowTitle(), u"Morvane for Windows*"_s);
+        m_fake.ExpectAskSave(u"変更を保存しますか"_s, u"変更確認"_s, choice);
+        QVERIFY(m_window->close() == (choice == SaveChoice::Discard));
+        QCOMPARE(m_window->isVisible(), choice == SaveChoice::Cancel);
+        QCOMPARE(m_saved.isEmpty(), choice == SaveChoice::Cancel);
     }
 
     void doubleClickOnStatusBar_data()

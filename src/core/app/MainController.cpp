@@ -30,11 +30,46 @@ void MainController::EntryAppended(bool enableSave)
     m_commands.saveAsOnly = m_commands.saveAsOnly || !enableSave;
 }
 
+QString MainController::Caption() const
+{
+    const QString caption = WindowCaption(m_dial.CurrentPath);
+    return Modified() ? caption + u'*' : caption;
+}
+
+bool MainController::Modified() const
+{
+    if (m_dial.RowsChanged()) {
+        return true;
+    }
+    return m_dial.RowCount() > 0 && !m_dial.CurrentPath.isEmpty() && !QFileInfo::exists(m_dial.CurrentPath);
+}
+
+bool MainController::SettleChanges()
+{
+    if (!Modified()) {
+        return true;
+    }
+    switch (m_interaction.AskSaveChanges(kSaveChangesText, kSaveChangesTitle)) {
+    case SaveChoice::Save:
+        return Save(m_dial.CurrentPath.isEmpty() || m_commands.saveAsOnly);
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 bool MainController::HoldsEntries() const
 {
     // Entries typed into a new memory dial do not count as loaded, yet a read would replace
     // them just the same: ask for them too.
     return m_dial.EntryCount >= 1 || m_dial.RowCount() > 0;
+}
+
+bool MainController::Replace(const QString& path)
+{
+    return SettleChanges() && Read(path);
 }
 
 bool MainController::Read(const QString& path)
@@ -67,18 +102,29 @@ void MainController::SelectFirstRow()
     m_dial.SelectedRow = 1;
 }
 
+MainWindowNewEntryResult MainController::mnuFileCreate_Click()
+{
+    const bool startsNewDial = m_dial.RowCount() == 0 && m_dial.EntryCount == 0;
+    if (startsNewDial && !SettleChanges()) {
+        return {};
+    }
+    return MainWindowNewEntry(m_dial, m_interaction);
+}
+
 void MainController::mnuFileOpen_Click()
 {
     if (HoldsEntries() && !m_interaction.Ask(kOpenOverLoadedText, kOpenOverLoadedTitle)) {
         return;
     }
     const QString path = m_interaction.ChooseOpenFile(kOpenChooserTitle, m_programFolder, kMemoryDialFilter);
-    if (path.isEmpty() || !Read(path)) {
+    if (path.isEmpty() || !Replace(path)) {
         return;
     }
     RememberPath(path);
     if (m_sortOnOpen) {
         SortByNumber();
+        // The order the user asked to see files in is no change of theirs to keep or lose.
+        m_dial.MarkSaved();
     }
     SelectFirstRow();
     m_dial.CurrentPath = path;
@@ -96,7 +142,7 @@ void MainController::mnuFileArray_Click(int index)
     if (HoldsEntries() && !m_interaction.Ask(kOpenRecentOverLoadedText, kOpenOverLoadedTitle)) {
         return;
     }
-    if (!Read(path)) {
+    if (!Replace(path)) {
         return;
     }
     RememberPath(path);
@@ -111,15 +157,21 @@ void MainController::mnuFileSave_Click(int index)
     Save(index == 1);
 }
 
-void MainController::Save(bool chooseName)
+bool MainController::Save(bool chooseName)
 {
+    // A current file that has gone since it was read (deleted or renamed meanwhile) cannot be
+    // overwritten: a plain save that silently wrote nothing would leave the user believing the
+    // entries safe, so the name is asked for instead.
+    if (!chooseName && !m_dial.CurrentPath.isEmpty() && !QFileInfo::exists(m_dial.CurrentPath)) {
+        chooseName = true;
+    }
     QString target;
     QString tested;
     bool announceNew = chooseName;
     if (chooseName) {
         target = m_interaction.ChooseSaveFile(kSaveChooserTitle, m_programFolder, kMemoryDialFilter);
         if (target.isEmpty()) {
-            return;
+            return false;
         }
         tested = target;
     } else {
@@ -127,30 +179,32 @@ void MainController::Save(bool chooseName)
     }
     if (!tested.isEmpty() && QFileInfo::exists(tested)) {
         if (!m_interaction.Ask(kOverwriteText, kOverwriteTitle)) {
-            return;
+            return false;
         }
         target = tested;
         announceNew = false;
     }
     if (target.isEmpty()) {
-        return;
+        return false;
     }
     if (const std::optional<QString> warning = SeparatorWarning(m_dial.rows);
         warning && !m_interaction.Ask(*warning, kSaveCheckTitle, MessageIcon::Warning)) {
-        return;
+        return false;
     }
     const QString vcVer = m_dial.VcVer.isEmpty() ? QStringLiteral("VERSION:3.0") : m_dial.VcVer;
     const MemoryDialWriteResult written = WriteMemoryDial(target, m_dial.rows, vcVer);
     if (!written.ok) {
         m_interaction.Tell(written.error, kSaveCheckTitle, MessageIcon::Error);
-        return;
+        return false;
     }
     m_dial.VcVer = vcVer;
+    m_dial.MarkSaved();
     if (announceNew) {
         m_interaction.Tell(kSavedNewText, kSavedNewTitle, MessageIcon::Information);
     }
     m_dial.CurrentPath = target;
     m_commands.saveAsOnly = false;
+    return true;
 }
 
 bool MainController::mnuFileEnd_Click()

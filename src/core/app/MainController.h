@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Interaction.h"
+#include "editor/EntryNavigation.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QString>
@@ -32,7 +33,16 @@ public:
 
     [[nodiscard]] MemoryDial& Dial() { return m_dial; }
     [[nodiscard]] const MemoryDial& Dial() const { return m_dial; }
-    [[nodiscard]] QString Caption() const { return WindowCaption(m_dial.CurrentPath); }
+    // The window caption, with "*" while the memory dial holds unsaved changes.
+    [[nodiscard]] QString Caption() const;
+    // True when closing or replacing the memory dial now would lose something: its rows differ
+    // from those last read or saved, or its file has gone (deleted or renamed) while it holds
+    // entries.
+    [[nodiscard]] bool Modified() const;
+    // Before the memory dial goes away (the window closes, or another document replaces it):
+    // asks "変更を保存しますか" when it is modified. True to go on: nothing to lose, the user
+    // chose 保存しない, or chose 保存 and the save succeeded.
+    [[nodiscard]] bool SettleChanges();
     [[nodiscard]] MainCommandState Commands() const { return m_commands; }
     [[nodiscard]] int SortColumn() const { return m_sortColumn; }
     [[nodiscard]] bool SortAscending() const { return m_sortAscending; }
@@ -47,12 +57,15 @@ public:
     // `enableSave` (false for the first entry of a memory dial that has no file yet).
     void EntryAppended(bool enableSave);
 
+    // "ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)": whether and how the editor opens. Starting a new memory dial
+    // replaces the document, so unsaved changes are settled first.
+    [[nodiscard]] MainWindowNewEntryResult mnuFileCreate_Click();
     void mnuFileOpen_Click();
     // Opens history item `index` (1 to 5).
     void mnuFileArray_Click(int index);
     // Index 0 saves to the current file, index 1 under a new name.
     void mnuFileSave_Click(int index);
-    // The exit question; true when the program is to end.
+    // The exit question; true when the window is to close (which then settles the changes).
     [[nodiscard]] bool mnuFileEnd_Click();
 
     // A click on row `row` (1-based), or on no row (-1).
@@ -78,10 +91,13 @@ public:
 private:
     // True while the list holds entries that a read would replace.
     [[nodiscard]] bool HoldsEntries() const;
+    // Settles unsaved changes, then reads `path`; false when the user stopped or the read failed.
+    [[nodiscard]] bool Replace(const QString& path);
     [[nodiscard]] bool Read(const QString& path);
     void RememberPath(const QString& path);
     void SelectFirstRow();
-    void Save(bool chooseName);
+    // True when the rows reached a file.
+    bool Save(bool chooseName);
     void Sort(int column);
 
     MemoryDial& m_dial;

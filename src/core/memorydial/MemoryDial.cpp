@@ -16,6 +16,7 @@ void MemoryDial::Apply(MemoryDialContent content)
     GroupNames.resize(kGroupTableSize);
     GroupCount = std::move(content.GroupCount);
     EditMode = QStringLiteral("0");
+    MarkSaved();
 }
 
 QString MemoryDial::Cell(int row, int column) const

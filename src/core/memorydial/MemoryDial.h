@@ -37,10 +37,17 @@ struct MemoryDial
     QString EditMode = QStringLiteral("0");
     QString CopyEntry = QStringLiteral("0");
     QStringList Rireki; // kRirekiCount recent paths, newest first
+    // The rows as the file holds them since the last read or save: what the document would
+    // lose if it went away now is the difference.
+    QList<Entry> savedRows;
 
     // Takes over a successful read: rows, VcVer, EntryCount, GroupNames, GroupCount, and
-    // EditMode back to "0".
+    // EditMode back to "0". The rows count as saved.
     void Apply(MemoryDialContent content);
+    // The rows now are what the file holds.
+    void MarkSaved() { savedRows = rows; }
+    // The rows (their cells and order) differ from those last read or saved.
+    [[nodiscard]] bool RowsChanged() const { return rows != savedRows; }
 
     [[nodiscard]] int RowCount() const { return static_cast<int>(rows.size()); }
     // Cell of a 1-based row; empty for a row or cell that does not exist.
