@@ -1,7 +1,7 @@
 #include "PostalCommand.h"
 
-#include "app/AppSettings.h"
-#include "app/StartupValues.h"
+#include "settings/AppSettings.h"
+#include "settings/StartupValues.h"
 #include "services/PostalIndex.h"
 
 #include <QCoreApplication>
