@@ -30,5 +30,8 @@ struct MemoryDialWriteResult
 [[nodiscard]] std::optional<QString> SeparatorWarning(const QList<Entry>& rows);
 
 // Writes the whole file safely: the old file stays untouched unless the new one is complete.
+// Symbolic links are followed; the file at their end must be a regular file or not exist yet,
+// and anything else (a folder, a device, a FIFO, a socket, a loop of links) is left as it is
+// and refused with a message.
 [[nodiscard]] MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows,
                                                     const QString& vcVer);
