@@ -130,7 +130,7 @@ bool MayReplace(const QString& target)
 
 } // namespace
 
-std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
+std::optional<QString> SeparatorNotice(const QList<Entry>& rows)
 {
     for (const Entry& entry : rows) {
         for (int cell = kColNumber; cell < kEntryColumnCount; ++cell) {
@@ -138,11 +138,20 @@ std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
             if (text.contains(u',') || text.contains(u'\r') || text.contains(u'\n')) {
                 return QStringLiteral("No.") + entry[kColNumber] + QStringLiteral(" の「") + EntryColumnCaption(cell) +
                        QStringLiteral("」に、カンマ（,）または改行が含まれています。　このまま保存すると、"
-                                      "次に読み込んだ時にその位置から後ろが失われます。　保存しますか？　");
+                                      "次に読み込んだ時にその位置から後ろが失われます。　");
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
+{
+    std::optional<QString> question = SeparatorNotice(rows);
+    if (question) {
+        *question += QStringLiteral("保存しますか？　");
+    }
+    return question;
 }
 
 QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer)
