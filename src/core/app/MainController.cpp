@@ -177,9 +177,15 @@ bool MainController::ListView1_DblClick(int row)
     return true;
 }
 
-void MainController::mnuEditEditor_Click()
+bool MainController::mnuEditEditor_Click()
 {
+    // An editor on a row that does not exist would show empty fields and store them as a new
+    // entry without a number.
+    if (m_dial.SelectedRow < 1 || m_dial.SelectedRow > m_dial.RowCount()) {
+        return false;
+    }
     m_dial.EditMode = QStringLiteral("2");
+    return true;
 }
 
 void MainController::ListView1_ColumnClick(int column)
