@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,12 @@ const QString kMissingText = QStringLiteral("指定されたフォルダに 「�
 const QString kUnreadableText = QStringLiteral("指定されたフォルダの 「郵便番号一覧 *.CSV」 を読み込めません。　\r\r"
                                                "各種設定画面 「*.CSV 保存先」 タブから、ファイルを設定して下さい。  ");
 const QString kNotFound = QStringLiteral("該当する 「住所」 は存在しません。");
+
+QByteArray Sjis(const QString& text)
+{
+    QStringEncoder encoder("Shift_JIS");
+    return encoder.encode(text);
+}
 
 QByteArray ReadAll(const QString& path)
 {
@@ -88,8 +95,13 @@ QList<QStringList> DecodeEverything(const QByteArray& csv)
         fields.append(QStringView(text).sliced(fieldStart, i - fieldStart));
         i += i < text.size() && text[i] == u'\r' ? 1 : 0;
         i += i < text.size() && text[i] == u'\n' ? 1 : 0;
-        if (fields.size() >= 9) {
-            records.append({Unquoted(fields[2]), Unquoted(fields[6]), Unquoted(fields[7]), Unquoted(fields[8])});
+        if (fields.size() < 9) {
+            continue;
+        }
+        const QString prefecture = Unquoted(fields[6]);
+        if (prefecture.endsWith(u'都') || prefecture.endsWith(u'道') || prefecture.endsWith(u'府') ||
+            prefecture.endsWith(u'県')) {
+            records.append({Unquoted(fields[2]), prefecture, Unquoted(fields[7]), Unquoted(fields[8])});
         }
     }
     return records;
@@ -122,6 +134,8 @@ private slots:
     void fifoDoesNotBlock();
     void tooLarge_data();
     void tooLarge();
+    void otherEncoding_data();
+    void otherEncoding();
     void missingFileWarns();
     void emptyFile();
     void unreadableFile();
@@ -175,40 +189,69 @@ void TestPostalIndex::lookup()
 void TestPostalIndex::fromBytes_data()
 {
     QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<bool>("loads");
     QTest::addColumn<QStringList>("codes");
-    QTest::addColumn<QString>("lastTown");
+    QTest::addColumn<QString>("lastAddress");
 
-    QTest::newRow("empty") << QByteArray() << QStringList() << QString();
-    QTest::newRow("line ends only") << QByteArray("\r\n\n\r\r") << QStringList() << QString();
-    QTest::newRow("exactly nine fields") << QByteArray("1,2,1111111,4,5,6,P,C,T") << QStringList{u"1111111"_qs}
-                                         << u"T"_qs;
+    QTest::newRow("empty") << QByteArray() << true << QStringList() << QString();
+    QTest::newRow("line ends only") << QByteArray("\r\n\n\r\r") << true << QStringList() << QString();
+    QTest::newRow("exactly nine fields") << Sjis(u"1,2,1111111,4,5,6,東京都,C,T"_qs) << true
+                                         << QStringList{u"1111111"_qs} << u"東京都CT"_qs;
     // The unclosed quote runs to the line end, so its line has three fields; the next one loads.
-    QTest::newRow("unclosed quote") << QByteArray("1,2,\"1111111,4,5,6,P,C,T\r\n1,2,2222222,4,5,6,P,C,U\r\n")
-                                    << QStringList{u"2222222"_qs} << u"U"_qs;
-    QTest::newRow("empty fields") << QByteArray(",,,,,,,,\n1,2,3333333,,,,\"\",\"\",\"\"\n")
-                                  << QStringList{QString(), u"3333333"_qs} << QString();
-    QTest::newRow("LF CR is two line ends") << QByteArray("1,2,4444444,4,5,6,P,C,T\n\r1,2,5555555,4,5,6,P,C,V")
-                                            << QStringList{u"4444444"_qs, u"5555555"_qs} << u"V"_qs;
+    QTest::newRow("unclosed quote") << Sjis(u"1,2,\"1111111,4,5,6,東京都,C,T\r\n1,2,2222222,4,5,6,東京都,C,U\r\n"_qs)
+                                    << true << QStringList{u"2222222"_qs} << u"東京都CU"_qs;
+    QTest::newRow("empty fields") << Sjis(u",,,,,,東京都,,\n1,2,3333333,,,,\"大阪府\",\"\",\"\"\n"_qs) << true
+                                  << QStringList{QString(), u"3333333"_qs} << u"大阪府"_qs;
+    QTest::newRow("LF CR is two line ends") << Sjis(u"1,2,4444444,4,5,6,東京都,C,T\n\r1,2,5555555,4,5,6,東京都,C,V"_qs)
+                                            << true << QStringList{u"4444444"_qs, u"5555555"_qs} << u"東京都CV"_qs;
     QTest::newRow("code kept as written")
-        << QByteArray("1,2,\" 12-34 \",4,5,6,P,C,T") << QStringList{u" 12-34 "_qs} << u"T"_qs;
-    QTest::newRow("lead byte before a comma")
-        << QByteArray("1,2,6666666,4,5,6,P\x81,C,T\x81") << QStringList{u"6666666"_qs} << u"T\x1a"_qs;
+        << Sjis(u"1,2,\" 12-34 \",4,5,6,東京都,C,T"_qs) << true << QStringList{u" 12-34 "_qs} << u"東京都CT"_qs;
+    QTest::newRow("lead byte before a comma") << Sjis(u"1,2,6666666,4,5,6,東京都,"_qs) + "C\x81,T\x81" << true
+                                              << QStringList{u"6666666"_qs} << u"東京都C\x1aT\x1a"_qs;
+
+    // Which records are postal records: the prefecture ends in 都, 道, 府 or 県.
+    QTest::newRow("each kind of prefecture")
+        << Sjis(u"1,2,1000001,4,5,6,東京都,C,T\n1,2,0600000,4,5,6,北海道,C,T\n"
+                u"1,2,5400002,4,5,6,大阪府,C,T\n1,2,9071801,4,5,6,沖縄県,C,T\n"_qs)
+        << true << QStringList{u"1000001"_qs, u"0600000"_qs, u"5400002"_qs, u"9071801"_qs} << u"沖縄県CT"_qs;
+    QTest::newRow("a damaged record is left out")
+        << Sjis(u"1,2,1111111,4,5,6,東京都,C,T\n1,2,2222222,4,5,6,東京,C,T\n1,2,3333333,4,5,6,大阪府,C,T\n"_qs) << true
+        << QStringList{u"1111111"_qs, u"3333333"_qs} << u"大阪府CT"_qs;
+    QTest::newRow("prefecture ending in a stray byte")
+        << Sjis(u"1,2,1111111,4,5,6,東京都,C,T\n1,2,2222222,4,5,6,東京"_qs) + "\xff" + Sjis(u",C,T\n"_qs) << true
+        << QStringList{u"1111111"_qs} << u"東京都CT"_qs;
+    QTest::newRow("stray byte inside a prefecture") << Sjis(u"1,2,1111111,4,5,6,東"_qs) + "\xff" + Sjis(u"都,C,T\n"_qs)
+                                                    << true << QStringList{u"1111111"_qs} << u"東\x1a都CT"_qs;
+    QTest::newRow("a wrong prefecture shared by two records")
+        << Sjis(u"1,2,1111111,4,5,6,東京,C,T\n1,2,2222222,4,5,6,東京,C,U\n1,2,3333333,4,5,6,東京都,C,T\n"
+                u"1,2,4444444,4,5,6,東京都,C,U\n1,2,5555555,4,5,6,東京都,C,V\n"_qs)
+        << true << QStringList{u"3333333"_qs, u"4444444"_qs, u"5555555"_qs} << u"東京都CV"_qs;
+    QTest::newRow("as many other records as postal ones")
+        << Sjis(u"1,2,1111111,4,5,6,東京都,C,T\n1,2,2222222,4,5,6,P,C,T\n"_qs) << true << QStringList{u"1111111"_qs}
+        << u"東京都CT"_qs;
+    QTest::newRow("mostly other records")
+        << Sjis(u"1,2,1111111,4,5,6,東京都,C,T\n1,2,2222222,4,5,6,P,C,T\n1,2,3333333,4,5,6,P,C,U\n"_qs) << false
+        << QStringList() << QString();
+    QTest::newRow("empty prefecture") << QByteArray("1,2,1111111,4,5,6,,C,T") << false << QStringList() << QString();
+    QTest::newRow("another layout") << QByteArray("a,b,c,d,e,f,g,h,i\r\n") << false << QStringList() << QString();
 }
 
 void TestPostalIndex::fromBytes()
 {
     QFETCH(QByteArray, csv);
+    QFETCH(bool, loads);
     QFETCH(QStringList, codes);
-    QFETCH(QString, lastTown);
+    QFETCH(QString, lastAddress);
     PostalIndex index;
-    QVERIFY(index.LoadFromBytes(csv));
+    QVERIFY(index.LoadFromBytes(Sjis(u"1,2,9999999,4,5,6,京都府,C,T"_qs)));
+    QCOMPARE(index.LoadFromBytes(csv), loads);
     QStringList loaded;
     for (qsizetype i = 0; i < index.count(); ++i) {
         loaded << index.code(i);
     }
     QCOMPARE(loaded, codes);
     if (index.count() > 0) {
-        QCOMPARE(index.town(index.count() - 1), lastTown);
+        QCOMPARE(ShowAddressForPostalCode(index, codes.back()), lastAddress);
     }
 }
 
@@ -371,7 +414,7 @@ void TestPostalIndex::fifoDoesNotBlock()
     // blocks fails the test instead of hanging it.
     const int writer = ::open(fifoName.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     QVERIFY(writer >= 0);
-    const QByteArray line("1,2,1111111,4,5,6,P,C,T\r\n");
+    const QByteArray line = Sjis(u"1,2,1111111,4,5,6,東京都,C,T\r\n"_qs);
     const bool written = ::write(writer, line.constData(), static_cast<size_t>(line.size())) == line.size();
     PostalIndex index;
     std::future<std::optional<QString>> loading =
@@ -409,6 +452,38 @@ void TestPostalIndex::tooLarge()
     PostalIndex index;
     QCOMPARE(LoadPostalIndex(index, path), loads ? std::nullopt : std::optional<QString>(kUnreadableText));
     QCOMPARE(index.count(), loads ? 13 : 0);
+}
+
+void TestPostalIndex::otherEncoding_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<bool>("byteOrderMark");
+
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << false;
+    QTest::newRow("UTF-8 with byte-order mark") << QByteArray("UTF-8") << true;
+    QTest::newRow("UTF-16LE with byte-order mark") << QByteArray("UTF-16LE") << true;
+    QTest::newRow("EUC-JP") << QByteArray("EUC-JP") << false;
+}
+
+void TestPostalIndex::otherEncoding()
+{
+    // The same table in another encoding decodes as Shift_JIS into other characters.
+    QFETCH(QByteArray, encoding);
+    QFETCH(bool, byteOrderMark);
+    QStringEncoder encoder(encoding.constData(),
+                           byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    if (!encoder.isValid()) {
+        QSKIP("this Qt has no such encoding");
+    }
+    QStringDecoder decoder("Shift_JIS");
+    const QByteArray table = encoder.encode(decoder.decode(ReadAll(kExcerpt)));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"ken_all.csv"_qs);
+    QVERIFY(WriteFile(path, table));
+    PostalIndex index;
+    QCOMPARE(LoadPostalIndex(index, path), kUnreadableText);
+    QCOMPARE(index.count(), 0);
 }
 
 void TestPostalIndex::missingFileWarns()

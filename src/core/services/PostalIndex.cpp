@@ -100,6 +100,15 @@ qsizetype CompleteLinesEnd(QByteArrayView bytes)
     return 0;
 }
 
+bool IsPrefectureName(QStringView name)
+{
+    if (name.isEmpty()) {
+        return false;
+    }
+    const QChar last = name.back();
+    return last == u'都' || last == u'道' || last == u'府' || last == u'県';
+}
+
 } // namespace
 
 // Builds the table from the lines of a text, handed over in pieces of whole lines.
@@ -111,7 +120,8 @@ public:
     // Adds the records of the lines. Only the last piece of a text may end without a line end; a
     // CR LF cut between two pieces makes an empty line, which holds no record.
     void AddLines(QByteArrayView lines);
-    void Finish();
+    // False, with the table emptied, when the records are mostly not postal records.
+    [[nodiscard]] bool Finish();
 
 private:
     // Writes the kept fields of the lines to m_kept, each ended by a separator, and a byte per
@@ -128,6 +138,7 @@ private:
     // Reused from piece to piece, so the kept bytes of the file never take fresh memory again.
     QByteArray m_kept;
     QByteArray m_repeats;
+    qsizetype m_otherRecords = 0;
 };
 
 void PostalIndex::Builder::AddLines(QByteArrayView lines)
@@ -263,14 +274,23 @@ void PostalIndex::Builder::AddRecords(qsizetype position)
         record.city = (repeats & kRepeatedCity) != 0 ? previous.city : next();
         record.town = next();
         previous = record;
-        m_index.m_records.append(record);
+        if (IsPrefectureName(m_index.View(record.prefecture))) {
+            m_index.m_records.append(record);
+        } else {
+            ++m_otherRecords;
+        }
     }
 }
 
-void PostalIndex::Builder::Finish()
+bool PostalIndex::Builder::Finish()
 {
+    if (m_otherRecords > m_index.m_records.size()) {
+        m_index.Clear();
+        return false;
+    }
     m_index.m_pool.squeeze();
     m_index.m_records.squeeze();
+    return true;
 }
 
 QString PostalIndex::code(qsizetype i) const
@@ -342,8 +362,7 @@ bool PostalIndex::LoadFromDevice(QIODevice& device, qint64 maxBytes, qsizetype p
         }
         if (got == 0) {
             builder.AddLines(QByteArrayView(buffer.constData(), held));
-            builder.Finish();
-            return true;
+            return builder.Finish();
         }
         const qsizetype filled = held + got;
         const qsizetype complete = CompleteLinesEnd(QByteArrayView(buffer.constData() + held, got));

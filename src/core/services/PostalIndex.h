@@ -40,7 +40,13 @@ public:
     // end always ends the record, so an unclosed quote cannot swallow the rest of the file.
     // Lines with fewer than 9 fields are skipped. Bytes that are not Shift_JIS load as U+001A
     // in the field that holds them; the rest of the line, and its code, stay usable.
-    // False, with the table empty, for a text larger than kMaxBytes.
+    //
+    // Every prefecture name ends in 都, 道, 府 or 県. A record whose prefecture does not is left
+    // out, so a damaged line never shows as an address, while the rest of a damaged table stays
+    // usable. A text whose records are mostly of that kind is no postal table at all (another
+    // layout, or another encoding read as Shift_JIS) and is refused.
+    //
+    // False, with the table empty, for a text larger than kMaxBytes or no postal table.
     [[nodiscard]] bool LoadFromBytes(const QByteArray& csv);
     // The same for the text read from `device` in pieces of `pieceBytes`. Reads at most one byte
     // more than `maxBytes`, however much the device holds. False, with the table empty, also when
@@ -82,8 +88,8 @@ private:
 
 // Loads the table from a file path. Returns the missing-file message when no regular file
 // exists there (nothing else is opened: a device or a FIFO is no table), the unreadable-file
-// message when it cannot be read or is larger than PostalIndex::kMaxBytes (the index is empty
-// in these cases), nothing on success.
+// message when it cannot be read, is larger than PostalIndex::kMaxBytes or is no postal table
+// (the index is empty in these cases), nothing on success.
 [[nodiscard]] std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path);
 
 // The same, showing a failure as a warning titled "ファイル確認". True when the table loaded.
