@@ -38,6 +38,9 @@ void EditorLauncher::Open(const QString& proposedNumber)
                         &m_window);
     QObject::connect(&editor, &EditorWindow::EntryAppended, &m_window,
                      [this](bool enableMainSave) { m_window.Controller().EntryAppended(enableMainSave); });
+    if (m_services) {
+        new EditorServices(editor, m_interaction, *m_services); // owned by the editor
+    }
     editor.Load(proposedNumber);
     m_run(editor);
 }

@@ -22,6 +22,8 @@ private slots:
     void constellation();
     void constellationMissingParts_data();
     void constellationMissingParts();
+    void calendarDate_data();
+    void calendarDate();
     void domainTable();
     void pickerResults_data();
     void pickerResults();
@@ -112,6 +114,29 @@ void TestFieldServices::constellationMissingParts()
     QCOMPARE(mnuEditVerifyStar_Click(fields, ui), focus);
     VERIFY_INTERACTION(ui);
     QCOMPARE(fields.Combo(kComboConstellation), u"蟹"_s);
+}
+
+void TestFieldServices::calendarDate_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QStringList>("fields"); // year, month, day
+
+    QTest::newRow("5 January 1970") << QDate(1970, 1, 5) << QStringList{u"1970"_s, u"01"_s, u"05"_s};
+    QTest::newRow("31 December 1999") << QDate(1999, 12, 31) << QStringList{u"1999"_s, u"12"_s, u"31"_s};
+    QTest::newRow("after the year list") << QDate(2024, 2, 29) << QStringList{u"2024"_s, u"02"_s, u"29"_s};
+    QTest::newRow("a year of three digits") << QDate(800, 3, 1) << QStringList{u"0800"_s, u"03"_s, u"01"_s};
+}
+
+void TestFieldServices::calendarDate()
+{
+    QFETCH(QDate, date);
+    QFETCH(QStringList, fields);
+    EditorFields form;
+    form.Combo(kComboConstellation) = u"蟹"_s;
+    SetBirthdayFromCalendar(form, date);
+    QCOMPARE((QStringList{form.Combo(kComboBirthYear), form.Combo(kComboBirthMonth), form.Combo(kComboBirthDay)}),
+             fields);
+    QCOMPARE(form.Combo(kComboConstellation), u"蟹"_s);
 }
 
 void TestFieldServices::domainTable()

@@ -65,3 +65,10 @@ int mnuEditVerifyStar_Click(EditorFields& fields, Interaction& interaction)
     }
     return -1;
 }
+
+void SetBirthdayFromCalendar(EditorFields& fields, QDate date)
+{
+    fields.Combo(kComboBirthYear) = QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+    fields.Combo(kComboBirthMonth) = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
+    fields.Combo(kComboBirthDay) = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+}

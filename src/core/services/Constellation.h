@@ -3,6 +3,7 @@
 #include "app/Interaction.h"
 #include "editor/EditorFields.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 
@@ -17,3 +18,8 @@
 // month and day, or tells which of the two is missing. Returns the field to focus (a Combo1
 // index), or -1.
 [[nodiscard]] int mnuEditVerifyStar_Click(EditorFields& fields, Interaction& interaction);
+
+// The calendar's OK: the birthday fields take the date's year (4 digits), month and day (2 digits
+// each). A year beyond the year list is written all the same, and the constellation stays as it
+// was.
+void SetBirthdayFromCalendar(EditorFields& fields, QDate date);
