@@ -26,6 +26,8 @@ CalendarDialog::CalendarDialog(QDate today, Interaction& interaction, QWidget* p
     m_calendar->setObjectName(QStringLiteral("MonthView1"));
     m_calendar->setToolTip(kCalendarToolTip.toString());
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Month and day names in Japanese, like the rest of the program, whatever the system's language.
+    m_calendar->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     m_calendar->setSelectedDate(today);
     // The calendar's place and size are given in twips; it never shrinks below what it needs
     // to show a whole month in the window's font.
