@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 // The pictures live in a static library; the executable does not reference them by itself.
 static void InitServicePictures()
@@ -193,6 +194,10 @@ void EditorServices::BirthDay()
 
 void EditorServices::Domain()
 {
+    if (m_pickingDomain) {
+        return;
+    }
+    const QScopedValueRollback picking(m_pickingDomain, true);
     DomainDialog dialog(DomainPickerOpensByItself(m_context.settings), m_interaction, &m_editor);
     if (m_run(dialog) == QDialog::Accepted) {
         EditorFields fields = m_editor.Fields();

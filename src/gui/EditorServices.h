@@ -62,4 +62,6 @@ private:
     Interaction& m_interaction;
     FieldServiceContext m_context;
     DialogRunner m_run;
+    // A second "@" typed before the picker opened must not open another one over it.
+    bool m_pickingDomain = false;
 };

@@ -267,6 +267,23 @@ private slots:
         QCOMPARE(m_store->GetSetting(u"Config"_s, u"OptAuto"_s), u"1"_s);
     }
 
+    void oneDomainPickerAtATime()
+    {
+        OpenWithServices(u"2"_s);
+        ShowActive();
+        m_answer = [](QDialog& dialog) {
+            // The picker's own event loop runs whatever else was queued.
+            QCoreApplication::processEvents();
+            DialogButton(dialog, 1)->click();
+            return dialog.result();
+        };
+        Text(MailText(3))->setFocus();
+        QTest::keyClicks(Text(MailText(3)), u"@@"_s);
+        QTRY_COMPARE(m_dialogs.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(m_dialogs.size(), 1);
+    }
+
     void domainOkStoresTheTickBox_data()
     {
         QTest::addColumn<bool>("accept");

@@ -64,7 +64,7 @@ QString CandidateRow(QStringView code, QStringView city, QStringView town)
 {
     QString row;
     row.reserve(9 + city.size() + town.size());
-    row.append(code.left(3)).append(u'-').append(code.size() >= 4 ? code.right(4) : QStringView()).append(u'\u3000');
+    row.append(code.left(3)).append(u'-').append(code.right(4)).append(u'\u3000');
     return row.append(city).append(town);
 }
 
