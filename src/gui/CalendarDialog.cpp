@@ -1,8 +1,8 @@
 #include "CalendarDialog.h"
 
 #include "DialogButtons.h"
-#include "app/Twips.h"
 #include "services/ServiceTexts.h"
+#include "settings/Twips.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

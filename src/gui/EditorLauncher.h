@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EditorServices.h"
-#include "app/Interaction.h"
+#include "Interaction.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/MemoryDial.h"
 

@@ -3,7 +3,7 @@
 #include "EditorActions.h"
 #include "EditorForm.h"
 #include "app/MainWindowOptions.h"
-#include "app/Twips.h"
+#include "settings/Twips.h"
 #include "editor/EditorLoad.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryNavigation.h"

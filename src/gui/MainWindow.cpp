@@ -3,7 +3,7 @@
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
 #include "RenameDialog.h"
-#include "app/Twips.h"
+#include "settings/Twips.h"
 #include "list/RenameCommand.h"
 
 #include <QAction>

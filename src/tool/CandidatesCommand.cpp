@@ -1,14 +1,14 @@
 #include "CandidatesCommand.h"
 
-#include "app/AppSettings.h"
-#include "app/StartupValues.h"
+#include "ToolOutput.h"
 #include "services/CandidateSearch.h"
 #include "services/PostalIndex.h"
 #include "services/ServiceTexts.h"
+#include "settings/AppSettings.h"
+#include "settings/StartupValues.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -16,13 +16,6 @@ namespace {
 CandidatesCommandResult Usage()
 {
     return CandidatesCommandResult{2, QString(), kCandidatesUsage};
-}
-
-void Print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
 }
 
 } // namespace
@@ -72,7 +65,9 @@ int RunCandidatesCommand(const QStringList& args)
     const SettingsStore store(SettingsFilePath());
     const QString defaultTable = SelectedPostalTablePath(store, QCoreApplication::applicationDirPath());
     const CandidatesCommandResult result = EvaluateCandidatesCommand(args, defaultTable);
-    Print(stdout, result.out);
-    Print(stderr, result.err);
+    if (!PrintOutput(result.out)) {
+        return 1;
+    }
+    PrintError(result.err);
     return result.exitCode;
 }

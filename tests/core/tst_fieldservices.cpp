@@ -1,11 +1,11 @@
 #include "FakeInteraction.h"
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
 #include "services/Constellation.h"
 #include "services/FieldFocus.h"
 #include "services/PickerCommands.h"
 #include "services/PickerTables.h"
 #include "services/SlotSwap.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsStore.h"
 
 #include <QSet>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "app/MainWindowOptions.h"
-#include "app/SettingsStore.h"
-#include "app/Twips.h"
+#include "settings/SettingsStore.h"
+#include "settings/Twips.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -4,9 +4,9 @@
 #include "EditorServices.h"
 #include "EditorWindowFixture.h"
 #include "PrefixDialog.h"
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
 #include "services/PostalIndex.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

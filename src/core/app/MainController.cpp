@@ -1,11 +1,12 @@
 #include "MainController.h"
 
-#include "app/AppSettings.h"
 #include "app/MainTexts.h"
 #include "list/MemoryDialFiles.h"
+#include "list/RenameTexts.h"
 #include "list/RowOperations.h"
 #include "memorydial/MemoryDialReader.h"
 #include "memorydial/MemoryDialWriter.h"
+#include "settings/AppSettings.h"
 
 #include <QFileInfo>
 

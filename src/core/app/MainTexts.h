@@ -54,15 +54,3 @@ inline const QString kDeletedFileText = QStringLiteral("指定されたメモリ
 inline const QString kDeletedFileTitle = QStringLiteral("削除情報");
 inline const QString kDeleteFileFailedText =
     QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
-
-// Renaming a memory-dial file.
-inline const QString kRenameChooserTitle = QStringLiteral("名前を変更するﾒﾓﾘﾀﾞｲﾔﾙを選択");
-inline const QString kRenameNoNameText = QStringLiteral("新しい名前が入力されていません。　");
-inline const QString kRenameNameTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名入力確認");
-inline const QString kRenameTargetExistsText =
-    QStringLiteral("同じ名前のファイルが既に存在します。　別の名前を入力して下さい。　");
-inline const QString kRenamedText = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更しました。　");
-inline const QString kRenamedTitle = QStringLiteral("変更確認");
-inline const QString kRenameFailedText =
-    QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、もう一度ＯＫﾎﾞﾀﾝを押して下さい。　");
-inline constexpr int kRenameHelpContext = 63;

@@ -1,7 +1,7 @@
 #include "PickerCommands.h"
 
-#include "app/AppSettings.h"
-#include "app/SettingsStore.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 
