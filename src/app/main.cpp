@@ -26,11 +26,12 @@ int main(int argc, char* argv[])
     PostalIndex postal;
     AppStartup startup(QCoreApplication::applicationDirPath(), store, postal);
     std::unique_ptr<EditorLauncher> editor;
-    startup.SetWindowHook([&startup, &editor](MainWindow& window) {
+    startup.SetWindowHook([&startup, &editor, &postal](MainWindow& window) {
         editor = std::make_unique<EditorLauncher>(
             window, window.Controller().Dial(), startup.UserInteraction(),
             [&startup] { return EditorWindowSettingsFrom(startup.Settings(), startup.Today(), startup.Now()); },
             [&startup](int top, int left) { StoreEditorPosition(startup.Store(), startup.Settings(), top, left); });
+        editor->SetFieldServices(FieldServiceContext{postal, startup.Settings(), startup.Store()});
         editor->Install();
     });
     return RunStartup(startup, startup.UserInteraction());

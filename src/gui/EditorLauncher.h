@@ -1,10 +1,12 @@
 #pragma once
 
+#include "EditorServices.h"
 #include "Interaction.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/MemoryDial.h"
 
 #include <functional>
+#include <optional>
 
 class EditorWindow;
 class MainWindow;
@@ -28,6 +30,9 @@ public:
     // Hooks the editor into the main window's commands.
     void Install();
     void SetRunner(Runner runner) { m_run = std::move(runner); }
+    // The postal table and settings behind the editor's field services; without them the
+    // editor opens without its field services.
+    void SetFieldServices(FieldServiceContext context) { m_services.emplace(context); }
 
     // The editor on the dial's EditMode and SelectedRow, as the main window set them.
     void OpenEditor();
@@ -43,4 +48,5 @@ private:
     SettingsSource m_settings;
     PositionSaver m_savePosition;
     Runner m_run;
+    std::optional<FieldServiceContext> m_services;
 };

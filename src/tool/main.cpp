@@ -1,3 +1,4 @@
+#include "CandidatesCommand.h"
 #include "MemoryDialCommands.h"
 #include "PostalCommand.h"
 #include "memorydial/CodePage.h"
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     }
     if (command == u"postal") {
         return RunPostalCommand(args);
+    }
+    if (command == u"candidates") {
+        return RunCandidatesCommand(args);
     }
     return UsageError();
 }
