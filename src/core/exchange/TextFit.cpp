@@ -119,7 +119,10 @@ QString HalfWidthReading(QStringView text)
             u += kKatakanaOffset;
         }
         const auto form = forms.constFind(u);
-        if (form != forms.cend()) {
+        if (IsHalfWidthKana(u)) {
+            flushOther();
+            out += c;
+        } else if (form != forms.cend()) {
             flushOther();
             out += *form;
         } else if (u == 0x3000) {
