@@ -84,6 +84,8 @@ private slots:
     void mapping();
     void report_data();
     void report();
+    void exportLines_data();
+    void exportLines();
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
@@ -341,6 +343,54 @@ void TestExchange::report()
     QVERIFY(imported.report.Text(true).contains(note));
     for (const QString& cell : imported.dial.rows[0].cells) {
         QVERIFY(!cell.contains(u'?'));
+    }
+}
+
+void TestExchange::exportLines_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("GEO from degrees, minutes, seconds")
+        << int(kColGps) << u"+35.39.29.20&+139.44.28.80&"_s << "GEO:35.658111;139.741333\r\n"_ba << QString();
+    QTest::newRow("GEO from decimal pair")
+        << int(kColGps) << u"35.68;139.76"_s << "GEO:35.680000;139.760000\r\n"_ba << QString();
+    QTest::newRow("GPS text that does not parse")
+        << int(kColGps) << u"somewhere"_s << QByteArray()
+        << u"GPS somewhere：位置の形式が読めないため GEO を書き出しませんでした"_s;
+    QTest::newRow("full birthday") << int(kColBirthday) << u"19991231"_s << "BDAY:1999-12-31\r\n"_ba << QString();
+    QTest::newRow("partial birthday kept for our import")
+        << int(kColBirthday) << u"0315"_s << "X-MORVANE-BIRTHDAY:0315\r\n"_ba << QString();
+    QTest::newRow("PHS telephone keeps its kind")
+        << TelKindCell(1) << u"PHS"_s << "item1.TEL;TYPE=X-PCS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba << QString();
+    QTest::newRow("reading to full width")
+        << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"_ba
+        << QString();
+    QTest::newRow("escaped separators") << int(kColMemo) << u"a,b;c\\d"_s << "NOTE:a\\,b\\;c\\\\d\r\n"_ba << QString();
+}
+
+void TestExchange::exportLines()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, note);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"000"_s;
+    entry[kColName] = u"x"_s;
+    entry[kColTel1] = u"1"_s;
+    entry[cell] = value;
+    dial.rows = {entry};
+    const ExportResult exported = ExportAddressBook(dial, ExchangeFormat::VCard, false);
+    if (!line.isEmpty()) {
+        QVERIFY2(exported.bytes.contains(line), exported.bytes.constData());
+    }
+    QCOMPARE(exported.report.details.isEmpty(), note.isEmpty());
+    if (!note.isEmpty()) {
+        QCOMPARE(exported.report.details[0].notes, QStringList{note});
+        QVERIFY(!exported.bytes.contains("GEO"));
     }
 }
 

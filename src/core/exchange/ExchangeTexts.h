@@ -27,6 +27,7 @@ inline const QString kBadBirthday = QStringLiteral("年月日のそろった日�
 inline const QString kNoGroupLeft = QStringLiteral("空きのグループ番号がないため取り込みませんでした");
 inline const QString kUnknownValue = QStringLiteral("取り込める値ではありません");
 inline const QString kUnreadableLine = QStringLiteral("解釈できない行です");
+inline const QString kGpsNotWritten = QStringLiteral("位置の形式が読めないため GEO を書き出しませんでした");
 inline const QString kNothingTaken = QStringLiteral("取り込める項目がないため、個別情報を作りませんでした");
 
 // The report's frame.

@@ -109,6 +109,17 @@ std::optional<std::pair<double, double>> GpsDegrees(QStringView cell)
 {
     const QList<QStringView> parts = cell.trimmed().split(u'&');
     if (parts.size() < 2) {
+        // Some files hold the position as two decimal numbers, as GEO writes them.
+        for (const char16_t separator : {u';', u','}) {
+            const QList<QStringView> pair = cell.trimmed().split(separator);
+            bool latOk = false;
+            bool lonOk = false;
+            const double lat = pair.size() == 2 ? pair[0].trimmed().toDouble(&latOk) : 0;
+            const double lon = pair.size() == 2 ? pair[1].trimmed().toDouble(&lonOk) : 0;
+            if (latOk && lonOk && std::abs(lat) <= 90 && std::abs(lon) <= 180) {
+                return std::pair{lat, lon};
+            }
+        }
         return std::nullopt;
     }
     const std::optional<double> lat = Degrees(parts[0].trimmed());
@@ -187,7 +198,7 @@ QByteArray ExportCard(const Entry& entry, QStringList& notes)
         if (const auto degrees = GpsDegrees(entry[kColGps])) {
             out.Line(QStringLiteral("GEO:%1;%2").arg(degrees->first, 0, 'f', 6).arg(degrees->second, 0, 'f', 6));
         } else {
-            notes.append(QStringLiteral("GPS ") + entry[kColGps] + u'：' + ExchangeTexts::kUnknownValue);
+            notes.append(QStringLiteral("GPS ") + entry[kColGps] + u'：' + ExchangeTexts::kGpsNotWritten);
         }
     }
     if (!entry[kColGroupName].isEmpty()) {
