@@ -280,6 +280,9 @@ void TestExchange::mapping_data()
         << u"EMAIL:a@b\r\nEMAIL;TYPE=PREF:c@d\r\n"_s << MailAddressCell(2) << u"a@b"_s;
     QTest::newRow("ADR in Japanese order") << u"ADR;TYPE=HOME:;;桜丘町26-1;渋谷区;東京都;150-8512;日本\r\n"_s
                                            << int(kColAddress) << u"東京都渋谷区桜丘町26-1"_s;
+    QTest::newRow("ADR keeps inner spaces")
+        << u"ADR:;;401 Park Drive  3 West;;;;\r\n"_s << int(kColAddress) << u"401 Park Drive  3 West"_s;
+    QTest::newRow("LABEL alone with its kind") << u"LABEL;TYPE=HOME:x\r\n"_s << int(kColAddressKind) << u"自宅"_s;
     QTest::newRow("ADR kind") << u"ADR;TYPE=WORK:;;x;;;;\r\n"_s << int(kColAddressKind) << u"会社"_s;
     QTest::newRow("postal code with mark")
         << u"ADR:;;x;;;〒１５０−８５１２;\r\n"_s << int(kColPostalCode) << u"150-8512"_s;

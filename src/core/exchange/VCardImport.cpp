@@ -90,6 +90,7 @@ private:
     void MapReading();
     void MapSlots(QStringView name, int (*numberCell)(int), int (*kindCell)(int));
     void MapAddress();
+    void SetAddressKind(const VCardProperty& property);
     void MapProperty(const VCardProperty& property);
     QString TelCode(const VCardProperty& property) const;
     QString MailCode(const VCardProperty& property) const;
@@ -247,7 +248,7 @@ QString JoinAddress(const QStringList& parts)
     // Japanese order, largest first: region, locality, street, extended address, box.
     QString address;
     for (const int i : {4, 3, 2, 1, 0}) {
-        const QString part = parts.value(i).simplified();
+        const QString part = parts.value(i).trimmed();
         if (part.isEmpty()) {
             continue;
         }
@@ -283,6 +284,7 @@ void CardMapper::MapAddress()
         // A label alone still says where the person lives.
         if (const VCardProperty* label = First(u"LABEL")) {
             Put(kColAddress, UnescapeText(label->text), *label);
+            SetAddressKind(*label);
         }
         return;
     }
@@ -303,9 +305,14 @@ void CardMapper::MapAddress()
     if (!IsJapan(parts.value(6))) {
         Note(adr, parts.value(6), ExchangeTexts::kNoPlace);
     }
-    QString kind = adr.HasType(u"HOME")   ? QStringLiteral("HOME")
-                   : adr.HasType(u"WORK") ? QStringLiteral("WORK")
-                                          : QStringLiteral("POSTAL");
+    SetAddressKind(adr);
+}
+
+void CardMapper::SetAddressKind(const VCardProperty& property)
+{
+    QString kind = property.HasType(u"HOME")   ? QStringLiteral("HOME")
+                   : property.HasType(u"WORK") ? QStringLiteral("WORK")
+                                               : QStringLiteral("POSTAL");
     QString word;
     if (!m_result.entry[kColAddress].isEmpty() && Jusho_Kind(kind.left(3), kind, word)) {
         m_result.entry[kColAddressKind] = word;
