@@ -265,6 +265,9 @@ void TestExchange::mapping_data()
     QTest::newRow("ORG alone") << u"ORG:Bike Shop;Sales\r\n"_s << int(kColName) << u"Bike Shop"_s;
     QTest::newRow("phonetic names") << u"X-PHONETIC-LAST-NAME:やまだ\r\nX-PHONETIC-FIRST-NAME:たろう\r\n"_s
                                     << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    QTest::newRow("SORT-STRING before phonetic parts")
+        << u"X-PHONETIC-LAST-NAME:ア\r\nX-PHONETIC-FIRST-NAME:イ\r\nSORT-STRING:ア  イ\r\n"_s << int(kColReading)
+        << u"ｱ  ｲ"_s;
     QTest::newRow("SORT-STRING") << u"SORT-STRING:ヤマダ\r\n"_s << int(kColReading) << u"ﾔﾏﾀﾞ"_s;
     QTest::newRow("SOUND X-IRMC-N") << u"SOUND;X-IRMC-N:ﾔﾏﾀﾞ;ﾀﾛｳ;;;\r\n"_s << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
     QTest::newRow("CELL") << u"TEL;TYPE=CELL:090\r\n"_s << TelKindCell(1) << u"携帯"_s;

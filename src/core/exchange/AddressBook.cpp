@@ -104,7 +104,9 @@ MappedCard MapCsvRecord(const QStringList& record)
 {
     MappedCard card;
     for (int column = 1; column < kEntryColumnCount; ++column) {
-        const FittedText fitted = FitMemoryDialCell(record.value(column - 1));
+        const QString value = record.value(column - 1);
+        // The memory dial keeps readings in half-width katakana, whatever a spreadsheet made of them.
+        const FittedText fitted = FitMemoryDialCell(column == kColReading ? HalfWidthReading(value) : value);
         if (!fitted.dropped.isEmpty()) {
             card.notes.append(EntryColumnCaption(column) + u'：' + ExchangeTexts::kDroppedBefore + fitted.dropped +
                               ExchangeTexts::kDroppedAfter);

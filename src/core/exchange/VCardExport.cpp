@@ -22,7 +22,7 @@ std::pair<QString, QString> SplitName(const QString& name)
     if (at < 0) {
         return {name, QString()};
     }
-    return {name.first(at).trimmed(), name.sliced(at + 1).trimmed()};
+    return {name.first(at), name.sliced(at + 1)};
 }
 
 std::optional<double> Degrees(QStringView text)

@@ -130,6 +130,12 @@ void CardMapper::MapName()
 
 void CardMapper::MapReading()
 {
+    // SORT-STRING holds the whole reading as written; the phonetic parts lose how the two
+    // halves were separated.
+    if (const VCardProperty* sort = First(u"SORT-STRING")) {
+        Put(kColReading, HalfWidthReading(UnescapeText(sort->text)), *sort);
+        return;
+    }
     const VCardProperty* last = First(u"X-PHONETIC-LAST-NAME");
     const VCardProperty* first = First(u"X-PHONETIC-FIRST-NAME");
     if (last || first) {
@@ -140,10 +146,6 @@ void CardMapper::MapReading()
             }
         }
         Put(kColReading, HalfWidthReading(parts.join(u' ')), last ? *last : *first);
-        return;
-    }
-    if (const VCardProperty* sort = First(u"SORT-STRING")) {
-        Put(kColReading, HalfWidthReading(UnescapeText(sort->text)), *sort);
         return;
     }
     for (const VCardProperty& property : m_card.properties) {
