@@ -135,7 +135,7 @@ void TestMdial::badArguments_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{u"export"_s, kReference};
+    QTest::newRow("unknown command") << QStringList{u"merge"_s, kReference};
     QTest::newRow("dump without file") << QStringList{u"dump"_s};
     QTest::newRow("dump two files") << QStringList{u"dump"_s, kReference, kReference};
     QTest::newRow("info without file") << QStringList{u"info"_s};

@@ -36,8 +36,6 @@ inline const QString kCountAfter = QStringLiteral(" 件");
 inline const QString kOverLimitBefore = QStringLiteral("上限の 1001 件を超えるため取り込まなかった個別情報：");
 inline const QString kFileRefused = QStringLiteral("取り込めなかったファイル：");
 inline const QString kExportedBefore = QStringLiteral("書き出した個別情報：");
-inline const QString kReportTitle = QStringLiteral("取込結果確認");
-inline const QString kExportTitle = QStringLiteral("書出し確認");
 
 // Labels written into an exported NOTE, and read back from it.
 inline const QString kHobbyLabel = QStringLiteral("趣味：");
