@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -92,9 +93,13 @@ QString QtInteraction::ChooseSaveFile(const QString& title, const QString& folde
                                         QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
 }
 
-void QtInteraction::OpenUrl(const QString& url)
+bool QtInteraction::OpenUrl(const QString& url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    // Qt hands addresses to xdg-open; without it nothing can show them, whatever Qt reports.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 // Help topics are not split by context yet: every context opens the help file as a whole.

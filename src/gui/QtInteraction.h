@@ -22,7 +22,7 @@ public:
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
-    void OpenUrl(const QString& url) override;
+    bool OpenUrl(const QString& url) override;
     void ShowHelp(int context) override;
 
 private:

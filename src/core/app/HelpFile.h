@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The editor's "当該ﾍﾙﾌﾟ(&C)" topic.
+inline constexpr int kEditorHelpContext = 43;
+
+// The identifier under which the help file lists the topic of a context number (the
+// contents page is context 0): the help project gives every topic one such keyword id.
+[[nodiscard]] QString HelpTopicId(int context);
+
+// Why the help file cannot be opened, as the message for the user; nothing when it can.
+// Only a regular file of a plausible size is handed to the help engine, so a folder, a
+// FIFO or a device in its place is refused before anything reads it.
+[[nodiscard]] std::optional<QString> HelpFileProblem(const QString& path);
