@@ -2,6 +2,9 @@
 
 #include "app/Interaction.h"
 
+#include <QPointer>
+
+class HelpWindow;
 class QWidget;
 
 // "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF" in Qt's form, "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF) (*.[Vv][Cc][Ff])": the chooser shows
@@ -13,9 +16,17 @@ class QtInteraction final : public Interaction
 {
 public:
     explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
+    ~QtInteraction() override;
+    QtInteraction(const QtInteraction&) = delete;
+    QtInteraction& operator=(const QtInteraction&) = delete;
     void setParent(QWidget* parent) { m_parent = parent; }
-    // The help file that ShowHelp opens.
-    void SetHelpFile(const QString& path) { m_helpFile = path; }
+    // The help file that ShowHelp opens, and the writable folder for its collection and
+    // search index.
+    void SetHelpFile(const QString& path, const QString& collectionFolder)
+    {
+        m_helpFile = path;
+        m_helpCollectionFolder = collectionFolder;
+    }
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
@@ -28,4 +39,7 @@ public:
 private:
     QWidget* m_parent;
     QString m_helpFile;
+    QString m_helpCollectionFolder;
+    // One help window for the run; it dies with the window that owned it.
+    QPointer<HelpWindow> m_help;
 };

@@ -19,6 +19,30 @@ private:
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
+    void textMatches_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<bool>("matches");
+        const QString page = QStringLiteral("郵便番号から住所を引く機能は、ken_all.csv を使います。ﾒｰﾙ 送信");
+        QTest::newRow("word inside a sentence") << page << QStringLiteral("住所") << true;
+        QTest::newRow("Latin, other case") << page << QStringLiteral("KEN_ALL") << true;
+        QTest::newRow("full-width Latin") << page << QStringLiteral("ｋｅｎ＿ａｌｌ") << true;
+        QTest::newRow("full-width kana for half-width") << page << QStringLiteral("メール") << true;
+        QTest::newRow("every word") << page << QStringLiteral("郵便番号　メール") << true;
+        QTest::newRow("one word missing") << page << QStringLiteral("郵便番号 カレンダー") << false;
+        QTest::newRow("absent") << page << QStringLiteral("誕生日") << false;
+        QTest::newRow("only blanks") << page << QStringLiteral(" 　 ") << false;
+    }
+
+    void textMatches()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, search);
+        QFETCH(bool, matches);
+        QCOMPARE(HelpTextMatches(text, search), matches);
+    }
+
     void readableHelpFile()
     {
         QFile file(Path(QStringLiteral("MORVANX.qch")));
