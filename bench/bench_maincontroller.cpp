@@ -1,6 +1,6 @@
 // Opening, saving and sorting a full memory dial (1001 entries, every field filled) through
 // the main window's commands, as the user runs them.
-#include "app/Interaction.h"
+#include "Interaction.h"
 #include "app/MainController.h"
 #include "memorydial/MemoryDialWriter.h"
 

@@ -4,7 +4,7 @@
 // the way up, not the tearing down of what was built.
 #include "AppStartup.h"
 #include "MainWindow.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "services/PostalIndex.h"
 
 #include <QApplication>

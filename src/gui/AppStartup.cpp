@@ -2,8 +2,8 @@
 
 #include "LogoWindow.h"
 #include "MainWindow.h"
-#include "app/StartupValues.h"
-#include "app/Twips.h"
+#include "settings/StartupValues.h"
+#include "settings/Twips.h"
 #include "services/PostalIndex.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "QtInteraction.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "app/StartupSequence.h"
 #include "memorydial/MemoryDial.h"
 

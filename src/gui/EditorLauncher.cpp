@@ -2,6 +2,7 @@
 
 #include "EditorWindow.h"
 #include "MainWindow.h"
+#include "QtInteraction.h"
 #include "editor/EntryNavigation.h"
 
 #include <utility>
@@ -38,6 +39,14 @@ void EditorLauncher::Open(const QString& proposedNumber)
                         &m_window);
     QObject::connect(&editor, &EditorWindow::EntryAppended, &m_window,
                      [this](bool enableMainSave) { m_window.Controller().EntryAppended(enableMainSave); });
+    // The editor's messages open over the editor, not over the main window behind it.
+    auto* boxes = dynamic_cast<QtInteraction*>(&m_interaction);
+    if (boxes) {
+        boxes->setParent(&editor);
+    }
     editor.Load(proposedNumber);
     m_run(editor);
+    if (boxes) {
+        boxes->setParent(&m_window);
+    }
 }

@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
 #include "HelpBrowser.h"
+#include "Interaction.h"
 #include "app/HelpFile.h"
-#include "app/Interaction.h"
 #include "app/ShellTexts.h"
 
 #include <QCursor>

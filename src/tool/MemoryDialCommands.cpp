@@ -1,11 +1,8 @@
 #include "MemoryDialCommands.h"
 
+#include "ToolOutput.h"
 #include "memorydial/MemoryDialReader.h"
 #include "memorydial/MemoryDialWriter.h"
-
-#include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 
@@ -37,17 +34,11 @@ QString Escaped(const QString& cell)
     return out;
 }
 
-void Print(FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
 std::optional<MemoryDialContent> Read(const QString& path)
 {
     MemoryDialReadResult result = MemoryDataOpen(path, QStringList());
     if (!result.content) {
-        Print(stderr, result.error + u'\n');
+        PrintError(result.error + u'\n');
     }
     return std::move(result.content);
 }
@@ -56,7 +47,8 @@ std::optional<MemoryDialContent> Read(const QString& path)
 
 int UsageError()
 {
-    Print(stderr, QStringLiteral("usage: mdial dump FILE | info FILE | copy IN OUT | postal CODE [--table CSV]\n"));
+    PrintError(
+        QStringLiteral("usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"));
     return 2;
 }
 
@@ -79,8 +71,7 @@ int RunDumpCommand(const QStringList& args)
         }
         out += u'\n';
     }
-    Print(stdout, out);
-    return 0;
+    return PrintOutput(out) ? 0 : 1;
 }
 
 int RunInfoCommand(const QStringList& args)
@@ -101,23 +92,38 @@ int RunInfoCommand(const QStringList& args)
                    Escaped(content->GroupNames[g]) + u'\n';
         }
     }
-    Print(stdout, out);
-    return 0;
+    return PrintOutput(out) ? 0 : 1;
 }
 
 int RunCopyCommand(const QStringList& args)
 {
-    if (args.size() != 2) {
+    QStringList files;
+    bool force = false;
+    for (const QString& arg : args) {
+        if (arg == u"--force" && !force) {
+            force = true;
+        } else if (arg.startsWith(u"--")) {
+            return UsageError();
+        } else {
+            files << arg;
+        }
+    }
+    if (files.size() != 2) {
         return UsageError();
     }
-    const std::optional<MemoryDialContent> content = Read(args[0]);
+    const std::optional<MemoryDialContent> content = Read(files[0]);
     if (!content) {
         return 1;
     }
+    // Without a person to ask, a copy that would not read back as it was is refused.
+    if (const std::optional<QString> notice = SeparatorNotice(content->rows); notice && !force) {
+        PrintError(*notice + QStringLiteral("\nmdial: nothing written; --force copies it as it stands\n"));
+        return 1;
+    }
     const QString vcVer = content->VcVer.isEmpty() ? QStringLiteral("VERSION:3.0") : content->VcVer;
-    const MemoryDialWriteResult result = WriteMemoryDial(args[1], content->rows, vcVer);
+    const MemoryDialWriteResult result = WriteMemoryDial(files[1], content->rows, vcVer);
     if (!result.ok) {
-        Print(stderr, result.error + u'\n');
+        PrintError(result.error + u'\n');
         return 1;
     }
     return 0;

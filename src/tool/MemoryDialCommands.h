@@ -2,9 +2,11 @@
 
 #include <QStringList>
 
-// `mdial dump FILE`, `mdial info FILE` and `mdial copy IN OUT`; `args` are the words after the
-// command name. Each returns the exit code: 0 done, 1 the file could not be read or written
-// (the message is on stderr), 2 bad arguments.
+// `mdial dump FILE`, `mdial info FILE` and `mdial copy [--force] IN OUT`; `args` are the words
+// after the command name. Each returns the exit code: 0 done, 1 a file or the output could not
+// be read or written (the message is on stderr), 2 bad arguments. `copy` also exits with 1,
+// writing nothing, when a cell holds a comma or a line break that would cut the entry apart
+// on the next read, unless --force is given.
 [[nodiscard]] int RunDumpCommand(const QStringList& args);
 [[nodiscard]] int RunInfoCommand(const QStringList& args);
 [[nodiscard]] int RunCopyCommand(const QStringList& args);

@@ -1,13 +1,13 @@
 #include "PostalCommand.h"
 
-#include "app/AppSettings.h"
-#include "app/StartupValues.h"
+#include "ToolOutput.h"
+#include "settings/AppSettings.h"
+#include "settings/StartupValues.h"
 #include "services/PostalIndex.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -20,13 +20,6 @@ bool IsPostalCode(const QString& text)
 PostalCommandResult Usage()
 {
     return PostalCommandResult{2, QString(), kPostalUsage};
-}
-
-void Print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
 }
 
 } // namespace
@@ -68,7 +61,9 @@ int RunPostalCommand(const QStringList& args)
     const SettingsStore store(SettingsFilePath());
     const QString defaultTable = SelectedPostalTablePath(store, QCoreApplication::applicationDirPath());
     const PostalCommandResult result = EvaluatePostalCommand(args, defaultTable);
-    Print(stdout, result.out);
-    Print(stderr, result.err);
+    if (!PrintOutput(result.out)) {
+        return 1;
+    }
+    PrintError(result.err);
     return result.exitCode;
 }

@@ -19,5 +19,5 @@ inline const QString kPostalUsage = QStringLiteral("usage: mdial postal CODE [--
 [[nodiscard]] PostalCommandResult EvaluatePostalCommand(const QStringList& args, const QString& defaultTable);
 
 // The same, printing in UTF-8; without --table it uses the table of the postal slot selected in
-// the settings (read only, never written).
+// the settings (read only, never written). Exit 1 when the output cannot be written.
 [[nodiscard]] int RunPostalCommand(const QStringList& args);

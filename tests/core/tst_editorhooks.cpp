@@ -1,6 +1,6 @@
 #include "FakeInteraction.h"
 #include "SampleEntries.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "app/MainController.h"
 #include "editor/CreationNotice.h"
 #include "editor/EditorWindowSettings.h"

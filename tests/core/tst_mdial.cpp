@@ -1,8 +1,12 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,9 +19,13 @@ struct Run
     QString err;
 };
 
-Run Mdial(const QStringList& args)
+// `outputFile`, when given, takes the standard output instead of the pipe.
+Run Mdial(const QStringList& args, const QString& outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile);
+    }
     process.start(QStringLiteral(MORVANX_MDIAL), args);
     Run run;
     if (!process.waitForFinished(30000)) {
@@ -39,7 +47,15 @@ bool WriteSjis(const QString& path, const QString& text)
 
 const QString kReference = QStringLiteral(MORVANX_TEST_DATA "/memorydial/reference.vcf");
 const QString kFailure = u"指定したメモリデータが存在しません。　存在を確認して下さい。　\n"_s;
-const QString kUsage = u"usage: mdial dump FILE | info FILE | copy IN OUT | postal CODE [--table CSV]\n"_s;
+const QString kUsage = u"usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"_s;
+
+bool IsFifo(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
 
 } // namespace
 
@@ -52,6 +68,12 @@ private slots:
     void dumpEscapes();
     void info();
     void copy();
+    void outputErrors_data();
+    void outputErrors();
+    void copySeparators_data();
+    void copySeparators();
+    void copyRefusesOtherThanFiles_data();
+    void copyRefusesOtherThanFiles();
     void readFailures_data();
     void readFailures();
     void badArguments_data();
@@ -108,6 +130,93 @@ void TestMdial::copy()
     QVERIFY(missingFolder.err.contains(dir.filePath(u"none/copy.vcf"_s)));
 }
 
+void TestMdial::outputErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("dump") << QStringList{u"dump"_s, kReference};
+    QTest::newRow("info") << QStringList{u"info"_s, kReference};
+    QTest::newRow("postal") << QStringList{u"postal"_s, u"0791571"_s, u"--table"_s,
+                                           QStringLiteral(MORVANX_TEST_DATA "/postal_excerpt.csv")};
+}
+
+// /dev/full takes the output of the child only; it accepts no bytes, as a full disk does.
+void TestMdial::outputErrors()
+{
+    QFETCH(QStringList, args);
+    const QFileInfo full(u"/dev/full"_s);
+    if (!full.exists() || full.isFile()) {
+        QSKIP("this system has no /dev/full");
+    }
+    const Run run = Mdial(args, full.filePath());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(u"mdial: could not write the output: "_s), qPrintable(run.err));
+}
+
+void TestMdial::copySeparators_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("err"); // empty: copied
+
+    const QString tail = u"に、カンマ（,）または改行が含まれています。　このまま保存すると、"
+                         u"次に読み込んだ時にその位置から後ろが失われます。　\n"
+                         u"mdial: nothing written; --force copies it as it stands\n"_s;
+    const QString memo = u"FN:山田\r\nX-REDUCTION:4\r\n\"NOTE:x,END:VCARD\"\r\n"_s;
+    const QString name = u"\"FN:山田\r\n太郎\"\r\nX-REDUCTION:12\r\n"_s;
+    QTest::newRow("comma in memo") << memo << QStringList() << u"No.004 の「ﾒﾓ」"_s + tail;
+    QTest::newRow("line break in name") << name << QStringList() << u"No.012 の「名前」"_s + tail;
+    QTest::newRow("forced") << memo << QStringList{u"--force"_s} << QString();
+    QTest::newRow("forced at the end") << name << QStringList{u"@end"_s, u"--force"_s} << QString();
+    QTest::newRow("plain entry") << u"FN:山田\r\nNOTE:x、y\r\n"_s << QStringList() << QString();
+}
+
+void TestMdial::copySeparators()
+{
+    QFETCH(QString, record);
+    QFETCH(QStringList, options);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(u"in.vcf"_s);
+    const QString out = dir.filePath(u"out.vcf"_s);
+    QVERIFY(WriteSjis(in, u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + record + u"END:VCARD\r\n"_s));
+    QStringList args{u"copy"_s};
+    if (options.startsWith(u"@end"_s)) {
+        args << in << out << options.mid(1);
+    } else {
+        args << options << in << out;
+    }
+    const Run run = Mdial(args);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.exitCode, err.isEmpty() ? 0 : 1);
+    QCOMPARE(QFile::exists(out), err.isEmpty());
+}
+
+void TestMdial::copyRefusesOtherThanFiles_data()
+{
+    QTest::addColumn<bool>("fifo"); // otherwise a folder
+    QTest::newRow("FIFO") << true;
+    QTest::newRow("folder") << false;
+}
+
+void TestMdial::copyRefusesOtherThanFiles()
+{
+    QFETCH(bool, fifo);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.vcf"_s);
+    if (fifo) {
+        if (mkfifo(QFile::encodeName(out).constData(), 0600) != 0) {
+            QSKIP("this system does not allow a FIFO here");
+        }
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(u"out.vcf"_s));
+    }
+    const Run run = Mdial({u"copy"_s, kReference, out});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, u"「"_s + out + u"」は通常のファイルではないため、メモリダイヤルを保存できません。　\n"_s);
+    QCOMPARE(IsFifo(out), fifo);
+    QCOMPARE(QFileInfo(out).isDir(), !fifo);
+}
+
 void TestMdial::readFailures_data()
 {
     QTest::addColumn<QString>("command");
@@ -140,6 +249,9 @@ void TestMdial::badArguments_data()
     QTest::newRow("dump two files") << QStringList{u"dump"_s, kReference, kReference};
     QTest::newRow("info without file") << QStringList{u"info"_s};
     QTest::newRow("copy one file") << QStringList{u"copy"_s, kReference};
+    QTest::newRow("copy three files") << QStringList{u"copy"_s, kReference, u"a.vcf"_s, u"b.vcf"_s};
+    QTest::newRow("copy unknown option") << QStringList{u"copy"_s, u"--froce"_s, kReference, u"a.vcf"_s};
+    QTest::newRow("copy forced twice") << QStringList{u"copy"_s, u"--force"_s, u"--force"_s, kReference, u"a.vcf"_s};
 }
 
 void TestMdial::badArguments()

@@ -9,8 +9,13 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -134,6 +139,54 @@ QList<Entry> GeneratedEntries(int count)
     return rows;
 }
 
+// What the file system holds at `path` itself (a link is not followed).
+QString NodeKind(const QString& path)
+{
+    struct stat info
+    {
+    };
+    if (lstat(QFile::encodeName(path).constData(), &info) != 0) {
+        return u"missing"_s;
+    }
+    switch (info.st_mode & S_IFMT) {
+    case S_IFREG:
+        return u"file"_s;
+    case S_IFDIR:
+        return u"directory"_s;
+    case S_IFIFO:
+        return u"fifo"_s;
+    case S_IFSOCK:
+        return u"socket"_s;
+    case S_IFLNK:
+        return u"link"_s;
+    default:
+        return u"other"_s;
+    }
+}
+
+bool MakeFifo(const QString& path)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool MakeSocket(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 } // namespace
 
 class TestMemoryDialWriter : public QObject
@@ -153,6 +206,10 @@ private slots:
     void missingFolder();
     void readOnlyFolder();
     void shortWriteKeepsOldFile();
+    void refusedTargets_data();
+    void refusedTargets();
+    void writtenTargets_data();
+    void writtenTargets();
     void separatorWarning_data();
     void separatorWarning();
 };
@@ -384,6 +441,96 @@ void TestMemoryDialWriter::shortWriteKeepsOldFile()
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(ReadAll(path), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"dial.vcf"_s});
+}
+
+void TestMemoryDialWriter::refusedTargets_data()
+{
+    // What stands at the saved path, and the name the save is given: the thing itself, or a
+    // symbolic link to it.
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("FIFO") << u"fifo"_s << false;
+    QTest::newRow("folder") << u"directory"_s << false;
+    QTest::newRow("socket") << u"socket"_s << false;
+    QTest::newRow("link to a FIFO") << u"fifo"_s << true;
+    QTest::newRow("link to a folder") << u"directory"_s << true;
+    QTest::newRow("link to a socket") << u"socket"_s << true;
+    QTest::newRow("link loop") << u"link"_s << false;
+}
+
+void TestMemoryDialWriter::refusedTargets()
+{
+    QFETCH(QString, node);
+    QFETCH(bool, throughLink);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString thing = dir.filePath(u"thing"_s);
+    if (node == u"fifo") {
+        if (!MakeFifo(thing)) {
+            QSKIP("this system does not allow a FIFO here");
+        }
+    } else if (node == u"socket") {
+        if (!MakeSocket(thing)) {
+            QSKIP("this system does not allow a socket here");
+        }
+    } else if (node == u"directory") {
+        QVERIFY(QDir(dir.path()).mkdir(u"thing"_s));
+    } else {
+        QVERIFY(QFile::link(dir.filePath(u"other"_s), thing));
+        QVERIFY(QFile::link(thing, dir.filePath(u"other"_s)));
+    }
+    QString path = thing;
+    if (throughLink) {
+        path = dir.filePath(u"link.vcf"_s);
+        QVERIFY(QFile::link(u"thing"_s, path));
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+
+    const MemoryDialWriteResult result = WriteMemoryDial(path, {FullEntry()}, u"VERSION:3.0"_s);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, u"「"_s + path + u"」は通常のファイルではないため、メモリダイヤルを保存できません。　"_s);
+    QCOMPARE(NodeKind(thing), node);
+    QCOMPARE(NodeKind(path), throughLink ? u"link"_s : node);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+}
+
+void TestMemoryDialWriter::writtenTargets_data()
+{
+    // The link from the saved name, where there is one, and whether its target exists before.
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("new file") << QString() << false;
+    QTest::newRow("existing file") << QString() << true;
+    QTest::newRow("link to a file") << u"dial.vcf"_s << true;
+    QTest::newRow("link to a link to a file") << u"middle.vcf"_s << true;
+    QTest::newRow("dangling link") << u"dial.vcf"_s << false;
+}
+
+void TestMemoryDialWriter::writtenTargets()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, targetExists);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString target = dir.filePath(u"dial.vcf"_s);
+    if (targetExists) {
+        QVERIFY(WriteBytes(target, "old content"));
+    }
+    QString path = target;
+    if (!link.isEmpty()) {
+        path = dir.filePath(u"saved.vcf"_s);
+        if (link == u"middle.vcf") {
+            QVERIFY(QFile::link(u"dial.vcf"_s, dir.filePath(link)));
+        }
+        QVERIFY(QFile::link(link, path));
+    }
+
+    const MemoryDialWriteResult result = WriteMemoryDial(path, {FullEntry()}, u"VERSION:3.0"_s);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QString error;
+    QCOMPARE(ReadAll(target), EncodeMemoryDial({FullEntry()}, u"VERSION:3.0"_s, error).value());
+    QCOMPARE(NodeKind(target), u"file"_s);
+    QCOMPARE(NodeKind(path), link.isEmpty() ? u"file"_s : u"link"_s);
 }
 
 void TestMemoryDialWriter::separatorWarning_data()

@@ -32,7 +32,6 @@ private slots:
     void missingFileWarns();
     void emptyFile();
     void unreadableFile();
-    void slotPath();
 };
 
 void TestPostalIndex::excerptKeepsFileOrderAndSkipsShortLines()
@@ -186,12 +185,6 @@ void TestPostalIndex::unreadableFile()
     QVERIFY(failure.has_value());
     QVERIFY(failure->contains(u"読み込めません"_qs));
     QCOMPARE(index.count(), 0);
-}
-
-void TestPostalIndex::slotPath()
-{
-    QCOMPARE(PostalSlotPath(u"/opt/morvane"_qs, u"ken_all.csv"_qs), u"/opt/morvane/ken_all.csv"_qs);
-    QCOMPARE(PostalSlotPath(u"/home/yui/郵便"_qs, u"KEN_ALL.CSV"_qs), u"/home/yui/郵便/KEN_ALL.CSV"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestPostalIndex)

@@ -1,7 +1,7 @@
-#include "app/AppSettings.h"
-#include "app/SettingValues.h"
-#include "app/SettingsStore.h"
-#include "app/StartupValues.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupValues.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -166,6 +166,8 @@ void TestSettings::storedValuesAreUsed()
     QCOMPARE(LoadPostalSlotSettings(store, settings, kProgramFolder), 2);
     QCOMPARE(PostalTablePath(settings, 2), QStringLiteral("/srv/postal/KEN_NEW.CSV"));
     QCOMPARE(PostalTablePath(settings, 0), QStringLiteral("/opt/morvane/ken_all.csv"));
+    QCOMPARE(PostalSlotPath(QStringLiteral("/home/yui/郵便"), QStringLiteral("KEN_ALL.CSV")),
+             QStringLiteral("/home/yui/郵便/KEN_ALL.CSV"));
     LoadRemainingSettings(store, settings, kScreenWidth, kScreenHeight);
 
     QCOMPARE(settings.lvcWid[37], QStringLiteral("2500"));

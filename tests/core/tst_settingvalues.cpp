@@ -1,6 +1,6 @@
-#include "app/AppSettings.h"
-#include "app/SettingValues.h"
-#include "app/StartupValues.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingValues.h"
+#include "settings/StartupValues.h"
 
 #include <QTest>
 

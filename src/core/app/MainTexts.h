@@ -22,10 +22,6 @@ inline const QString kSavedNewText = QStringLiteral("新規にメモリダイヤ
 inline const QString kSavedNewTitle = QStringLiteral("新規保存確認");
 inline const QString kSaveCheckTitle = QStringLiteral("保存確認");
 
-// Unsaved changes, asked before the memory dial is closed or replaced.
-inline const QString kSaveChangesText = QStringLiteral("変更を保存しますか");
-inline const QString kSaveChangesTitle = QStringLiteral("変更確認");
-
 // Exit.
 inline const QString kExitText = QStringLiteral("「Morvane for Windows」 を終了しますか？　");
 inline const QString kExitTitle = QStringLiteral("終了確認");
@@ -54,15 +50,3 @@ inline const QString kDeletedFileText = QStringLiteral("指定されたメモリ
 inline const QString kDeletedFileTitle = QStringLiteral("削除情報");
 inline const QString kDeleteFileFailedText =
     QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
-
-// Renaming a memory-dial file.
-inline const QString kRenameChooserTitle = QStringLiteral("名前を変更するﾒﾓﾘﾀﾞｲﾔﾙを選択");
-inline const QString kRenameNoNameText = QStringLiteral("新しい名前が入力されていません。　");
-inline const QString kRenameNameTitle = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名入力確認");
-inline const QString kRenameTargetExistsText =
-    QStringLiteral("同じ名前のファイルが既に存在します。　別の名前を入力して下さい。　");
-inline const QString kRenamedText = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更しました。　");
-inline const QString kRenamedTitle = QStringLiteral("変更確認");
-inline const QString kRenameFailedText =
-    QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、もう一度ＯＫﾎﾞﾀﾝを押して下さい。　");
-inline constexpr int kRenameHelpContext = 63;

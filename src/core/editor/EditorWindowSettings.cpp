@@ -1,7 +1,7 @@
 #include "EditorWindowSettings.h"
 
-#include "app/AppSettings.h"
-#include "app/SettingValues.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingValues.h"
 
 namespace {
 

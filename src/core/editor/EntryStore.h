@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EditorFields.h"
-#include "app/Interaction.h"
+#include "Interaction.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "RenameCommand.h"
 
-#include "app/MainTexts.h"
+#include "RenameTexts.h"
 #include "list/MemoryDialFiles.h"
 
 #include <QFileInfo>

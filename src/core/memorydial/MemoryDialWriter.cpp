@@ -3,6 +3,7 @@
 #include "CodePage.h"
 #include "KindCodes.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -94,9 +95,42 @@ QString WriteFailedMessage(const QString& path)
            QStringLiteral("」を保存できませんでした。　保存先とディスクの空きを確認して下さい。　");
 }
 
+QString NotRegularFileMessage(const QString& path)
+{
+    return QStringLiteral("「") + path +
+           QStringLiteral("」は通常のファイルではないため、メモリダイヤルを保存できません。　");
+}
+
+// The kernel gives up on longer chains as well; QSaveFile follows more, so a chain it would
+// not resolve to its end is never accepted here.
+constexpr int kMaxLinkDepth = 40;
+
+// The end of the chain of symbolic links that starts at `path` (`path` itself when it is no
+// link), found the way QSaveFile finds the name it renames over. Nothing for a loop.
+std::optional<QString> FinalTarget(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; info.isSymLink(); ++depth) {
+        if (depth == kMaxLinkDepth) {
+            return std::nullopt;
+        }
+        info.setFile(info.symLinkTarget());
+    }
+    return info.filePath();
+}
+
+// QSaveFile renames its new file over whatever stands at the name, so a folder, a device, a
+// FIFO or a socket there would be replaced (as root, even /dev/null). Only a regular file, or
+// a name that holds nothing yet, may be written.
+bool MayReplace(const QString& target)
+{
+    const QFileInfo info(target);
+    return !info.isSymLink() && (info.isFile() || !info.exists());
+}
+
 } // namespace
 
-std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
+std::optional<QString> SeparatorNotice(const QList<Entry>& rows)
 {
     for (const Entry& entry : rows) {
         for (int cell = kColNumber; cell < kEntryColumnCount; ++cell) {
@@ -104,11 +138,20 @@ std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
             if (text.contains(u',') || text.contains(u'\r') || text.contains(u'\n')) {
                 return QStringLiteral("No.") + entry[kColNumber] + QStringLiteral(" の「") + EntryColumnCaption(cell) +
                        QStringLiteral("」に、カンマ（,）または改行が含まれています。　このまま保存すると、"
-                                      "次に読み込んだ時にその位置から後ろが失われます。　保存しますか？　");
+                                      "次に読み込んだ時にその位置から後ろが失われます。　");
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<QString> SeparatorWarning(const QList<Entry>& rows)
+{
+    std::optional<QString> question = SeparatorNotice(rows);
+    if (question) {
+        *question += QStringLiteral("保存しますか？　");
+    }
+    return question;
 }
 
 QString ComposeMemoryDialText(const QList<Entry>& rows, const QString& vcVer)
@@ -157,12 +200,17 @@ std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QStri
 
 MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows, const QString& vcVer)
 {
+    // QSaveFile is given the resolved name, so the name checked is the name it replaces.
+    const std::optional<QString> target = FinalTarget(path);
+    if (!target || !MayReplace(*target)) {
+        return {false, NotRegularFileMessage(path)};
+    }
     QString error;
     const std::optional<QByteArray> bytes = EncodeMemoryDial(rows, vcVer, error);
     if (!bytes) {
         return {false, error};
     }
-    QSaveFile file(path);
+    QSaveFile file(*target);
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, WriteFailedMessage(path)};
     }
@@ -176,8 +224,18 @@ MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& r
             return {false, WriteFailedMessage(path)};
         }
     }
-    if (!file.flush() || !file.commit()) {
+    if (!file.flush()) {
         file.cancelWriting();
+        return {false, WriteFailedMessage(path)};
+    }
+    // Something else may have taken the name's place while the file was written. A rename
+    // cannot be told to replace regular files only, so looking again here leaves only the
+    // moment up to the rename open.
+    if (!MayReplace(*target)) {
+        file.cancelWriting();
+        return {false, NotRegularFileMessage(path)};
+    }
+    if (!file.commit()) {
         return {false, WriteFailedMessage(path)};
     }
     return {true, QString()};

@@ -25,10 +25,16 @@ struct MemoryDialWriteResult
 
 // The file is read back as comma- and line-separated values, so a cell holding a comma or a
 // line break does not come back whole: the reader cuts it there, and the rest is lost or even
-// read as a property of its own. Returns a question naming the first such entry number and
-// field, for the user to decide before saving; nothing when every cell reads back.
+// read as a property of its own. Returns a statement naming the first such entry number and
+// field; nothing when every cell reads back.
+[[nodiscard]] std::optional<QString> SeparatorNotice(const QList<Entry>& rows);
+
+// The same statement as a question, for the user to decide before saving.
 [[nodiscard]] std::optional<QString> SeparatorWarning(const QList<Entry>& rows);
 
 // Writes the whole file safely: the old file stays untouched unless the new one is complete.
+// Symbolic links are followed; the file at their end must be a regular file or not exist yet,
+// and anything else (a folder, a device, a FIFO, a socket, a loop of links) is left as it is
+// and refused with a message.
 [[nodiscard]] MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows,
                                                     const QString& vcVer);

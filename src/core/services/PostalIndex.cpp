@@ -1,6 +1,6 @@
 #include "services/PostalIndex.h"
 
-#include "app/Interaction.h"
+#include "Interaction.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -245,11 +245,6 @@ void PostalIndex::DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const
         record.town = next();
         previous = record;
     }
-}
-
-QString PostalSlotPath(const QString& folder, const QString& fileName)
-{
-    return folder + u'/' + fileName;
 }
 
 std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path)

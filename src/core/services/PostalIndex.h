@@ -69,9 +69,6 @@ private:
     QList<Record> m_records;
 };
 
-// The file of a CSV slot: its folder and file name as the settings hold them.
-[[nodiscard]] QString PostalSlotPath(const QString& folder, const QString& fileName);
-
 // Loads the table from a file path. Returns the missing-file message when no file exists
 // there, the unreadable-file message when it cannot be read or is too large (the index is
 // empty in both cases), nothing on success.

@@ -1,7 +1,6 @@
 #include "AppSettings.h"
 
 #include "SettingValues.h"
-#include "services/PostalIndex.h"
 
 namespace {
 
@@ -110,6 +109,11 @@ int PostalSlot(QStringView optSen)
     if (value == 2)
         return 2;
     return 0;
+}
+
+QString PostalSlotPath(const QString& folder, const QString& fileName)
+{
+    return folder + u'/' + fileName;
 }
 
 QString PostalTablePath(const AppSettings& settings, int slot)

@@ -67,6 +67,8 @@ void LoadRemainingSettings(SettingsStore& store, AppSettings& settings, int scre
 // The postal slot "OptSen" names; a value other than 0, 1 or 2 selects slot 0.
 [[nodiscard]] int PostalSlot(QStringView optSen);
 
+// The file of a CSV slot: its folder and file name as the settings hold them.
+[[nodiscard]] QString PostalSlotPath(const QString& folder, const QString& fileName);
 // Folder + "/" + file name of a postal table slot (0 to 2).
 [[nodiscard]] QString PostalTablePath(const AppSettings& settings, int slot);
 // The table of the slot in use, read from the store without writing anything back: for tools

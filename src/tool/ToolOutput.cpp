@@ -1,0 +1,33 @@
+#include "ToolOutput.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool Write(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    // The buffer hides most errors until it is flushed, so both steps are checked.
+    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+}
+
+} // namespace
+
+bool PrintOutput(const QString& text)
+{
+    if (Write(stdout, text)) {
+        return true;
+    }
+    PrintError(QStringLiteral("mdial: could not write the output: ") + QString::fromLocal8Bit(std::strerror(errno)) +
+               u'\n');
+    return false;
+}
+
+void PrintError(const QString& text)
+{
+    // Nothing is left to report a failure of stderr itself to.
+    Write(stderr, text);
+}
