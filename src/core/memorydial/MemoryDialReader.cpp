@@ -344,6 +344,90 @@ void AddExtra(std::array<QStringView, kExtraSlots>& extras, int& count, QStringV
     }
 }
 
+// Collects the values of the file into records as they are cut, so no list of all values is
+// ever held: a file of nothing but commas costs no more than its text.
+class RecordCollector
+{
+public:
+    explicit RecordCollector(qsizetype textSize)
+    {
+        // A record takes a few hundred characters; the reserve is only a guess.
+        m_records.reserve(std::min<qsizetype>(textSize / 64 + 2, kMaxEntries + 2));
+        m_records.append(RecordSlots());
+    }
+
+    // False once a value would go into a record past the last one a memory dial can hold;
+    // the read fails there, without cutting the rest of the file.
+    [[nodiscard]] bool Add(QStringView value)
+    {
+        if (m_waiting) {
+            // The value after a "TEL;TYPE=PREF", "EMAIL;TYPE=PREF" or "ADR" value; it is still
+            // classified in its own turn below.
+            *m_waiting = value;
+            m_waiting = nullptr;
+        }
+        const Slot slot = Classify(value);
+        if (slot == Slot::None) {
+            return true;
+        }
+        if (m_records.size() > kMaxEntries) {
+            return false;
+        }
+        RecordSlots& record = m_records.back();
+        if (slot != Slot::End) {
+            record.used = true;
+        }
+        switch (slot) {
+        case Slot::TelPref:
+            WaitFor(record.telPref);
+            break;
+        case Slot::MailPref:
+            WaitFor(record.mailPref);
+            break;
+        case Slot::Address:
+            WaitFor(record.address);
+            break;
+        case Slot::Tel:
+            AddExtra(record.tels, record.telCount, value);
+            break;
+        case Slot::Mail:
+            AddExtra(record.mails, record.mailCount, value);
+            break;
+        case Slot::End:
+            // Appending may move the records, so nothing may wait for a value across it; the
+            // waiting slot was filled above.
+            m_records.append(RecordSlots());
+            break;
+        default:
+            *SimpleSlot(record, slot) = value;
+            break;
+        }
+        return true;
+    }
+
+    // The records read. A last record without "END" (a file cut short) still holds the
+    // user's data: it stays an entry, or a later save would drop it from the file. Only an
+    // empty one is no entry.
+    [[nodiscard]] QList<RecordSlots> Finish()
+    {
+        if (!m_records.back().used) {
+            m_records.removeLast();
+        }
+        return std::move(m_records);
+    }
+
+private:
+    // The slot is empty until the next value comes, and stays so when the file ends first.
+    void WaitFor(QStringView& slot)
+    {
+        slot = QStringView();
+        m_waiting = &slot;
+    }
+
+    QList<RecordSlots> m_records;
+    QStringView* m_waiting = nullptr;
+};
+
 // Group numbers 0 to 99 take the name of the last entry that uses them; other names stay.
 void MergeGroupNames(const QList<Entry>& rows, QStringList& names)
 {
@@ -374,63 +458,23 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     if (!text) {
         return Failure();
     }
-    const QList<QStringView> values = ValueCutter::Cut(*text);
+    ValueCutter cutter(*text);
     // The first value is the begin line, the second the version line.
-    if (values.size() < 2) {
+    const std::optional<QStringView> begin = cutter.Next();
+    const std::optional<QStringView> version = begin ? cutter.Next() : std::nullopt;
+    if (!version) {
         return Failure();
     }
-
-    QList<RecordSlots> records(1);
-    // About 30 values a record.
-    records.reserve(std::min<qsizetype>(values.size() / 30 + 2, kMaxEntries + 2));
-    for (qsizetype i = 2; i < values.size(); ++i) {
-        const Slot slot = Classify(values[i]);
-        if (slot == Slot::None) {
-            continue;
-        }
-        if (records.size() > kMaxEntries) {
+    RecordCollector collector(text->size());
+    while (const std::optional<QStringView> value = cutter.Next()) {
+        if (!collector.Add(*value)) {
             return Failure();
         }
-        RecordSlots& record = records.back();
-        if (slot != Slot::End) {
-            record.used = true;
-        }
-        const QStringView next = i + 1 < values.size() ? values[i + 1] : QStringView();
-        switch (slot) {
-        case Slot::TelPref:
-            record.telPref = next;
-            break;
-        case Slot::MailPref:
-            record.mailPref = next;
-            break;
-        case Slot::Address:
-            record.address = next;
-            break;
-        case Slot::Tel:
-            AddExtra(record.tels, record.telCount, values[i]);
-            break;
-        case Slot::Mail:
-            AddExtra(record.mails, record.mailCount, values[i]);
-            break;
-        case Slot::End:
-            records.append(RecordSlots());
-            break;
-        default:
-            *SimpleSlot(record, slot) = values[i];
-            break;
-        }
     }
-    // A last record without "END" (a file cut short) still holds the user's data: keep it as an
-    // entry, or a later save would drop it from the file. Only an empty one is no entry.
-    if (!records.back().used) {
-        records.removeLast();
-    }
-    if (records.size() > kMaxEntries) {
-        return Failure();
-    }
+    const QList<RecordSlots> records = collector.Finish();
 
     MemoryDialContent content;
-    content.VcVer = values[1].toString();
+    content.VcVer = version->toString();
     content.rows.reserve(records.size());
     for (const RecordSlots& record : records) {
         content.rows.append(ToEntry(record));
