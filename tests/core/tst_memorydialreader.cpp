@@ -216,10 +216,23 @@ void TestMemoryDialReader::records_data()
     QTest::newRow("nothing after last END")
         << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\n\r\n"_s << QStringList{u"a"_s}
         << u"VERSION:3.0"_s;
-    QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"y"_s;
+    QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"VERSION:3.0"_s;
     QTest::newRow("record cut short after last END") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nFN:b\r\n"_s
                                                      << QStringList{u"a"_s, u"b"_s} << u"VERSION:3.0"_s;
-    QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s} << u"b"_s;
+    QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s}
+                                     << u"VERSION:3.0"_s;
+    // The second value is the version line only when it is one, and the writer repeats it in
+    // every record: anything else taken for it would be written into every entry.
+    QTest::newRow("no version line") << u"BEGIN:VCARD\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s}
+                                     << u"VERSION:3.0"_s;
+    QTest::newRow("empty first record") << u"BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\n"
+                                           u"END:VCARD\r\n"_s
+                                        << QStringList{u""_s, u"a"_s} << u"VERSION:3.0"_s;
+    QTest::newRow("telephone in second place")
+        << u"BEGIN:VCARD\r\nTEL;TYPE=PREF,CELL:1\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s} << u"VERSION:3.0"_s;
+    QTest::newRow("quoted version holding a line end")
+        << u"BEGIN:VCARD\r\n\"VERSION:3.0\r\nEND:VCARD\"\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s}
+        << u"VERSION:3.0"_s;
 }
 
 void TestMemoryDialReader::records()

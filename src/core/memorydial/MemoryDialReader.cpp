@@ -428,6 +428,16 @@ private:
     QStringView* m_waiting = nullptr;
 };
 
+// The writer repeats the version line in every record, so only a line that reads back as
+// this one value is kept: "VERSION:" and a version, with no comma or line end (a quoted value
+// may hold them) that would cut it into values of their own on the next read.
+bool IsVersionLine(QStringView value)
+{
+    const QStringView version = u"VERSION:";
+    return value.size() > version.size() && value.startsWith(version) && !value.contains(u',') &&
+           !value.contains(u'\r') && !value.contains(u'\n');
+}
+
 // Group numbers 0 to 99 take the name of the last entry that uses them; other names stay.
 void MergeGroupNames(const QList<Entry>& rows, QStringList& names)
 {
@@ -466,6 +476,12 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
         return Failure();
     }
     RecordCollector collector(text->size());
+    // A file without a version line has its first property there; it belongs to the first
+    // entry, and the writer's own version line stands in.
+    const bool versioned = IsVersionLine(*version);
+    if (!versioned && !collector.Add(*version)) {
+        return Failure();
+    }
     while (const std::optional<QStringView> value = cutter.Next()) {
         if (!collector.Add(*value)) {
             return Failure();
@@ -474,7 +490,7 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     const QList<RecordSlots> records = collector.Finish();
 
     MemoryDialContent content;
-    content.VcVer = version->toString();
+    content.VcVer = versioned ? version->toString() : QStringLiteral("VERSION:3.0");
     content.rows.reserve(records.size());
     for (const RecordSlots& record : records) {
         content.rows.append(ToEntry(record));
