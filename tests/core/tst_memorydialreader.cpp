@@ -136,6 +136,18 @@ void TestMemoryDialReader::classification_data()
     QTest::newRow("unknown type does not inherit")
         << u"TEL;TYPE=PREF,HOME:1\r\nTEL;TYPE=PAGER:2\r\n"_s << QStringList{u"6=自宅"_s, u"7=2"_s, u"8="_s};
     QTest::newRow("empty type code") << u"TEL;TYPE=:555\r\n"_s << QStringList{u"7=555"_s, u"8="_s};
+    // Without a kind only the ":" in front goes; the colons of the value are the user's.
+    QTest::newRow("empty preferred telephone kind") << u"TEL;TYPE=PREF,:03:1234\r\nTEL;TYPE=:06:5678\r\n"_s
+                                                    << QStringList{u"5=03:1234"_s, u"6="_s, u"7=06:5678"_s, u"8="_s};
+    QTest::newRow("empty preferred mail kind")
+        << u"EMAIL;TYPE=PREF,:a:b@c\r\n"_s << QStringList{u"15=a:b@c"_s, u"16="_s};
+    QTest::newRow("empty address kind") << u"ADR;TYPE=PREF,:;東京都:;港区;;;;105-0011;\r\n"_s
+                                        << QStringList{u"27=東京都:;港区"_s, u"28=105-0011"_s, u"29="_s};
+    QTest::newRow("type removed in front only")
+        << u"TEL;TYPE=PREF,PAGER:1PAGER:2\r\nTEL;TYPE=CELL:3TEL;TYPE=CELL:4\r\n"_s
+        << QStringList{u"5=1PAGER:2"_s, u"6="_s, u"7=3TEL;TYPE=CELL:4"_s, u"8=携帯"_s};
+    QTest::newRow("type inside the address")
+        << u"ADR;TYPE=PREF,HOME:;HOME:;;;;;\r\n"_s << QStringList{u"27=HOME:"_s, u"28="_s, u"29=自宅"_s};
     QTest::newRow("empty number gives no kind")
         << u"TEL;TYPE=PREF,CELL:\r\nEMAIL;TYPE=HOME:\r\n"_s << QStringList{u"5="_s, u"6="_s, u"17="_s, u"18="_s};
     QTest::newRow("six telephone lines keep four")
@@ -153,6 +165,7 @@ void TestMemoryDialReader::classification_data()
         << u"FN:first\r\nFN:second\r\nNOTE:a\r\nNOTE:b\r\n"_s << QStringList{u"2=second"_s, u"34=b"_s};
     QTest::newRow("every prefix occurrence removed")
         << u"FN:aFN:b\r\nNOTE:x NOTE:y\r\n"_s << QStringList{u"2=ab"_s, u"34=x y"_s};
+    QTest::newRow("prefix joined by a removal") << u"FN:aFFN:N:b\r\n"_s << QStringList{u"2=ab"_s};
     QTest::newRow("comma cuts the memo") << u"NOTE:first, second\r\n"_s << QStringList{u"34=first"_s};
     QTest::newRow("value after comma is classified")
         << u"NOTE:first,URL:x\r\n"_s << QStringList{u"34=first"_s, u"35=x"_s};

@@ -56,25 +56,29 @@ qsizetype Find(QStringView value, QStringView marker, qsizetype from)
     return found == std::u16string_view::npos ? -1 : static_cast<qsizetype>(found);
 }
 
-// `value` with every occurrence of `marker` removed, built in one allocation.
+// `value` with every occurrence of `marker` removed, built in one allocation. Removing one can
+// join the text around it into a new one ("FFN:N:"), and such a cell would lose a marker on
+// every save and read; new ones are removed as they form, so what is left writes and reads
+// back unchanged. The markers end in a character they hold nowhere else, so they cannot
+// overlap themselves and the result does not depend on the order of removal.
 QString Removed(QStringView value, QStringView marker)
 {
-    QVarLengthArray<qsizetype, 4> found;
-    for (qsizetype at = marker.isEmpty() ? -1 : Find(value, marker, 0); at >= 0;
-         at = Find(value, marker, at + marker.size())) {
-        found.append(at);
-    }
-    if (found.isEmpty()) {
+    const qsizetype first = marker.isEmpty() ? -1 : Find(value, marker, 0);
+    if (first < 0) {
         return value.toString();
     }
-    QString result(value.size() - found.size() * marker.size(), Qt::Uninitialized);
-    QChar* out = result.data();
-    qsizetype from = 0;
-    for (const qsizetype at : found) {
-        out = std::copy(value.begin() + from, value.begin() + at, out);
-        from = at + marker.size();
+    QString result(value.size() - marker.size(), Qt::Uninitialized);
+    QChar* const begin = result.data();
+    QChar* out = std::copy(value.begin(), value.begin() + first, begin);
+    const QChar last = marker.back();
+    for (auto in = value.begin() + first + marker.size(); in != value.end(); ++in) {
+        *out++ = *in;
+        if (*in == last && out - begin >= marker.size() &&
+            std::equal(marker.begin(), marker.end(), out - marker.size())) {
+            out -= marker.size();
+        }
     }
-    std::copy(value.begin() + from, value.end(), out);
+    result.truncate(out - begin);
     return result;
 }
 
@@ -96,27 +100,31 @@ QStringView ViewOf(const Marker& marker)
 }
 
 // Splits a typed value ("CELL:0901234567" or, for slots 2-5, "TEL;TYPE=CELL:0901234567") into
-// its number and kind word. The key is the three characters at `keyAt`; a known key removes
-// every `prefix` + code + ":" from the value. An unknown key gives no kind word, and the
-// number is what follows the type and its ":", so no stray type text ends up in the number.
-void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLookup lookup, QStringView codeEnd,
-                QString& number, QString& word)
+// its number and kind word. The key is the three characters after `prefix`; a known key gives
+// the kind word. The type (`prefix`, the code, `codeEnd`) is removed only where it stands, in
+// front: the rest is the user's text, colons included, and removing a type met inside it
+// would take text from the cell and, as the address is written with ";;;;" + postal code
+// behind it, could even join a new one on every save. An unknown or empty code gives no kind
+// word and ends at the first ":".
+void SplitTyped(QStringView value, QStringView prefix, KindLookup lookup, QStringView codeEnd, QString& number,
+                QString& word)
 {
+    const qsizetype keyAt = prefix.size();
     QString code;
     word.clear();
+    qsizetype end = -1;
     if (lookup(value.mid(keyAt, 3), code, word)) {
-        number = Removed(value, ViewOf(Joined({prefix, code, codeEnd})));
-        return;
+        const Marker type = Joined({prefix, code, codeEnd});
+        if (value.startsWith(ViewOf(type))) {
+            end = type.size();
+        }
+    } else {
+        const qsizetype colon = value.indexOf(u':', value.startsWith(prefix) ? keyAt : 0);
+        if (colon >= 0 && value.sliced(colon).startsWith(codeEnd)) {
+            end = colon + codeEnd.size();
+        }
     }
-    const bool typed = value.startsWith(prefix);
-    const qsizetype colon = value.indexOf(u':', typed ? keyAt : 0);
-    if (colon < 0) {
-        number = value.toString();
-        return;
-    }
-    const Marker marker =
-        typed ? Joined({prefix, value.sliced(keyAt, colon - keyAt), codeEnd}) : Joined({value.left(colon), codeEnd});
-    number = Removed(value, ViewOf(marker));
+    number = end < 0 ? value.toString() : value.sliced(end).toString();
 }
 
 // Splits "address;;;;postal;" into the address text (left in `address`) and the postal code.
@@ -158,19 +166,19 @@ Entry ToEntry(const RecordSlots& record)
 
     QString number;
     QString word;
-    SplitTyped(record.telPref, u"", 0, Tel_Kind, u":", number, word);
+    SplitTyped(record.telPref, u"", Tel_Kind, u":", number, word);
     entry[TelNumberCell(1)] = number;
     entry[TelKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", 9, Tel_Kind, u":", number, word);
+        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", Tel_Kind, u":", number, word);
         entry[TelNumberCell(n)] = number;
         entry[TelKindCell(n)] = number.isEmpty() ? QString() : word;
     }
-    SplitTyped(record.mailPref, u"", 0, E_mail_Kind, u":", number, word);
+    SplitTyped(record.mailPref, u"", E_mail_Kind, u":", number, word);
     entry[MailAddressCell(1)] = number;
     entry[MailKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", 11, E_mail_Kind, u":", number, word);
+        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", E_mail_Kind, u":", number, word);
         entry[MailAddressCell(n)] = number;
         entry[MailKindCell(n)] = number.isEmpty() ? QString() : word;
     }
@@ -180,7 +188,7 @@ Entry ToEntry(const RecordSlots& record)
     entry[kColSecret] = Removed(record.secret, u"CLASS:");
 
     QString address;
-    SplitTyped(record.address, u"", 0, Jusho_Kind, u":;", address, word);
+    SplitTyped(record.address, u"", Jusho_Kind, u":;", address, word);
     const QString postal = SplitPostalCode(address);
     entry[kColAddress] = address;
     entry[kColPostalCode] = postal;
