@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,36 @@ QByteArray Sjis(const QString& text)
 QString Record(const QString& body)
 {
     return u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + body + u"END:VCARD\r\n"_s;
+}
+
+const QString kUtf8Message =
+    u"指定したファイルはUTF-8で書かれています。　メモリダイヤル（Shift_JIS）ではありません。　"_s;
+const QString kMissingMessage = u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s;
+
+// The message a read of `bytes` should give, judged by the library's own decoders: UTF-8 for
+// a byte-order mark, for valid UTF-8 (once line folds, which may split a character, are taken
+// out) holding a character of three or more bytes, and for any other valid UTF-8 beyond ASCII
+// that is not code page 932; nothing for code page 932 text; otherwise the one message for
+// every other failure.
+QString ExpectedMessage(const QByteArray& bytes)
+{
+    QByteArray unfolded = bytes;
+    for (const char* fold : {"\r\n ", "\r\n\t", "\n ", "\n\t"}) {
+        unfolded.replace(fold, "");
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(unfolded);
+    const bool validUtf8 = !utf8.hasError();
+    const auto holds = [&asUtf8](char16_t from) {
+        return std::any_of(asUtf8.begin(), asUtf8.end(), [from](QChar c) { return c.unicode() >= from; });
+    };
+    QStringDecoder sjis("Shift_JIS", QStringConverter::Flag::Stateless);
+    const QString asSjis = sjis.decode(bytes);
+    const bool validSjis = !sjis.hasError() && !bytes.contains('\0');
+    if (bytes.startsWith("\xEF\xBB\xBF") || (validUtf8 && holds(0x800)) || (validUtf8 && holds(0x80) && !validSjis)) {
+        return kUtf8Message;
+    }
+    return validSjis ? QString() : kMissingMessage;
 }
 
 #ifdef Q_OS_LINUX
@@ -50,6 +81,10 @@ private slots:
     void groupNames();
     void failures_data();
     void failures();
+    void encodings_data();
+    void encodings();
+    void files_data();
+    void files();
     void openFailures();
     void boundOfEntries();
     void commaFlood();
@@ -312,6 +347,64 @@ void TestMemoryDialReader::failures()
     const MemoryDialReadResult result = ParseMemoryDial(bytes, QStringList());
     QVERIFY(!result.content);
     QCOMPARE(result.error, u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s);
+}
+
+void TestMemoryDialReader::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray head = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:";
+    const QByteArray tail = "\r\nEND:VCARD\r\n";
+    QTest::newRow("UTF-8 name") << head + u"山太辺さん"_s.toUtf8() + tail << kUtf8Message;
+    QTest::newRow("UTF-8 two-byte letter, no Shift_JIS") << head + "\xC4\x80" + tail << kUtf8Message;
+    QTest::newRow("UTF-8 byte-order mark") << "\xEF\xBB\xBF" + head + "a" + tail << kUtf8Message;
+    QTest::newRow("UTF-8 character split by a fold") << head + "\xE5\xB1\r\n \xB1" + tail << kUtf8Message;
+    QTest::newRow("Shift_JIS name") << head + Sjis(u"山太辺さん"_s) + tail << QString();
+    QTest::newRow("Shift_JIS reading") << head + Sjis(u"ﾔﾏﾀﾞﾀﾛｳ"_s) + tail << QString();
+    // Each of these pairs is a two-byte UTF-8 character as well.
+    QTest::newRow("Shift_JIS half-width names") << head + Sjis(u"ﾏｷ\r\nSORT-STRING:ﾕｲ"_s) + tail << QString();
+    QTest::newRow("ASCII only") << head + "Taro" + tail << QString();
+}
+
+void TestMemoryDialReader::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const MemoryDialReadResult result = ParseMemoryDial(bytes, QStringList());
+    QCOMPARE(ExpectedMessage(bytes), error);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.content.has_value(), error.isEmpty());
+    if (!error.isEmpty()) {
+        QCOMPARE(result.title, u"ﾒﾓﾘﾃﾞｰﾀの文字コード確認"_s);
+    }
+}
+
+// Real files, written by other programs in either encoding: each code page 932 file loads,
+// each UTF-8 one is refused as UTF-8.
+void TestMemoryDialReader::files_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString& folder :
+         {QStringLiteral(MORVANX_TEST_DATA "/memorydial"), QStringLiteral(MORVANX_VCARD_SAMPLES)}) {
+        if (folder.isEmpty()) {
+            continue;
+        }
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList({u"*.vcf"_s, u"*.VCF"_s}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+        }
+    }
+}
+
+void TestMemoryDialReader::files()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const MemoryDialReadResult result = MemoryDataOpen(path, QStringList());
+    QCOMPARE(result.error, ExpectedMessage(bytes));
 }
 
 void TestMemoryDialReader::openFailures()
