@@ -1,6 +1,7 @@
 #include "EditorWindow.h"
 
 #include "EditorActions.h"
+#include "EditorFieldBehaviour.h"
 #include "EditorForm.h"
 #include "WindowPlacement.h"
 #include "app/MainWindowOptions.h"
@@ -51,6 +52,8 @@ EditorWindow::EditorWindow(MemoryDial& dial, Interaction& interaction, EditorWin
     layout->addWidget(m_form, 1);
     layout->addWidget(m_statusBar);
     Connect();
+    m_fieldBehaviour =
+        new EditorFieldBehaviour(*m_form, *m_actions, *m_panels[0], m_interaction, m_fields.LastFocusIndex, this);
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -338,13 +341,6 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         if (IsEditorShortcut(event)) {
             return true;
-        }
-        break;
-    case QEvent::FocusIn:
-        for (int index = 0; index < kTextCount; ++index) {
-            if (watched == m_form->Text1[static_cast<std::size_t>(index)]) {
-                m_fields.LastFocusIndex = index;
-            }
         }
         break;
     case QEvent::MouseButtonDblClick:
