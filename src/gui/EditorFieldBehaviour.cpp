@@ -208,7 +208,9 @@ void EditorFieldBehaviour::FocusOut(Control control)
         m_selectionStart = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
         m_selectionLength = static_cast<int>(box->selectedText().size());
         m_form.Label1[kTextPostalFirst]->setToolTip(EditorTexts::kTextToolTips[kTextPostalFirst].toString());
-        PaintControl({ControlArray::Text1, kTextPostalFirst}, false);
+        const FocusColours colours = ColoursFor(false);
+        Paint(m_form.Label1[kTextPostalFirst], QPalette::Window, QPalette::WindowText, colours.captionBackground,
+              colours.captionText);
     }
     if (m_highlighted && m_highlighted->array == control.array && m_highlighted->index == control.index) {
         m_highlighted.reset();

@@ -59,19 +59,15 @@ private slots:
         QTest::newRow("postal first part") << text << 13 << QStringList{u"L1:13"_s} << u" 郵便番号 XXX-xxxx "_s;
         QTest::newRow("postal second part shares the caption")
             << text << 14 << QStringList{u"L1:13"_s} << u" 郵便番号 xxx-XXXX "_s;
-        QTest::newRow("GPS") << text << 19 << QStringList{u"L1:19"_s} << u" GPS "_s;
         QTest::newRow("group") << combo << 0 << QStringList{u"L2:0"_s} << u" ｸﾞﾙｰﾌﾟNo. "_s;
         QTest::newRow("telephone kind 1 lights the number's caption")
             << combo << 1 << QStringList{u"L1:3"_s} << u" 電話種別 1 "_s;
-        QTest::newRow("mail kind 5") << combo << 10 << QStringList{u"L1:12"_s} << u" ﾒｰﾙ種別 5 "_s;
         QTest::newRow("address kind") << combo << 11 << QStringList{u"L2:11"_s} << u" 住所種別 "_s;
         QTest::newRow("birth month with 誕生日") << combo << 13 << QStringList{u"L2:13"_s, u"L2:17"_s} << u" 誕生月 "_s;
-        QTest::newRow("constellation") << combo << 16 << QStringList{u"L2:16"_s} << u" 星座 "_s;
         QTest::newRow("PRIVATE") << ControlArray::Option1 << 1 << QStringList{u"L2:1"_s} << u" ｼｰｸﾚｯﾄ "_s;
         QTest::newRow("calendar button") << ControlArray::Command1 << 2 << QStringList{}
                                          << u" 誕生日の設定（ｶﾚﾝﾀﾞｰ形式） "_s;
         QTest::newRow("no such text box") << text << 20 << QStringList{} << QString();
-        QTest::newRow("no such combo") << combo << -1 << QStringList{} << QString();
     }
 
     void focusedControl()
@@ -80,20 +76,6 @@ private slots:
         QFETCH(int, index);
         QTEST(Names(CaptionsOf({array, index})), "captions");
         QTEST(StatusText({array, index}), "status");
-    }
-
-    void colours()
-    {
-        const FocusColours on = ColoursFor(true);
-        QCOMPARE(on.fieldBackground, 0x404040u);
-        QCOMPARE(on.fieldText, 0x00FFFFu);
-        QCOMPARE(on.captionBackground, 0x404040u);
-        QCOMPARE(on.captionText, 0x00FFFFu);
-        const FocusColours off = ColoursFor(false);
-        QCOMPARE(off.fieldBackground, 0xFFFFFFu);
-        QCOMPARE(off.fieldText, 0x000000u);
-        QCOMPARE(off.captionBackground, 0x808080u);
-        QCOMPARE(off.captionText, 0xFFFFFFu);
     }
 
     void menus_data()
@@ -241,9 +223,6 @@ private slots:
         QTest::newRow("telephone 5") << 7 << InputMode::Disabled
                                      << Qt::InputMethodHints(Qt::ImhDialableCharactersOnly | Qt::ImhNoPredictiveText);
         QTest::newRow("mail 1") << 8 << InputMode::Disabled << (latin | Qt::ImhEmailCharactersOnly);
-        QTest::newRow("postal second part") << 14 << InputMode::Disabled << digits;
-        QTest::newRow("address") << 15 << InputMode::Hiragana << Qt::InputMethodHints();
-        QTest::newRow("memo") << 17 << InputMode::Hiragana << Qt::InputMethodHints();
         QTest::newRow("URL") << 18 << InputMode::Disabled << (latin | Qt::ImhUrlCharactersOnly);
         QTest::newRow("GPS") << 19 << InputMode::Disabled << latin;
     }

@@ -169,7 +169,7 @@ private slots:
 
     void clipboardOnLastTextBox_data()
     {
-        QTest::addColumn<int>("item"); // 0 cut, 1 copy, 2 paste
+        QTest::addColumn<int>("item"); // 0 cut, 1 copy, 2 paste, by their shortcuts
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("clipboardAfter");
@@ -185,7 +185,7 @@ private slots:
         QFETCH(int, item);
         QFETCH(int, start);
         QFETCH(int, length);
-        EditorWindow& editor = Open(u"2"_s);
+        Open(u"2"_s);
         ShowActive();
         QGuiApplication::clipboard()->setText(u"クリップ"_s);
         Text(kTextName)->setText(u"山田太郎"_s);
@@ -194,7 +194,8 @@ private slots:
         // The drop-down has the focus when the command comes, from the menu or by shortcut.
         Focus(Combo(kComboBloodType));
         Combo(kComboBloodType)->setEditText(u"AB"_s);
-        editor.Actions().mnuEditCutCopyPaste[static_cast<std::size_t>(item)]->trigger();
+        static constexpr std::array<Qt::Key, 3> kKeys = {Qt::Key_X, Qt::Key_C, Qt::Key_V};
+        QTest::keyClick(Combo(kComboBloodType)->lineEdit(), kKeys[static_cast<std::size_t>(item)], Qt::ControlModifier);
         QTEST(QGuiApplication::clipboard()->text(), "clipboardAfter");
         QTEST(Text(kTextName)->text(), "textAfter");
         QCOMPARE(Combo(kComboBloodType)->currentText(), u"AB"_s);
