@@ -7,7 +7,7 @@ morvanx_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
-    fonts-ipafont-gothic xvfb xauth
+    qt6-translations-l10n desktop-file-utils fonts-ipafont-gothic xvfb xauth
 )
 
 missing=()
