@@ -80,7 +80,7 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     AddButton(11, QStringLiteral(" 下方へ移動↓"), mnuEditUpDown[1], ToolbarIcon(u"go-down-symbolic"));
     toolBar->addSeparator();
     AddButton(13, QStringLiteral(" 個別情報の削除 "), mnuEditDelete_Record, ToolbarIcon(u"list-remove-symbolic"));
-    AddButton(14, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの削除 "), mnuEditDelete_Memory, ToolbarIcon(u"edit-delete-symbolic"));
+    AddButton(14, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの削除 "), mnuEditDelete_Memory, ToolbarIcon(u"user-trash-symbolic"));
     toolBar->addSeparator();
     AddButton(16, QStringLiteral(" 各種設定 "), mnuOptSettei, ToolbarIcon(u"preferences-system-symbolic"));
     toolBar->addSeparator();
