@@ -1,11 +1,13 @@
 #include "AppStartup.h"
+#include "DesktopLook.h"
 #include "EditorLauncher.h"
 #include "MainWindow.h"
-#include "settings/SettingsStore.h"
-#include "settings/StartupValues.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/CodePage.h"
 #include "services/PostalIndex.h"
+#include "settings/ProgramFolder.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupValues.h"
 
 #include <QApplication>
 
@@ -14,6 +16,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ApplyDesktopLook(app);
     // Without ICU, Qt has no Shift_JIS converter and every file would read as garbage.
     if (!CodePage::IsAvailable()) {
         QtInteraction().Tell(
@@ -24,7 +27,7 @@ int main(int argc, char* argv[])
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
     PostalIndex postal;
-    AppStartup startup(QCoreApplication::applicationDirPath(), store, postal);
+    AppStartup startup(ProgramFolder(), store, postal);
     std::unique_ptr<EditorLauncher> editor;
     startup.SetWindowHook([&startup, &editor, &postal](MainWindow& window) {
         editor = std::make_unique<EditorLauncher>(

@@ -1,11 +1,10 @@
 #include "PostalCommand.h"
 
 #include "ToolOutput.h"
-#include "settings/AppSettings.h"
-#include "settings/StartupValues.h"
 #include "services/PostalIndex.h"
-
-#include <QCoreApplication>
+#include "settings/AppSettings.h"
+#include "settings/ProgramFolder.h"
+#include "settings/StartupValues.h"
 
 #include <algorithm>
 #include <optional>
@@ -59,7 +58,7 @@ int RunPostalCommand(const QStringList& args)
 {
     SetApplicationIdentity();
     const SettingsStore store(SettingsFilePath());
-    const QString defaultTable = SelectedPostalTablePath(store, QCoreApplication::applicationDirPath());
+    const QString defaultTable = SelectedPostalTablePath(store, ProgramFolder());
     const PostalCommandResult result = EvaluatePostalCommand(args, defaultTable);
     if (!PrintOutput(result.out)) {
         return 1;
