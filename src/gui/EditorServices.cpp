@@ -84,9 +84,6 @@ void EditorServices::Connect()
         button->setEnabled(item->isEnabled());
     }
 
-    for (QLineEdit* box : form.Text1) {
-        box->installEventFilter(this);
-    }
     for (int index = kTextMail1; index <= kTextMail5; ++index) {
         // textEdited, unlike textChanged, comes only from typing and pasting, never from the
         // editor filling the field.
@@ -97,21 +94,6 @@ void EditorServices::Connect()
             }
         });
     }
-}
-
-bool EditorServices::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        const std::array<QLineEdit*, kTextCount>& boxes = m_editor.Form().Text1;
-        const auto found = std::find(boxes.begin(), boxes.end(), watched);
-        if (found != boxes.end()) {
-            EditorFields scratch;
-            const FieldMenus menus = TextFocusEntered(scratch, int(found - boxes.begin()));
-            m_editor.Actions().mnuEditPrefix->setEnabled(menus.prefix);
-            m_editor.Actions().mnuEditDomain->setEnabled(menus.domain);
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void EditorServices::Write(const EditorFields& fields)

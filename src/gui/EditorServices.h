@@ -46,9 +46,6 @@ public:
     void Domain();
     void Prefix();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Connect();
     void SetPictures();

@@ -3,7 +3,6 @@
 #include "services/FieldFocus.h"
 #include "services/PickerCommands.h"
 #include "services/PickerTables.h"
-#include "services/SlotSwap.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 
@@ -28,12 +27,8 @@ private slots:
     void pickerResults_data();
     void pickerResults();
     void optAutoIsStored();
-    void focusMenus_data();
-    void focusMenus();
     void autoOpening_data();
     void autoOpening();
-    void swap_data();
-    void swap();
 };
 
 void TestFieldServices::constellation_data()
@@ -244,28 +239,6 @@ void TestFieldServices::optAutoIsStored()
     QVERIFY(!DomainPickerOpensByItself(settings));
 }
 
-void TestFieldServices::focusMenus_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("prefix");
-    QTest::addColumn<bool>("domainAndMail");
-
-    for (int index = 0; index < kTextCount; ++index) {
-        QTest::addRow("Text1(%d)", index) << index << (index >= 3 && index <= 7) << (index >= 8 && index <= 12);
-    }
-}
-
-void TestFieldServices::focusMenus()
-{
-    QFETCH(int, index);
-    QFETCH(bool, prefix);
-    QFETCH(bool, domainAndMail);
-    EditorFields fields;
-    fields.LastFocusIndex = 4;
-    QCOMPARE(TextFocusEntered(fields, index), (FieldMenus{prefix, domainAndMail, domainAndMail}));
-    QCOMPARE(fields.LastFocusIndex, index);
-}
-
 void TestFieldServices::autoOpening_data()
 {
     QTest::addColumn<bool>("autoOpen");
@@ -293,67 +266,6 @@ void TestFieldServices::autoOpening()
     QFETCH(bool, typed);
     QFETCH(bool, opens);
     QCOMPARE(OpensDomainPicker(autoOpen, index, text, typed ? FieldChange::Typed : FieldChange::Filled), opens);
-}
-
-void TestFieldServices::swap_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<QString>("dragText"); // the source's text when the drag began
-    QTest::addColumn<bool>("told");
-    // Source text and kind, target text and kind afterwards; empty when nothing may change.
-    QTest::addColumn<QStringList>("after");
-
-    QTest::newRow("telephone 1 onto filled telephone 4")
-        << 3 << 6 << u"T1"_s << true << QStringList{u"T4"_s, u"K4"_s, u"T1"_s, u"K1"_s};
-    QTest::newRow("mail 2 onto empty mail 5")
-        << 9 << 12 << u"T7"_s << false << QStringList{QString(), QString(), u"T7"_s, u"K7"_s};
-    QTest::newRow("mail 5 (empty) onto filled mail 1")
-        << 12 << 8 << QString() << true << QStringList{u"T6"_s, u"K6"_s, QString(), QString()};
-    QTest::newRow("the text of the drag start moves")
-        << 4 << 5 << u"before"_s << true << QStringList{u"T3"_s, u"K3"_s, u"before"_s, u"K2"_s};
-    QTest::newRow("telephone onto mail") << 3 << 8 << u"T1"_s << false << QStringList();
-    QTest::newRow("mail onto telephone") << 8 << 7 << u"T6"_s << false << QStringList();
-    QTest::newRow("onto itself") << 4 << 4 << u"T2"_s << false << QStringList();
-    QTest::newRow("name onto telephone") << 1 << 3 << u"name"_s << false << QStringList();
-    QTest::newRow("postal code onto mail") << 13 << 9 << u"100"_s << false << QStringList();
-}
-
-void TestFieldServices::swap()
-{
-    QFETCH(int, source);
-    QFETCH(int, target);
-    QFETCH(QString, dragText);
-    QFETCH(bool, told);
-    QFETCH(QStringList, after);
-
-    // Telephones 1-5 hold T1-T5 with kinds K1-K5, mails 1-4 T6-T9 with K6-K9; mail 5 is empty.
-    EditorFields fields;
-    for (int slot = 1; slot <= 5; ++slot) {
-        fields.Text(TelText(slot)) = u"T"_s + QString::number(slot);
-        fields.Combo(TelKindCombo(slot)) = u"K"_s + QString::number(slot);
-        if (slot < 5) {
-            fields.Text(MailText(slot)) = u"T"_s + QString::number(slot + 5);
-            fields.Combo(MailKindCombo(slot)) = u"K"_s + QString::number(slot + 5);
-        }
-    }
-    const EditorFields before = fields;
-
-    FakeInteraction ui;
-    if (told) {
-        ui.ExpectTell(target <= 7 ? u"「電話番号」 を入れ替えます。　"_s : u"「ﾒｰﾙｱﾄﾞﾚｽ」 を入れ替えます。　"_s,
-                      u"入替え先確認"_s, MessageIcon::Information);
-    }
-    QCOMPARE(SwapSlots(fields, source, target, dragText, ui), !after.isEmpty());
-    VERIFY_INTERACTION(ui);
-    if (after.isEmpty()) {
-        QCOMPARE(fields.Text1, before.Text1);
-        QCOMPARE(fields.Combo1, before.Combo1);
-        return;
-    }
-    QCOMPARE(
-        (QStringList{fields.Text(source), fields.Combo(source - 2), fields.Text(target), fields.Combo(target - 2)}),
-        after);
 }
 
 QTEST_GUILESS_MAIN(TestFieldServices)

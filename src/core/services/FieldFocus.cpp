@@ -1,11 +1,6 @@
 #include "FieldFocus.h"
 
-FieldMenus TextFocusEntered(EditorFields& fields, int textIndex)
-{
-    fields.LastFocusIndex = textIndex;
-    const bool mail = textIndex >= kTextMail1 && textIndex <= kTextMail5;
-    return FieldMenus{textIndex >= kTextTel1 && textIndex <= kTextTel5, mail, mail};
-}
+#include "editor/EditorFields.h"
 
 bool OpensDomainPicker(bool autoOpen, int textIndex, QStringView text, FieldChange change)
 {
