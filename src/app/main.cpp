@@ -1,11 +1,12 @@
 #include "AppStartup.h"
 #include "EditorLauncher.h"
 #include "MainWindow.h"
-#include "settings/SettingsStore.h"
-#include "settings/StartupValues.h"
+#include "SettingsLauncher.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/CodePage.h"
 #include "services/PostalIndex.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupValues.h"
 
 #include <QApplication>
 
@@ -26,11 +27,16 @@ int main(int argc, char* argv[])
     PostalIndex postal;
     AppStartup startup(QCoreApplication::applicationDirPath(), store, postal);
     std::unique_ptr<EditorLauncher> editor;
-    startup.SetWindowHook([&startup, &editor](MainWindow& window) {
+    std::unique_ptr<SettingsLauncher> settings;
+    startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {
+        settings = std::make_unique<SettingsLauncher>(window, startup.Settings(), startup.Store(), postal,
+                                                      startup.UserInteraction());
+        settings->Install();
         editor = std::make_unique<EditorLauncher>(
             window, window.Controller().Dial(), startup.UserInteraction(),
             [&startup] { return EditorWindowSettingsFrom(startup.Settings(), startup.Today(), startup.Now()); },
             [&startup](int top, int left) { StoreEditorPosition(startup.Store(), startup.Settings(), top, left); });
+        editor->SetSettingsCommand([&settings](EditorWindow& over) { settings->ShowOverEditor(over); });
         editor->Install();
     });
     return RunStartup(startup, startup.UserInteraction());

@@ -1,8 +1,11 @@
 #include "EditorLauncher.h"
 
+#include "EditorActions.h"
 #include "EditorWindow.h"
 #include "MainWindow.h"
 #include "editor/EntryNavigation.h"
+
+#include <QAction>
 
 #include <utility>
 
@@ -38,6 +41,11 @@ void EditorLauncher::Open(const QString& proposedNumber)
                         &m_window);
     QObject::connect(&editor, &EditorWindow::EntryAppended, &m_window,
                      [this](bool enableMainSave) { m_window.Controller().EntryAppended(enableMainSave); });
+    if (m_settingsCommand) {
+        QAction* settings = editor.Actions().mnuOptSettei;
+        QObject::connect(settings, &QAction::triggered, &editor, [this, &editor] { m_settingsCommand(editor); });
+        settings->setEnabled(true);
+    }
     editor.Load(proposedNumber);
     m_run(editor);
 }

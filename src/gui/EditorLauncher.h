@@ -28,6 +28,8 @@ public:
     // Hooks the editor into the main window's commands.
     void Install();
     void SetRunner(Runner runner) { m_run = std::move(runner); }
+    // The editor's "各種設定(&K)"; the item stays disabled without one.
+    void SetSettingsCommand(std::function<void(EditorWindow&)> command) { m_settingsCommand = std::move(command); }
 
     // The editor on the dial's EditMode and SelectedRow, as the main window set them.
     void OpenEditor();
@@ -43,4 +45,5 @@ private:
     SettingsSource m_settings;
     PositionSaver m_savePosition;
     Runner m_run;
+    std::function<void(EditorWindow&)> m_settingsCommand;
 };
