@@ -448,4 +448,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSettingsDialog)
-#include "tst_settingsdialog.moc"
+#include "tst_settingsdialogcommands.moc"
