@@ -178,6 +178,7 @@ QWidget* SettingsDialog::BuildListTab()
         m_option1[static_cast<std::size_t>(i)] = option;
     }
     sizeLayout->addWidget(m_picture1, 0, 1, 5, 1);
+    sizeLayout->setRowStretch(5, 1);
     m_picture1->Show(form.selectedSize == 4 ? m_windowSize
                                             : MainWindowSizeTwips(QString::number(form.selectedSize), {}, {}));
 
@@ -211,6 +212,7 @@ QWidget* SettingsDialog::BuildListTab()
         fontLayout->addWidget(colour, 4, i);
         m_command3[static_cast<std::size_t>(i)] = colour;
     }
+    fontLayout->setRowStretch(5, 1);
     ShowFont();
     ShowColours();
 
@@ -469,7 +471,10 @@ void SettingsDialog::ShowFolder(const QString& folder)
     for (qsizetype depth = 0; depth < parts.size(); ++depth) {
         m_dir1->addItem(new QListWidgetItem(open, indent.repeated(depth) + parts[depth]));
     }
-    m_dir1->item(m_dir1->count() - 1)->setSelected(true);
+    QListWidgetItem* shown = m_dir1->item(m_dir1->count() - 1);
+    QFont bold = shown->font();
+    bold.setBold(true);
+    shown->setFont(bold);
     QStringList inside;
     QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
     while (it.hasNext() && inside.size() < kMaxSubfolders) {
