@@ -427,24 +427,6 @@ private slots:
         m_dialog->ApplyTab(3);
         QCOMPARE(Stored(u"FolderName(1)"_s), QString());
     }
-
-    void postalLink()
-    {
-        m_fake.ExpectOpenUrl(u"https://www.post.japanpost.jp/zipcode/download.html"_s);
-        m_dialog->Label4_Click();
-    }
-
-    void columnWidthsStoredBeforeTheDialog()
-    {
-        std::array<int, kEntryColumnCount> widths{};
-        widths.fill(800);
-        widths[2] = 2880;
-        StoreColumnWidths(*m_store, m_settings, widths);
-        QCOMPARE(Stored(u"LVCwid(2)"_s), u"2880"_s);
-        QCOMPARE(Stored(u"LVCwid(37)"_s), u"800"_s);
-        Open();
-        QCOMPARE(m_dialog->Form().widths[2], u"2880"_s);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsDialog)

@@ -187,26 +187,6 @@ private slots:
         QCOMPARE(Stored(u"OptMida"_s), u"0"_s);
     }
 
-    void helpPerTab_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("topic");
-        QTest::newRow("環境設定 １") << 0 << 37;
-        QTest::newRow("環境設定 ２") << 1 << 38;
-        QTest::newRow("環境設定 ３") << 2 << 39;
-        QTest::newRow("*．CSV 保存先") << 3 << 58;
-    }
-    void helpPerTab()
-    {
-        QFETCH(int, tab);
-        QFETCH(int, topic);
-        m_fake.ExpectHelp(topic);
-        Run([tab](SettingsDialog& dialog) {
-            dialog.Tabs().setCurrentIndex(tab);
-            dialog.Button(3).click();
-        });
-    }
-
     void widthBoxes()
     {
         m_fake.ExpectTell(u"各項目の幅は 「0～9999」 の範囲で設定可能です。"_s, u"設定可能範囲"_s,
@@ -287,14 +267,6 @@ private slots:
         });
         QCOMPARE(m_postal.count(), 13);
         QCOMPARE(Stored(u"OptSen"_s), u"1"_s);
-    }
-
-    void missingFolderAtLoad()
-    {
-        m_settings.folderName[0] = m_dir->filePath(u"gone"_s);
-        m_fake.ExpectTell(u"指定フォルダは存在しません。 フォルダを確認して下さい。　"_s, u"フォルダ確認"_s,
-                          MessageIcon::Warning);
-        Run([](SettingsDialog& dialog) { QCOMPARE(dialog.Folder().count(), 0); });
     }
 
     void postalLink()
