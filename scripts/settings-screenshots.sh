@@ -4,7 +4,8 @@
 # Starts Xvfb with openbox, so the main window gets a frame, and
 #  - checks that the window opens with the OUTER size of its settings (12000 × 9000 twips,
 #    800 × 600 pixels at 96 dpi), that closing it stores that outer size unchanged and the
-#    frame's position, and that the next start opens the same outer rectangle again;
+#    frame's position, that the next start opens the same outer rectangle again, and that a
+#    centred start centres the outer rectangle;
 #  - takes a screenshot of each tab of 各種設定 (settings-tab0.png … settings-tab3.png).
 # Needs Xvfb, openbox, xdotool, xwininfo and xprop (x11-utils) and ImageMagick's import. Exits non-zero
 # when a geometry check fails.
@@ -107,5 +108,12 @@ check "stored top" "$(setting H_Top)" "1500"
 start
 read -r x y w h < <(outer "$main")
 check "second start, outer rectangle" "$x,$y ${w}x$h" "100,100 800x600"
+stop
+
+# Centred: the whole window, frame included, in the middle of the 1280 × 1024 screen.
+sed -i 's/^OptCenter%280%29=0$/OptCenter%280%29=1/' "$MORVANX_SETTINGS"
+start
+read -r x y w h < <(outer "$main")
+check "centred start, outer rectangle" "$x,$y ${w}x$h" "240,212 800x600"
 stop
 exit $failed

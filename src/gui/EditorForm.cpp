@@ -76,7 +76,6 @@ EditorForm::EditorForm(QWidget* parent) : QWidget(parent)
     layout->addWidget(BuildOtherFrame(), 7);
 
     At(Text1, kTextNumber)->setReadOnly(true);
-    At(Text1, kTextNumber)->setMaxLength(kNumberMaxLength);
     At(Text1, kTextPostalFirst)->setMaxLength(kPostalFirstMaxLength);
     At(Text1, kTextPostalSecond)->setMaxLength(kPostalSecondMaxLength);
     // Numbers, codes and addresses are typed in plain ASCII: no input method in these boxes.
@@ -311,14 +310,18 @@ void EditorForm::Show(const EditorFields& fields)
         At(Text1, index)->setText(fields.Text(index));
     }
     for (int index = 0; index < kComboCount; ++index) {
-        At(Combo1, index)->setEditText(fields.Combo(index));
+        QComboBox* box = At(Combo1, index);
+        const QString& text = fields.Combo(index);
+        // The list opens on the item the box shows; a text of its own selects no item.
+        box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        box->setEditText(text);
     }
     At(Option1, fields.Private ? kOptionPrivate : kOptionPublic)->setChecked(true);
 }
 
 void EditorForm::Read(EditorFields& fields) const
 {
-    for (int index = 0; index < kTextCount; ++index) {
+    for (int index = kTextNumber + 1; index < kTextCount; ++index) {
         fields.Text(index) = At(Text1, index)->text();
     }
     for (int index = 0; index < kComboCount; ++index) {

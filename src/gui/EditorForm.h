@@ -26,10 +26,12 @@ public:
 
     // Fills every drop-down list: the fixed lists and the group list of `fields`.
     void FillLists(const EditorFields& fields);
-    // Shows every text, combo text and the secret choice of `fields`.
+    // Shows every text, combo text and the secret choice of `fields`; a drop-down whose text
+    // is one of its items selects that item.
     void Show(const EditorFields& fields);
-    // Copies every text, combo text and the secret choice into `fields`; the rest of
-    // `fields` stays.
+    // Copies every text, combo text and the secret choice into `fields`, except the number:
+    // the user cannot change that box, so the number stays the one the editor put there. The
+    // rest of `fields` stays.
     void Read(EditorFields& fields) const;
 
     std::array<QLineEdit*, kTextCount> Text1{};

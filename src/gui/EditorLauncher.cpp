@@ -3,6 +3,7 @@
 #include "EditorActions.h"
 #include "EditorWindow.h"
 #include "MainWindow.h"
+#include "QtInteraction.h"
 #include "editor/EntryNavigation.h"
 
 #include <QAction>
@@ -46,6 +47,14 @@ void EditorLauncher::Open(const QString& proposedNumber)
         QObject::connect(settings, &QAction::triggered, &editor, [this, &editor] { m_settingsCommand(editor); });
         settings->setEnabled(true);
     }
+    // The editor's messages open over the editor, not over the main window behind it.
+    auto* boxes = dynamic_cast<QtInteraction*>(&m_interaction);
+    if (boxes) {
+        boxes->setParent(&editor);
+    }
     editor.Load(proposedNumber);
     m_run(editor);
+    if (boxes) {
+        boxes->setParent(&m_window);
+    }
 }

@@ -2,12 +2,14 @@
 
 #include "EditorActions.h"
 #include "EditorForm.h"
+#include "WindowPlacement.h"
 #include "app/MainWindowOptions.h"
-#include "settings/Twips.h"
+#include "editor/EditorChanges.h"
 #include "editor/EditorLoad.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryNavigation.h"
 #include "editor/EntryStore.h"
+#include "settings/Twips.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,9 +17,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -82,21 +86,24 @@ void EditorWindow::Connect()
     EditorActions& a = *m_actions;
     connect(a.mnuFileCreate, &QAction::triggered, this, &EditorWindow::NewEntryCommand);
     connect(a.mnuFileSave, &QAction::triggered, this, &EditorWindow::SaveCommand);
+    const auto mayDrop = [this] { return MayDropFields(); };
     for (int index = 0; index < 2; ++index) {
-        connect(a.mnuFileRecord[static_cast<std::size_t>(index)], &QAction::triggered, this, [this, index] {
+        connect(a.mnuFileRecord[static_cast<std::size_t>(index)], &QAction::triggered, this, [this, index, mayDrop] {
             Collect();
-            if (mnuFileRecord_Click(index, m_dial, m_fields, m_interaction)) {
+            if (mnuFileRecord_Click(index, m_dial, m_fields, m_interaction, mayDrop)) {
                 Apply(true);
             }
         });
     }
-    connect(a.button[5], &QAction::triggered, this, [this] {
-        if (ShowFirstEntry(m_dial, m_fields)) {
+    connect(a.button[5], &QAction::triggered, this, [this, mayDrop] {
+        Collect();
+        if (ShowFirstEntry(m_dial, m_fields, mayDrop)) {
             Apply(true);
         }
     });
-    connect(a.button[8], &QAction::triggered, this, [this] {
-        if (ShowLastEntry(m_dial, m_fields)) {
+    connect(a.button[8], &QAction::triggered, this, [this, mayDrop] {
+        Collect();
+        if (ShowLastEntry(m_dial, m_fields, mayDrop)) {
             Apply(true);
         }
     });
@@ -107,9 +114,24 @@ void EditorWindow::Connect()
         button->setEnabled(false);
     }
 
-    // The editor's own shortcuts win over the text boxes' (Ctrl+A selects all in a box).
+    // The editor's own shortcuts win over those of the field that has the focus (Ctrl+A
+    // selects all in a text box and in the text of a drop-down box). A drop-down hands the
+    // keys to its text box without passing its filters, so both are watched.
+    QList<QWidget*> fields;
     for (QLineEdit* box : m_form->Text1) {
-        box->installEventFilter(this);
+        fields << box;
+    }
+    for (QComboBox* box : m_form->Combo1) {
+        fields << box << box->lineEdit();
+    }
+    for (QRadioButton* option : m_form->Option1) {
+        fields << option;
+    }
+    for (QPushButton* button : m_form->Command1) {
+        fields << button;
+    }
+    for (QWidget* field : fields) {
+        field->installEventFilter(this);
     }
     m_backgrounds = {this, m_form, m_actions->toolBar};
     for (QGroupBox* frame : m_form->Frame1) {
@@ -142,12 +164,14 @@ void EditorWindow::Load(const QString& proposedNumber)
 
 void EditorWindow::PlaceWindow()
 {
+    QRect wanted(QPoint(), size());
     if (m_settings.centre) {
         const QRect area = screen()->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-        return;
+        wanted.moveTo(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    } else {
+        wanted.moveTo(TwipsToPixels(m_settings.left, logicalDpiX()), TwipsToPixels(m_settings.top, logicalDpiY()));
     }
-    move(TwipsToPixels(m_settings.left, logicalDpiX()), TwipsToPixels(m_settings.top, logicalDpiY()));
+    PlaceOnScreen(*this, wanted);
 }
 
 const EditorFields& EditorWindow::Fields()
@@ -163,30 +187,61 @@ void EditorWindow::Collect()
 
 void EditorWindow::Apply(bool entryShown)
 {
-    m_form->Show(m_fields);
-    m_panels[1]->setText(m_fields.RevisionPanel);
+    ShowFields(m_fields);
     if (entryShown) {
         m_panels[1]->setToolTip(EditorTexts::kPanelToolTips[1].toString());
     }
+    MarkShown();
 }
 
-void EditorWindow::SaveCommand()
+void EditorWindow::ShowFields(const EditorFields& fields)
 {
+    m_form->Show(fields);
+    m_panels[1]->setText(fields.RevisionPanel);
+}
+
+void EditorWindow::MarkShown()
+{
+    // Read back from the widgets, so that what the user did not touch never counts as a change.
     Collect();
-    const EntrySaveResult result = SaveEntry(m_dial, m_fields, m_interaction, m_clock());
+    m_shown = m_fields;
+}
+
+bool EditorWindow::MayDropFields()
+{
+    const DropFieldsResult result = ConfirmDropFields(m_dial, m_fields, m_shown, m_interaction, m_clock());
+    if (result.saved) {
+        AfterSave(*result.saved);
+    }
+    return result.goOn;
+}
+
+void EditorWindow::AfterSave(const EntrySaveResult& result)
+{
     if (result.focusIndex >= 0 && result.focusIndex < kTextCount) {
         m_form->Text1[static_cast<std::size_t>(result.focusIndex)]->setFocus();
+    }
+    if (result.outcome == EntrySaveOutcome::Overwritten || result.outcome == EntrySaveOutcome::Appended) {
+        m_shown = m_fields;
     }
     if (result.outcome == EntrySaveOutcome::Appended) {
         emit EntryAppended(result.enableMainSave);
     }
 }
 
+void EditorWindow::SaveCommand()
+{
+    Collect();
+    AfterSave(SaveEntry(m_dial, m_fields, m_interaction, m_clock()));
+}
+
 void EditorWindow::NewEntryCommand()
 {
     Collect();
-    if (EditorNewEntry(m_dial, m_fields, m_interaction)) {
-        Apply(false);
+    if (EditorNewEntry(
+            m_dial, m_fields, m_interaction, [this] { return MayDropFields(); },
+            [this](const EditorFields& fields) { ShowFields(fields); })) {
+        MarkShown();
     }
 }
 
@@ -220,8 +275,12 @@ void EditorWindow::changeEvent(QEvent* event)
 void EditorWindow::done(int result)
 {
     // Every way of closing comes here: the close command, the window's close button and
-    // double-clicks; the position is kept each time.
+    // double-clicks; changed fields are asked about and the position is kept each time.
     if (!m_closed) {
+        Collect();
+        if (!MayDropFields()) {
+            return;
+        }
         m_closed = true;
         const int top = TwipsToKeep(m_settings.top, y(), logicalDpiY());
         const int left = TwipsToKeep(m_settings.left, x(), logicalDpiX());
@@ -248,10 +307,11 @@ bool EditorWindow::IsEditorShortcut(QEvent* event) const
 {
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
-    for (QAction* action :
-         {m_actions->mnuFileCreate, m_actions->mnuFileSave, m_actions->mnuFileRecord[0], m_actions->mnuFileRecord[1]}) {
-        if (action->isEnabled() && action->shortcut() == pressed) {
-            return true;
+    for (const QAction* menu : m_actions->menuBar->actions()) {
+        for (const QAction* action : menu->menu()->actions()) {
+            if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                return true;
+            }
         }
     }
     return false;

@@ -4,6 +4,7 @@
 #include "editor/CreationNotice.h"
 #include "editor/EditorFields.h"
 #include "editor/EditorWindowSettings.h"
+#include "editor/EntryStore.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QDateTime>
@@ -71,7 +72,14 @@ private:
     void Connect();
     void PlaceWindow();
     void Collect();
+    // Shows m_fields as the entry now in the editor; `entryShown` when they came from a row.
     void Apply(bool entryShown);
+    void ShowFields(const EditorFields& fields);
+    // What the widgets show now is what later edits are compared with.
+    void MarkShown();
+    // Before the fields are dropped: asks about changed fields and stores them on 保存.
+    [[nodiscard]] bool MayDropFields();
+    void AfterSave(const EntrySaveResult& result);
     void SaveCommand();
     void NewEntryCommand();
     void TellCreatedIfDue();
@@ -84,6 +92,7 @@ private:
     PositionSaver m_savePosition;
     Clock m_clock;
     EditorFields m_fields;
+    EditorFields m_shown; // the fields as last put on the screen
     CreationNotice m_notice{false};
     EditorActions* m_actions = nullptr;
     EditorForm* m_form = nullptr;

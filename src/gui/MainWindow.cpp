@@ -98,8 +98,9 @@ void MainWindow::Connect()
     }
     connect(a.mnuFileEnd, &QAction::triggered, this, &MainWindow::ExitCommand);
     connect(a.mnuEditEditor, &QAction::triggered, this, [this] {
-        m_controller.mnuEditEditor_Click();
-        OpenEditor();
+        if (m_controller.mnuEditEditor_Click()) {
+            OpenEditor();
+        }
     });
     on(a.mnuEditReNumber, [&c] { c.mnuEditReNumber_Click(); });
     on(a.mnuEditSwap, [&c] { c.mnuEditSwap_Click(); });
@@ -119,10 +120,11 @@ void MainWindow::Connect()
         }
     });
     // Moving through the list with the keyboard selects a row just as a click does, so the
-    // commands act on the row the user sees highlighted.
+    // commands act on the row the user sees highlighted. A current row without a highlight
+    // (the list taking the focus puts one on row 1) selects nothing.
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) {
+                if (current.isValid() && m_list->selectionModel()->isRowSelected(current.row())) {
                     m_controller.ListView1_Click(current.row() + 1);
                     m_actions->ShowCommands(m_controller.Commands());
                 }
@@ -137,14 +139,15 @@ void MainWindow::PlaceWindow()
 {
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
-    ResizeOuter({m_options.width, m_options.height});
+    QRect wanted(0, 0, TwipsToPixels(m_options.width, dpiX), TwipsToPixels(m_options.height, dpiY));
     if (m_options.centreWindow) {
         const QRect screenArea = screen()->geometry();
-        move(screenArea.x() + (screenArea.width() - width()) / 2,
-             screenArea.y() + (screenArea.height() - height()) / 2);
+        wanted.moveTo(screenArea.x() + (screenArea.width() - wanted.width()) / 2,
+                      screenArea.y() + (screenArea.height() - wanted.height()) / 2);
     } else {
-        move(TwipsToPixels(m_options.left, dpiX), TwipsToPixels(m_options.top, dpiY));
+        wanted.moveTo(TwipsToPixels(m_options.left, dpiX), TwipsToPixels(m_options.top, dpiY));
     }
+    PlaceOuter(wanted);
 }
 
 void MainWindow::Run(const std::function<void()>& command)
@@ -259,7 +262,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FitOuterSize();
     const int dpiX = logicalDpiX();
     const int dpiY = logicalDpiY();
     const QRect frame = frameGeometry();

@@ -59,7 +59,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,8 +72,9 @@ private:
     void ExitCommand();
     void SavePlacement();
     void RenameCommand();
-    // The stored sizes are the outer window, frame included (MainWindowGeometry.cpp).
-    void ResizeOuter(TwipsSize outerSize);
+    // Places the window by its outer rectangle, frame included, as the settings keep it, inside
+    // the free screen area (MainWindowGeometry.cpp).
+    void PlaceOuter(const QRect& outer);
     void FitOuterSize();
 
     MemoryDial& m_dial;
@@ -87,8 +87,8 @@ private:
     QTableView* m_list = nullptr;
     std::function<void()> m_openEditor;
     std::function<void()> m_create;
-    // The outer size asked for while the window manager has not framed the window yet, and the
-    // inside size last set for it.
-    std::optional<QSize> m_pendingOuter;
+    // The outer rectangle asked for while the window manager has not framed the window yet, and
+    // the inside size last set for it.
+    std::optional<QRect> m_pendingOuter;
     QSize m_requestedInside;
 };

@@ -1,18 +1,32 @@
 // The window sizes of the settings are the outer window, frame included, but Qt sizes the
-// inside. The frame is known only once the window manager has framed the window, so an outer
-// size asked for before then is kept and the inside corrected when the frame appears.
+// inside. Where the platform knows the frame only once the window manager has framed the
+// window (X11), the inside stands for the whole window until then; when the frame appears
+// (which moves the inside), the window is fitted to the outer rectangle asked for. Without
+// that, the window would open a frame larger than stored and, its native window existing
+// before it is shown, with its inside at the corner asked for and the frame above and left
+// of it, creeping a little further on every start.
 #include "MainWindow.h"
 
-#include "settings/Twips.h"
+#include "WindowPlacement.h"
 
-void MainWindow::ResizeOuter(TwipsSize outerSize)
+#include <QWindow>
+
+void MainWindow::PlaceOuter(const QRect& outer)
 {
-    const QSize outer(TwipsToPixels(outerSize.width, logicalDpiX()), TwipsToPixels(outerSize.height, logicalDpiY()));
+    static_cast<void>(winId());
+    m_pendingOuter.reset();
     const QSize frame = frameGeometry().size() - size();
-    m_requestedInside = outer - frame;
-    // Without a frame yet, the inside stands for the whole window until the frame is known.
-    m_pendingOuter = frame.isNull() ? std::optional<QSize>(outer) : std::nullopt;
-    resize(m_requestedInside);
+    PlaceOnScreen(*this, QRect(outer.topLeft(), outer.size() - frame));
+    m_requestedInside = size();
+    if (!frame.isNull()) {
+        return;
+    }
+    m_pendingOuter = frameGeometry();
+    QWindow* window = windowHandle();
+    for (const auto changed :
+         {&QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged}) {
+        connect(window, changed, this, &MainWindow::FitOuterSize, Qt::UniqueConnection);
+    }
 }
 
 void MainWindow::FitOuterSize()
@@ -30,13 +44,9 @@ void MainWindow::FitOuterSize()
     if (frame.isNull()) {
         return;
     }
-    m_requestedInside = *m_pendingOuter - frame;
+    const QRect outer = *m_pendingOuter;
     m_pendingOuter.reset();
+    m_requestedInside = outer.size() - frame;
     resize(m_requestedInside);
-}
-
-void MainWindow::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    FitOuterSize();
+    move(outer.topLeft());
 }

@@ -42,14 +42,17 @@ void MainWindow::ResizeWindow(TwipsSize outerSize)
 {
     m_options.width = outerSize.width;
     m_options.height = outerSize.height;
-    ResizeOuter(outerSize);
+    PlaceOuter(QRect(frameGeometry().topLeft(), QSize(TwipsToPixels(outerSize.width, logicalDpiX()),
+                                                      TwipsToPixels(outerSize.height, logicalDpiY()))));
 }
 
+// The window keeps its size; it goes where a window of `outerSize` would stand centred.
 void MainWindow::CentreWindow(TwipsSize outerSize)
 {
     const QRect screenArea = screen()->geometry();
-    move(screenArea.x() + (screenArea.width() - TwipsToPixels(outerSize.width, logicalDpiX())) / 2,
-         screenArea.y() + (screenArea.height() - TwipsToPixels(outerSize.height, logicalDpiY())) / 2);
+    const QPoint corner(screenArea.x() + (screenArea.width() - TwipsToPixels(outerSize.width, logicalDpiX())) / 2,
+                        screenArea.y() + (screenArea.height() - TwipsToPixels(outerSize.height, logicalDpiY())) / 2);
+    PlaceOuter(QRect(corner, frameGeometry().size()));
 }
 
 void MainWindow::SetListFont(const ListFontSetting& font)

@@ -132,6 +132,119 @@ private slots:
         }
     }
 
+    void editorNewEntryShowsBeforeItAsks_data()
+    {
+        QTest::addColumn<bool>("copy");
+        QTest::addColumn<QStringList>("steps");
+        const QString ask = u"Ask: コピー確認 / "_s + kCopyQuestion;
+        const QString tell = u"Tell: 新規作成確認 / 新規の個別情報を 「1000番」 に作成しました。　"_s;
+        QTest::newRow("OK") << true << QStringList{u"Show: 1000 名前998"_s, ask, tell};
+        QTest::newRow("Cancel") << false << QStringList{u"Show: 1000 名前998"_s, ask, u"Show: 1000 "_s, tell};
+    }
+
+    void editorNewEntryShowsBeforeItAsks()
+    {
+        QFETCH(bool, copy);
+        MemoryDial dial = DialNumbered(Range(0, 999));
+        dial.SelectedRow = 999;
+        EditorFields fields;
+        QVERIFY(ShowEntry(fields, dial, dial.SelectedRow));
+        FakeInteraction ui;
+        ui.ExpectAsk(kCopyQuestion, kCopyTitle, copy);
+        ui.ExpectTell(u"新規の個別情報を 「1000番」 に作成しました。　"_s, kCreatedTitle, MessageIcon::Information);
+        const auto show = [&ui](const EditorFields& shown) {
+            ui.log << u"Show: "_s + shown.Text(kTextNumber) + u' ' + shown.Text(kTextName);
+        };
+        QVERIFY(EditorNewEntry(dial, fields, ui, {}, show));
+        VERIFY_INTERACTION(ui);
+        QTEST(ui.log, "steps");
+        QCOMPARE(fields.Text(kTextNumber), u"1000"_s);
+    }
+
+    void commandsAskBeforeDroppingFields_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("message"); // told although the command stops or goes on
+
+        QTest::newRow("new entry") << u"new"_s << 3 << 2 << true << u""_s;
+        QTest::newRow("previous") << u"previous"_s << 3 << 2 << true << u""_s;
+        QTest::newRow("next") << u"next"_s << 3 << 2 << true << u""_s;
+        QTest::newRow("next on the last row") << u"next"_s << 3 << 3 << true << u""_s;
+        QTest::newRow("first") << u"first"_s << 3 << 2 << true << u""_s;
+        QTest::newRow("last") << u"last"_s << 3 << 2 << true << u""_s;
+        QTest::newRow("next with nothing selected") << u"next"_s << 3 << 0 << false << u""_s;
+        QTest::newRow("first on an empty list") << u"first"_s << 0 << 1 << false << u""_s;
+        QTest::newRow("last on an empty list") << u"last"_s << 0 << 1 << false << u""_s;
+        QTest::newRow("new entry on a full list") << u"new"_s << 1001 << 2 << false << u"件数確認"_s;
+    }
+
+    // The guard is asked exactly when the command would replace the fields; when it says no,
+    // nothing moves and the fields stay.
+    void commandsAskBeforeDroppingFields()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, rows);
+        QFETCH(int, start);
+        QFETCH(bool, asked);
+        QFETCH(QString, message);
+
+        MemoryDial dial = DialNumbered(Range(0, rows - 1));
+        dial.SelectedRow = start;
+        EditorFields fields;
+        fields.Text(kTextNumber) = u"005"_s;
+        fields.Text(kTextName) = u"unsaved"_s;
+        const EditorFields before = fields;
+        FakeInteraction ui;
+        if (!message.isEmpty()) {
+            ui.ExpectAnyTell(message, MessageIcon::Warning);
+        }
+        int guardCalls = 0;
+        const DropGuard refuse = [&guardCalls] {
+            ++guardCalls;
+            return false;
+        };
+        bool refilled = true;
+        if (command == u"new") {
+            refilled = EditorNewEntry(dial, fields, ui, refuse);
+        } else if (command == u"previous" || command == u"next") {
+            refilled = mnuFileRecord_Click(command == u"next" ? 1 : 0, dial, fields, ui, refuse);
+        } else if (command == u"first") {
+            refilled = ShowFirstEntry(dial, fields, refuse);
+        } else {
+            refilled = ShowLastEntry(dial, fields, refuse);
+        }
+        VERIFY_INTERACTION(ui);
+        QVERIFY(!refilled);
+        QCOMPARE(guardCalls, asked ? 1 : 0);
+        QCOMPARE(dial.SelectedRow, start);
+        QCOMPARE(dial.RowCount(), rows);
+        QCOMPARE(fields.Text1, before.Text1);
+    }
+
+    // Storing the edits from inside the guard appends a row and moves to it; the command then
+    // goes on from there.
+    void commandGoesOnFromTheStoredEntry()
+    {
+        MemoryDial dial = DialNumbered(Range(0, 2));
+        dial.SelectedRow = 2;
+        EditorFields fields;
+        const DropGuard appendRow = [&dial] {
+            dial.rows.append(dial.rows.first());
+            dial.rows.last()[kColName] = u"追加"_s;
+            dial.SelectedRow = dial.RowCount();
+            return true;
+        };
+        FakeInteraction ui;
+        ui.ExpectTell(u"最後の個別情報です。　"_s, u"最後確認"_s, MessageIcon::Warning);
+        QVERIFY(mnuFileRecord_Click(1, dial, fields, ui, appendRow));
+        VERIFY_INTERACTION(ui);
+        QCOMPARE(dial.SelectedRow, 4);
+        QCOMPARE(fields.Text(kTextName), u"追加"_s);
+    }
+
     void editorNewEntryOnFullList()
     {
         MemoryDial dial = DialNumbered(Range(0, 1000));

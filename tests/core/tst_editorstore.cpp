@@ -225,6 +225,35 @@ private slots:
         }
     }
 
+    void numbersOfEveryLength_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("changedRow");
+        QTest::newRow("000") << u"000"_s << 1;
+        QTest::newRow("123") << u"123"_s << 2;
+        QTest::newRow("1234 is not 123") << u"1234"_s << 3;
+    }
+
+    void numbersOfEveryLength()
+    {
+        QFETCH(QString, number);
+        QFETCH(int, changedRow);
+        MemoryDial dial = ThreeRows();
+        dial.rows[1][kColNumber] = u"123"_s;
+        dial.rows[2][kColNumber] = u"1234"_s;
+        const QList<Entry> before = dial.rows;
+        FakeInteraction ui;
+        ui.ExpectAsk(kOverwrite, u"上書確認"_s, true);
+        QCOMPARE(SaveEntry(dial, FieldsFor(number, u"上書き"_s), ui, FixedClock()).outcome,
+                 EntrySaveOutcome::Overwritten);
+        VERIFY_INTERACTION(ui);
+        QCOMPARE(dial.SelectedRow, changedRow);
+        for (int row = 1; row <= 3; ++row) {
+            QCOMPARE(dial.Cell(row, kColName), row == changedRow ? u"上書き"_s : before[row - 1][kColName]);
+            QCOMPARE(dial.Cell(row, kColNumber), before[row - 1][kColNumber]);
+        }
+    }
+
     void duplicateNumbersOverwriteLater()
     {
         MemoryDial dial = ThreeRows();

@@ -41,6 +41,43 @@ private slots:
         QCOMPARE(options.today, u"2006/03/07"_s);
     }
 
+    void placeInside_data()
+    {
+        // Settings in twips as stored, shown at 96 dpi (15 twips to the pixel).
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("shown");
+
+        const QRect screen(0, 0, 1280, 1024);
+        QTest::newRow("fits") << 1500 << 1200 << 12000 << 9000 << screen << QRect(100, 80, 800, 600);
+        QTest::newRow("H_Left 30000") << 30000 << 1200 << 12000 << 9000 << screen << QRect(480, 80, 800, 600);
+        QTest::newRow("FH_Width 999999999") << 1500 << 1200 << 999999999 << 9000 << screen << QRect(0, 80, 1280, 600);
+        QTest::newRow("both sizes too large")
+            << 1500 << 1200 << 999999999 << 999999999 << screen << QRect(0, 0, 1280, 1024);
+        QTest::newRow("negative position") << -3000 << -1500 << 12000 << 9000 << screen << QRect(0, 0, 800, 600);
+        QTest::newRow("below a top panel")
+            << 1500 << 0 << 12000 << 9000 << QRect(0, 30, 1280, 994) << QRect(100, 30, 800, 600);
+        QTest::newRow("second screen to the right")
+            << 21000 << 1200 << 12000 << 9000 << QRect(1280, 0, 1024, 768) << QRect(1400, 80, 800, 600);
+        QTest::newRow("beyond the second screen")
+            << 45000 << 1200 << 12000 << 9000 << QRect(1280, 0, 1024, 768) << QRect(1504, 80, 800, 600);
+    }
+
+    void placeInside()
+    {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QRect, available);
+        const QRect wanted(TwipsToPixels(left, 96), TwipsToPixels(top, 96), TwipsToPixels(width, 96),
+                           TwipsToPixels(height, 96));
+        QTEST(PlaceInside(wanted, available), "shown");
+    }
+
     void flagsAndNumbers_data()
     {
         QTest::addColumn<QString>("optMida");

@@ -4,6 +4,49 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <functional>
+
+namespace {
+
+// Passes every message on to the scripted user, noting first what the editor shows.
+class Watching final : public Interaction
+{
+public:
+    Watching(Interaction& user, std::function<void()> note) : m_user(user), m_note(std::move(note)) {}
+
+    void Tell(const QString& text, const QString& title, MessageIcon icon) override
+    {
+        m_note();
+        m_user.Tell(text, title, icon);
+    }
+    bool Ask(const QString& text, const QString& title, MessageIcon icon) override
+    {
+        m_note();
+        return m_user.Ask(text, title, icon);
+    }
+    SaveChoice AskSaveChanges(const QString& text, const QString& title) override
+    {
+        m_note();
+        return m_user.AskSaveChanges(text, title);
+    }
+    QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override
+    {
+        return m_user.ChooseOpenFile(title, folder, filter);
+    }
+    QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override
+    {
+        return m_user.ChooseSaveFile(title, folder, filter);
+    }
+    void OpenUrl(const QString& url) override { m_user.OpenUrl(url); }
+    void ShowHelp(int context) override { m_user.ShowHelp(context); }
+
+private:
+    Interaction& m_user;
+    std::function<void()> m_note;
+};
+
+} // namespace
+
 // The editor at work: position kept on closing, double-click closing, the focus index, the
 // commands and their shortcuts, and the creation message on activation.
 class TestEditorCommands : public EditorWindowFixture
@@ -24,6 +67,30 @@ private slots:
         QTest::addColumn<bool>("centre");
         QTest::newRow("stored position") << false;
         QTest::newRow("centred") << true;
+    }
+
+    void positionOffTheScreen_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::newRow("far right") << 30000 << 1440;
+        QTest::newRow("above the screen") << 1440 << -3000;
+    }
+
+    // A position kept from a screen since removed shows the editor on the screen there is.
+    void positionOffTheScreen()
+    {
+        QFETCH(int, left);
+        QFETCH(int, top);
+        m_settings.left = left;
+        m_settings.top = top;
+        EditorWindow& editor = Open(u"2"_s);
+        const QRect area = editor.screen()->availableGeometry();
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QRect shown = editor.frameGeometry();
+        QVERIFY2(area.contains(shown),
+                 qPrintable(u"%1,%2 %3x%4"_s.arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
     }
 
     void position()
@@ -146,11 +213,45 @@ private slots:
         QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
         QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(Text(kTextNumber)->text(), u"000"_s);
+        m_ui.ExpectAskSave(u"変更を保存しますか"_s, u"変更確認"_s, SaveChoice::Discard);
         m_ui.ExpectTell(u"先頭の個別情報です。　"_s, u"先頭確認"_s, MessageIcon::Warning);
         Text(kTextName)->setText(u"未保存"_s);
         QTest::keyClick(Text(kTextName), Qt::Key_B, Qt::ControlModifier);
         QCOMPARE(Text(kTextName)->text(), u"名前0"_s);
         Q_UNUSED(editor);
+    }
+
+    void shortcutsWinInEveryField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("text box") << u"Text1_17"_s;
+        QTest::newRow("group drop-down") << u"Combo1_0"_s;
+        QTest::newRow("text of the group drop-down") << u"Combo1_0/edit"_s;
+        QTest::newRow("text of the blood-type drop-down") << u"Combo1_15/edit"_s;
+        QTest::newRow("secret option") << u"Option1_1"_s;
+    }
+
+    // Ctrl+A is "select all" in a text box and in the text of a drop-down; in the editor it
+    // is the next entry, whatever field has the focus.
+    void shortcutsWinInEveryField()
+    {
+        QFETCH(QString, field);
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        const QStringList path = field.split(u'/');
+        QWidget* focus = editor.findChild<QWidget*>(path.first());
+        QVERIFY(focus);
+        QWidget* target = path.size() > 1 ? qobject_cast<QComboBox*>(focus)->lineEdit() : focus;
+        focus->setFocus();
+        QTRY_VERIFY(focus->hasFocus());
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Text(kTextNumber)->text(), u"002"_s);
+        QCOMPARE(m_dial.SelectedRow, 3);
+        QTest::keyClick(target, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(Text(kTextNumber)->text(), u"001"_s);
+        m_ui.ExpectAsk(u"既に当該番号の個別情報は存在します。　上書きしますか？　"_s, u"上書確認"_s, false);
+        QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier);
+        VERIFY_INTERACTION(m_ui);
     }
 
     void firstAndLastButtons()
@@ -163,6 +264,98 @@ private slots:
         QCOMPARE(Text(kTextNumber)->text(), u"000"_s);
         QCOMPARE(m_dial.SelectedRow, 1);
         QCOMPARE(editor.Panel(2).text(), u"20060307T150500Z"_s);
+    }
+
+    void numbersOfEveryLength_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("000") << 1;
+        QTest::newRow("123") << 2;
+        QTest::newRow("1234") << 3;
+    }
+
+    // The number box shows the row's number whole, and saving overwrites that row only.
+    void numbersOfEveryLength()
+    {
+        QFETCH(int, row);
+        const QStringList numbers = {u"000"_s, u"123"_s, u"1234"_s};
+        for (int i = 0; i < 3; ++i) {
+            m_dial.rows[i][kColNumber] = numbers[i];
+        }
+        m_dial.RebuildEntryNumbers();
+        const QList<Entry> before = m_dial.rows;
+        EditorWindow& editor = Open(u"2"_s, row);
+        QCOMPARE(Text(kTextNumber)->text(), numbers[row - 1]);
+        Text(kTextMemo)->setText(u"編集"_s);
+        m_ui.ExpectAsk(u"既に当該番号の個別情報は存在します。　上書きしますか？　"_s, u"上書確認"_s, true);
+        editor.Actions().mnuFileSave->trigger();
+        QCOMPARE(m_dial.RowCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(m_dial.rows[i][kColNumber], numbers[i]);
+            QCOMPARE(m_dial.rows[i][kColMemo], i == row - 1 ? u"編集"_s : before[i][kColMemo]);
+        }
+    }
+
+    void newEntryAtOneThousandRows_data()
+    {
+        QTest::addColumn<bool>("fromEditor");
+        QTest::newRow("opened by the main window") << false;
+        QTest::newRow("editor's new-entry command") << true;
+    }
+
+    // With 1000 rows the proposed number has four digits: it is shown, told and stored whole,
+    // never as the number of entry 100.
+    void newEntryAtOneThousandRows()
+    {
+        QFETCH(bool, fromEditor);
+        m_dial.rows = SampleRows(1000);
+        m_dial.RebuildEntryNumbers();
+        const Entry hundred = m_dial.rows[100];
+        const QString created = u"新規の個別情報を 「1000番」 に作成しました。　"_s;
+        m_dial.CopyEntry = u"0"_s;
+        if (fromEditor) {
+            EditorWindow& editor = Open(u"2"_s, 1000);
+            m_ui.ExpectAsk(u"新規に個別情報を作成します。　当該の個別情報をコピーしますか？　"_s, u"コピー確認"_s,
+                           false);
+            m_ui.ExpectTell(created, kCreatedTitle, MessageIcon::Information);
+            editor.Actions().mnuFileCreate->trigger();
+        } else {
+            Open(u"0"_s, 1, u"1000"_s);
+            m_ui.ExpectTell(created, kCreatedTitle, MessageIcon::Information);
+            ShowActive();
+            QTRY_VERIFY(m_ui.Verify());
+        }
+        QCOMPARE(Text(kTextNumber)->text(), u"1000"_s);
+        Text(kTextName)->setText(u"千人目"_s);
+        m_ui.ExpectTell(u"新規に個別情報を保存しました。　"_s, u"新規保存確認"_s, MessageIcon::Information);
+        m_editor->Actions().mnuFileSave->trigger();
+        QCOMPARE(m_dial.RowCount(), 1001);
+        QCOMPARE(m_dial.rows[1000][kColNumber], u"1000"_s);
+        QCOMPARE(m_dial.rows[1000][kColName], u"千人目"_s);
+        QCOMPARE(m_dial.rows[100], hundred);
+    }
+
+    void newEntryShowsTheNumberBeforeAsking_data()
+    {
+        QTest::addColumn<bool>("copy");
+        QTest::addColumn<QStringList>("seen"); // number box and name box at each message
+        QTest::newRow("OK keeps the fields") << true << QStringList{u"003 名前1"_s, u"003 名前1"_s};
+        QTest::newRow("Cancel empties them first") << false << QStringList{u"003 名前1"_s, u"003 "_s};
+    }
+
+    void newEntryShowsTheNumberBeforeAsking()
+    {
+        QFETCH(bool, copy);
+        QStringList seen;
+        Watching watching(m_ui, [this, &seen] { seen << Text(kTextNumber)->text() + u' ' + Text(kTextName)->text(); });
+        m_dial.EditMode = u"2"_s;
+        m_dial.SelectedRow = 2;
+        m_editor = std::make_unique<EditorWindow>(m_dial, watching, m_settings, nullptr);
+        m_editor->Load();
+        m_ui.ExpectAsk(u"新規に個別情報を作成します。　当該の個別情報をコピーしますか？　"_s, u"コピー確認"_s, copy);
+        m_ui.ExpectTell(u"新規の個別情報を 「003番」 に作成しました。　"_s, kCreatedTitle, MessageIcon::Information);
+        m_editor->Actions().mnuFileCreate->trigger();
+        QTEST(seen, "seen");
     }
 
     void saveRefusalPutsTheFocusIntoTheBox()

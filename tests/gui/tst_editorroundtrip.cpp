@@ -6,6 +6,7 @@
 #include "FakeInteraction.h"
 #include "MainWindow.h"
 #include "MainWindowActions.h"
+#include "QtInteraction.h"
 #include "memorydial/MemoryDialReader.h"
 
 #include <QAction>
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +196,33 @@ private slots:
         QCOMPARE(after[2][kColTel1], u"0451234567"_s);
         QCOMPARE(after[2][kColTelKind1], u"その他"_s);
         QCOMPARE(after[2][kColRevision].size(), 16);
+    }
+
+    // The editor's message boxes open over the editor; the main window's over the main window.
+    void messagesBelongToTheirWindow()
+    {
+        OpenFile();
+        QtInteraction boxes(m_window.get());
+        EditorLauncher launcher(*m_window, m_dial, boxes, nullptr, nullptr);
+        QStringList shown; // text, then the window the box belongs to
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text() + u" @ "_s + (box->parentWidget() ? box->parentWidget()->objectName() : QString());
+                box->buttons().constFirst()->click();
+            }
+        });
+        answer.start(10);
+        launcher.SetRunner([](EditorWindow& editor) {
+            editor.show();
+            editor.Actions().button[8]->trigger();
+            editor.Actions().mnuFileRecord[1]->trigger();
+        });
+        m_dial.SelectedRow = 1;
+        m_dial.EditMode = u"2"_s;
+        launcher.OpenEditor();
+        boxes.Tell(u"本体"_s, u"確認"_s, MessageIcon::Information);
+        QCOMPARE(shown, (QStringList{u"最後の個別情報です。　 @ EDITOR"_s, u"本体 @ MORVANX"_s}));
     }
 
     void firstEntryOfANewMemoryDialLeavesSaveToSaveAs()

@@ -291,6 +291,80 @@ private slots:
         QCOMPARE(opened.size(), 2);
     }
 
+    void editCommandNeedsASelectedRow_data()
+    {
+        QTest::addColumn<bool>("deleteSelected");
+        QTest::newRow("no row clicked yet") << false;
+        QTest::newRow("selected row deleted") << true;
+    }
+
+    // The list taking the focus puts its current row on row 1 without highlighting it: that
+    // selects nothing, and the edit command then has no row to open.
+    void editCommandNeedsASelectedRow()
+    {
+        QFETCH(bool, deleteSelected);
+        Load(3);
+        QStringList opened;
+        m_window->SetEditorOpener([&] { opened << QString::number(m_dial.SelectedRow); });
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTableView& list = m_window->List();
+        if (deleteSelected) {
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                              list.visualRect(m_window->Model().index(2, 2)).center());
+            QCOMPARE(m_dial.SelectedRow, 3);
+            m_dial.rows[1].checked = true;
+            m_dial.rows[2].checked = true;
+            m_fake.ExpectAsk(u"指定された個別情報を削除しますか？　"_s, u"削除確認"_s, true);
+            m_window->Actions().mnuEditDelete_Record->trigger();
+            QCOMPARE(m_dial.RowCount(), 1);
+        }
+        list.clearFocus();
+        list.setFocus();
+        QTRY_VERIFY(list.hasFocus());
+        QVERIFY(list.selectionModel()->selectedRows().isEmpty());
+        QCOMPARE(m_dial.SelectedRow, deleteSelected ? 3 : 0);
+        QVERIFY(m_window->Actions().mnuEditEditor->isEnabled());
+        QTest::keyClick(&list, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY2(opened.isEmpty(), qPrintable(opened.join(u',')));
+        m_window->Actions().button[6]->trigger();
+        QVERIFY(opened.isEmpty());
+    }
+
+    void placedOnTheScreen_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("H_Left 30000") << 30000 << 1440 << 12000 << 9000;
+        QTest::newRow("H_Top 30000") << 1440 << 30000 << 12000 << 9000;
+        QTest::newRow("FH_Width 999999999") << 1440 << 1440 << 999999999 << 9000;
+        QTest::newRow("FH_Height 999999999") << 1440 << 1440 << 12000 << 999999999;
+        QTest::newRow("negative position") << -30000 << -30000 << 12000 << 9000;
+    }
+
+    // Placement kept from a screen since removed shows the window on the screen there is.
+    void placedOnTheScreen()
+    {
+        MainWindowOptions options;
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        options.left = left;
+        options.top = top;
+        options.width = width;
+        options.height = height;
+        Make(options);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        const QRect area = m_window->screen()->availableGeometry();
+        const QRect shown = m_window->frameGeometry();
+        QVERIFY2(area.contains(shown),
+                 qPrintable(u"%1,%2 %3x%4"_s.arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+    }
+
     void headerClickSortsDescendingFirst()
     {
         Load(3);

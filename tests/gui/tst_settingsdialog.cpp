@@ -171,20 +171,37 @@ private slots:
         QCOMPARE(Stored(u"OptMida"_s), applied ? u"1"_s : u"0"_s);
     }
 
-    // 適用(&A) applies the tab in front only.
+    // 適用(&A) applies the tab in front only; the size chosen is that of the whole window.
     void applyActiveTabOnly()
     {
         Run([](SettingsDialog& dialog) {
             dialog.Check(kCheckHeaders).setChecked(false);
             dialog.Tabs().setCurrentIndex(1);
-            dialog.SizeOption(3).setChecked(true);
+            dialog.SizeOption(2).setChecked(true);
             dialog.Button(2).click();
         });
-        QCOMPARE(m_window->frameGeometry().size(),
-                 QSize(Pixels(19240), qRound(15375 * m_window->logicalDpiY() / 1440.0)));
-        QCOMPARE(Stored(u"OptSize"_s), u"3"_s);
+        QCOMPARE(m_window->frameGeometry().size(), QSize(Pixels(15375), Pixels(11520)));
+        QVERIFY(m_window->frameGeometry().size() != m_window->size());
+        QCOMPARE(Stored(u"OptSize"_s), u"2"_s);
         QVERIFY(!m_window->List().horizontalHeader()->isHidden());
         QCOMPARE(Stored(u"OptMida"_s), u"0"_s);
+    }
+
+    // The stored sizes are the outer window: it opens that size with its frame, and closing
+    // it unchanged stores the same size again.
+    void outerSizeKept()
+    {
+        QList<MainWindowPlacement> saved;
+        MemoryDial empty;
+        MainWindow window(empty, m_fake, MainWindowOptionsFrom(m_settings, {}, {}), m_dir->path(), nullptr,
+                          [&saved](const MainWindowPlacement& placement) { saved << placement; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.frameGeometry().size(), QSize(Pixels(12000), Pixels(9000)));
+        QVERIFY(window.close());
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved[0].width, 12000);
+        QCOMPARE(saved[0].height, 9000);
     }
 
     void widthBoxes()

@@ -1,6 +1,7 @@
 #include "MainController.h"
 
 #include "app/MainTexts.h"
+#include "editor/EditorTexts.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
 #include "list/RowOperations.h"
@@ -50,7 +51,8 @@ bool MainController::SettleChanges()
     if (!Modified()) {
         return true;
     }
-    switch (m_interaction.AskSaveChanges(kSaveChangesText, kSaveChangesTitle)) {
+    switch (m_interaction.AskSaveChanges(EditorTexts::kSaveChangesText.toString(),
+                                         EditorTexts::kSaveChangesTitle.toString())) {
     case SaveChoice::Save:
         return Save(m_dial.CurrentPath.isEmpty() || m_commands.saveAsOnly);
     case SaveChoice::Discard:
@@ -232,9 +234,15 @@ bool MainController::ListView1_DblClick(int row)
     return true;
 }
 
-void MainController::mnuEditEditor_Click()
+bool MainController::mnuEditEditor_Click()
 {
+    // An editor on a row that does not exist would show empty fields and store them as a new
+    // entry without a number.
+    if (m_dial.SelectedRow < 1 || m_dial.SelectedRow > m_dial.RowCount()) {
+        return false;
+    }
     m_dial.EditMode = QStringLiteral("2");
+    return true;
 }
 
 void MainController::ListView1_ColumnClick(int column)

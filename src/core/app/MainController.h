@@ -72,8 +72,9 @@ public:
     void ListView1_Click(int row);
     // A double-click; true when the editor is to open on `SelectedRow` in mode "2".
     [[nodiscard]] bool ListView1_DblClick(int row);
-    // "個別情報の編集(E)": the editor opens on `SelectedRow` in mode "2".
-    void mnuEditEditor_Click();
+    // "個別情報の編集(E)": true when the editor is to open on `SelectedRow` in mode "2"; with
+    // no row selected (or the selected one deleted) nothing happens.
+    [[nodiscard]] bool mnuEditEditor_Click();
     // A click on the header of `column` (0 to 37) flips the direction and sorts.
     void ListView1_ColumnClick(int column);
     // Sorts by entry number in the current direction.

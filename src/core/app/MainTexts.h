@@ -22,10 +22,6 @@ inline const QString kSavedNewText = QStringLiteral("新規にメモリダイヤ
 inline const QString kSavedNewTitle = QStringLiteral("新規保存確認");
 inline const QString kSaveCheckTitle = QStringLiteral("保存確認");
 
-// Unsaved changes, asked before the memory dial is closed or replaced.
-inline const QString kSaveChangesText = QStringLiteral("変更を保存しますか");
-inline const QString kSaveChangesTitle = QStringLiteral("変更確認");
-
 // Exit.
 inline const QString kExitText = QStringLiteral("「Morvane for Windows」 を終了しますか？　");
 inline const QString kExitTitle = QStringLiteral("終了確認");

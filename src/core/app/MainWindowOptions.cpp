@@ -3,6 +3,8 @@
 #include "settings/AppSettings.h"
 #include "settings/SettingValues.h"
 
+#include <algorithm>
+
 namespace {
 
 int Twips(const QString& text)
@@ -29,6 +31,18 @@ std::optional<ListExtent> ListExtentForWindow(int windowHeight, int windowWidth)
         return std::nullopt;
     }
     return ListExtent{windowHeight - 1815, windowWidth - 400};
+}
+
+QRect PlaceInside(const QRect& wanted, const QRect& available)
+{
+    if (available.isEmpty()) {
+        return wanted;
+    }
+    const int width = std::min(wanted.width(), available.width());
+    const int height = std::min(wanted.height(), available.height());
+    const int left = std::clamp(wanted.x(), available.x(), available.x() + available.width() - width);
+    const int top = std::clamp(wanted.y(), available.y(), available.y() + available.height() - height);
+    return QRect(left, top, width, height);
 }
 
 MainWindowOptions MainWindowOptionsFrom(const AppSettings& settings, const QString& today, const QString& now)

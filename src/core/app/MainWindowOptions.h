@@ -5,6 +5,7 @@
 struct AppSettings;
 class SettingsStore;
 
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -54,6 +55,11 @@ struct ListExtent
     int width = 0;
 };
 [[nodiscard]] std::optional<ListExtent> ListExtentForWindow(int windowHeight, int windowWidth);
+
+// Where a window asked for at `wanted` (pixels) shows on a screen whose free area is
+// `available`: shrunk to the area where it is larger, then moved in where it sticks out. Stored
+// positions and sizes may come from a screen since removed; the settings keep them as they are.
+[[nodiscard]] QRect PlaceInside(const QRect& wanted, const QRect& available);
 
 // What the main window leaves behind when it closes, in twips: "H_Top", "H_Left",
 // "FH_Height", "FH_Width" and "LVCwid(0)" to "LVCwid(37)".

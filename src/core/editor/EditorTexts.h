@@ -80,8 +80,9 @@ inline constexpr std::array<QStringView, 5> kCommandToolTips = {
     u" 〒 ⇔ 住所 ", u" 星座の設定 ", u" 誕生日の設定（ｶﾚﾝﾀﾞｰ形式） ", u" Web 閲覧 ", u" GPS 情報 ",
 };
 
-// Maximum lengths of the three limited text boxes; the others have none.
-inline constexpr int kNumberMaxLength = 3;
+// Maximum lengths of the two postal-code boxes; the others have none. The number box is
+// read-only and holds whatever number the row carries: with 1001 entries a proposed number
+// has four digits, and a box that cut it would store the entry under another number.
 inline constexpr int kPostalFirstMaxLength = 3;
 inline constexpr int kPostalSecondMaxLength = 4;
 
@@ -197,6 +198,9 @@ inline constexpr QStringView kLastText = u"最後の個別情報です。　";
 inline constexpr QStringView kLastTitle = u"最後確認";
 inline constexpr QStringView kFirstText = u"先頭の個別情報です。　";
 inline constexpr QStringView kFirstTitle = u"先頭確認";
+// Asked before the fields are dropped while they differ from the entry shown.
+inline constexpr QStringView kSaveChangesText = u"変更を保存しますか";
+inline constexpr QStringView kSaveChangesTitle = u"変更確認";
 
 // Group 0's name and list item when the editor starts the first entry of an empty memory dial.
 inline constexpr QStringView kFirstGroupName = u"ｸﾞﾙｰﾌﾟ0";

@@ -22,6 +22,18 @@ bool ListFull(const MemoryDial& dial, Interaction& ui)
     return true;
 }
 
+bool MayGoOn(const DropGuard& mayDrop)
+{
+    return !mayDrop || mayDrop();
+}
+
+void ShowNow(const FieldsShower& show, const EditorFields& fields)
+{
+    if (show) {
+        show(fields);
+    }
+}
+
 } // namespace
 
 QString AllocateEntryNumber(MemoryDial& dial)
@@ -54,14 +66,21 @@ void TellEntryCreated(Interaction& ui, const EditorFields& fields)
             MessageIcon::Information);
 }
 
-bool EditorNewEntry(MemoryDial& dial, EditorFields& fields, Interaction& ui)
+bool EditorNewEntry(MemoryDial& dial, EditorFields& fields, Interaction& ui, const DropGuard& mayDrop,
+                    const FieldsShower& show)
 {
+    if (ListFull(dial, ui) || !MayGoOn(mayDrop)) {
+        return false;
+    }
+    // Storing the edits may have taken the last free place.
     if (ListFull(dial, ui)) {
         return false;
     }
     fields.Text(kTextNumber) = AllocateEntryNumber(dial);
+    ShowNow(show, fields);
     if (!ui.Ask(EditorTexts::kCopyText.toString(), EditorTexts::kCopyTitle.toString())) {
         ClearForNewEntry(fields);
+        ShowNow(show, fields);
     }
     TellEntryCreated(ui, fields);
     return true;
@@ -94,12 +113,13 @@ MainWindowNewEntryResult MainWindowNewEntry(MemoryDial& dial, Interaction& ui)
     return result;
 }
 
-bool mnuFileRecord_Click(int index, MemoryDial& dial, EditorFields& fields, Interaction& ui)
+bool mnuFileRecord_Click(int index, MemoryDial& dial, EditorFields& fields, Interaction& ui, const DropGuard& mayDrop)
 {
-    const int rowCount = dial.RowCount();
-    if (dial.SelectedRow < 1 || dial.SelectedRow > rowCount) {
+    if (dial.SelectedRow < 1 || dial.SelectedRow > dial.RowCount() || !MayGoOn(mayDrop)) {
         return false;
     }
+    // Read after the guard: storing the edits may have appended a row and moved to it.
+    const int rowCount = dial.RowCount();
     if (index == 1) {
         if (dial.SelectedRow != rowCount) {
             ++dial.SelectedRow;
@@ -116,18 +136,18 @@ bool mnuFileRecord_Click(int index, MemoryDial& dial, EditorFields& fields, Inte
     return ShowEntry(fields, dial, dial.SelectedRow);
 }
 
-bool ShowFirstEntry(MemoryDial& dial, EditorFields& fields)
+bool ShowFirstEntry(MemoryDial& dial, EditorFields& fields, const DropGuard& mayDrop)
 {
-    if (dial.RowCount() == 0) {
+    if (dial.RowCount() == 0 || !MayGoOn(mayDrop)) {
         return false;
     }
     dial.SelectedRow = 1;
     return ShowEntry(fields, dial, dial.SelectedRow);
 }
 
-bool ShowLastEntry(MemoryDial& dial, EditorFields& fields)
+bool ShowLastEntry(MemoryDial& dial, EditorFields& fields, const DropGuard& mayDrop)
 {
-    if (dial.RowCount() == 0) {
+    if (dial.RowCount() == 0 || !MayGoOn(mayDrop)) {
         return false;
     }
     dial.SelectedRow = dial.RowCount();

@@ -6,6 +6,16 @@
 
 #include <QString>
 
+#include <functional>
+
+// Asked by the commands below right before they replace the editor's fields (the window
+// runs ConfirmDropFields); false stops the command with nothing changed. An empty guard lets
+// every command go on.
+using DropGuard = std::function<bool()>;
+// Puts the fields on the screen while a command still has a question or a message to show,
+// so that it is asked over what it is about.
+using FieldsShower = std::function<void(const EditorFields&)>;
+
 // The number proposed for a new entry: the smallest whole number, 0 included, that no row
 // carries in its entry number, in three digits ("000", "042"). Rebuilds EntryNumbers; changes
 // no row.
@@ -15,10 +25,12 @@
 [[nodiscard]] QString EntryCreatedText(const QString& number);
 void TellEntryCreated(Interaction& ui, const EditorFields& fields);
 
-// The editor's new-entry command (its mnuFileCreate_Click): proposes a number, asks whether
-// to keep the shown entry as a copy (Cancel empties the form), tells the number. Nothing is
-// stored. False, with nothing changed, when the list is already full.
-[[nodiscard]] bool EditorNewEntry(MemoryDial& dial, EditorFields& fields, Interaction& ui);
+// The editor's new-entry command (its mnuFileCreate_Click): puts the proposed number into the
+// form and shows it, asks whether to keep the shown entry as a copy (Cancel empties the form,
+// shown again), then tells the number. Nothing is stored. False, with nothing changed, when
+// the list is already full or `mayDrop` stops it.
+[[nodiscard]] bool EditorNewEntry(MemoryDial& dial, EditorFields& fields, Interaction& ui,
+                                  const DropGuard& mayDrop = {}, const FieldsShower& show = {});
 
 struct MainWindowNewEntryResult
 {
@@ -34,9 +46,12 @@ struct MainWindowNewEntryResult
 
 // Previous (index 0) and next (index 1), the editor's mnuFileRecord_Click: one row up or
 // down, or the end-of-list warning and the current row shown again. With SelectedRow outside
-// the rows nothing moves and nothing is shown. True when the fields were refilled.
-[[nodiscard]] bool mnuFileRecord_Click(int index, MemoryDial& dial, EditorFields& fields, Interaction& ui);
+// the rows, or when `mayDrop` stops it, nothing moves and nothing is shown. True when the
+// fields were refilled.
+[[nodiscard]] bool mnuFileRecord_Click(int index, MemoryDial& dial, EditorFields& fields, Interaction& ui,
+                                       const DropGuard& mayDrop = {});
 
-// First and last row, without a message; false, with nothing changed, on an empty list.
-[[nodiscard]] bool ShowFirstEntry(MemoryDial& dial, EditorFields& fields);
-[[nodiscard]] bool ShowLastEntry(MemoryDial& dial, EditorFields& fields);
+// First and last row, without a message; false, with nothing changed, on an empty list or
+// when `mayDrop` stops it.
+[[nodiscard]] bool ShowFirstEntry(MemoryDial& dial, EditorFields& fields, const DropGuard& mayDrop = {});
+[[nodiscard]] bool ShowLastEntry(MemoryDial& dial, EditorFields& fields, const DropGuard& mayDrop = {});
