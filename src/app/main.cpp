@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
             [&startup] { return EditorWindowSettingsFrom(startup.Settings(), startup.Today(), startup.Now()); },
             [&startup](int top, int left) { StoreEditorPosition(startup.Store(), startup.Settings(), top, left); });
         editor->SetSettingsCommand([&settings](EditorWindow& over) { settings->ShowOverEditor(over); });
+        editor->SetFieldServices(FieldServiceContext{postal, startup.Settings(), startup.Store()});
         editor->Install();
     });
     return RunStartup(startup, startup.UserInteraction());

@@ -52,6 +52,9 @@ void EditorLauncher::Open(const QString& proposedNumber)
     if (boxes) {
         boxes->setParent(&editor);
     }
+    if (m_services) {
+        new EditorServices(editor, m_interaction, *m_services); // owned by the editor
+    }
     editor.Load(proposedNumber);
     m_run(editor);
     if (boxes) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "EditorServices.h"
 #include "Interaction.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/MemoryDial.h"
 
 #include <functional>
+#include <optional>
 
 class EditorWindow;
 class MainWindow;
@@ -30,6 +32,9 @@ public:
     void SetRunner(Runner runner) { m_run = std::move(runner); }
     // The editor's "各種設定(&K)"; the item stays disabled without one.
     void SetSettingsCommand(std::function<void(EditorWindow&)> command) { m_settingsCommand = std::move(command); }
+    // The postal table and settings behind the editor's field services; without them the
+    // editor opens without its field services.
+    void SetFieldServices(FieldServiceContext context) { m_services.emplace(context); }
 
     // The editor on the dial's EditMode and SelectedRow, as the main window set them.
     void OpenEditor();
@@ -46,4 +51,5 @@ private:
     PositionSaver m_savePosition;
     Runner m_run;
     std::function<void(EditorWindow&)> m_settingsCommand;
+    std::optional<FieldServiceContext> m_services;
 };

@@ -47,8 +47,9 @@ std::optional<MemoryDialContent> Read(const QString& path)
 
 int UsageError()
 {
-    PrintError(
-        QStringLiteral("usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"));
+    PrintError(QStringLiteral("usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
+                              "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
+                              "       | import IN... --into FILE\n"));
     return 2;
 }
 

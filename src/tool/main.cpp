@@ -1,3 +1,5 @@
+#include "CandidatesCommand.h"
+#include "ExchangeCommands.h"
 #include "MemoryDialCommands.h"
 #include "PostalCommand.h"
 #include "memorydial/CodePage.h"
@@ -29,6 +31,15 @@ int main(int argc, char* argv[])
     }
     if (command == u"postal") {
         return RunPostalCommand(args);
+    }
+    if (command == u"candidates") {
+        return RunCandidatesCommand(args);
+    }
+    if (command == u"export") {
+        return RunExportCommand(args);
+    }
+    if (command == u"import") {
+        return RunImportCommand(args);
     }
     return UsageError();
 }

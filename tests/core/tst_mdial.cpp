@@ -47,7 +47,9 @@ bool WriteSjis(const QString& path, const QString& text)
 
 const QString kReference = QStringLiteral(MORVANX_TEST_DATA "/memorydial/reference.vcf");
 const QString kFailure = u"指定したメモリデータが存在しません。　存在を確認して下さい。　\n"_s;
-const QString kUsage = u"usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"_s;
+const QString kUsage = u"usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
+                       "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
+                       "       | import IN... --into FILE\n"_s;
 
 bool IsFifo(const QString& path)
 {
@@ -244,7 +246,7 @@ void TestMdial::badArguments_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("unknown command") << QStringList{u"export"_s, kReference};
+    QTest::newRow("unknown command") << QStringList{u"merge"_s, kReference};
     QTest::newRow("dump without file") << QStringList{u"dump"_s};
     QTest::newRow("dump two files") << QStringList{u"dump"_s, kReference, kReference};
     QTest::newRow("info without file") << QStringList{u"info"_s};

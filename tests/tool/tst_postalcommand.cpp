@@ -1,5 +1,9 @@
 #include "PostalCommand.h"
 
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -15,9 +19,29 @@ class TestPostalCommand : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void run_data();
     void run();
+
+private:
+    QTemporaryDir m_dir;
+    // The excerpt saved as UTF-8, as a text editor or the UTF-8 edition of the published file has it.
+    QString m_utf8Table;
 };
+
+void TestPostalCommand::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QFile excerpt(kExcerpt);
+    QVERIFY(excerpt.open(QIODevice::ReadOnly));
+    QStringDecoder decoder("Shift_JIS");
+    QStringEncoder encoder(QStringConverter::Utf8);
+    const QByteArray utf8 = encoder.encode(decoder.decode(excerpt.readAll()));
+    m_utf8Table = m_dir.filePath(u"ken_all.csv"_qs);
+    QFile table(m_utf8Table);
+    QVERIFY(table.open(QIODevice::WriteOnly));
+    QCOMPARE(table.write(utf8), utf8.size());
+}
 
 void TestPostalCommand::run_data()
 {
@@ -41,6 +65,10 @@ void TestPostalCommand::run_data()
                                    << QString();
     QTest::newRow("missing table") << QStringList{u"0600000"_qs, u"--table"_qs, missing} << 1 << QString()
                                    << missingMessage;
+    QTest::newRow("table in UTF-8") << QStringList{u"0600001"_qs, u"--table"_qs, m_utf8Table} << 1 << QString()
+                                    << QStringLiteral(
+                                           "指定されたフォルダの 「郵便番号一覧 *.CSV」 を読み込めません。　\n\n"
+                                           "各種設定画面 「*.CSV 保存先」 タブから、ファイルを設定して下さい。  \n");
     QTest::newRow("no arguments") << QStringList() << 2 << QString() << kUsage;
     QTest::newRow("six digits") << QStringList{u"060000"_qs} << 2 << QString() << kUsage;
     QTest::newRow("eight digits") << QStringList{u"06000001"_qs} << 2 << QString() << kUsage;

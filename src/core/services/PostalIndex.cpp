@@ -2,11 +2,17 @@
 
 #include "Interaction.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,26 +60,27 @@ std::optional<QByteArrayView> PlainBytes(RawField field)
     return std::nullopt;
 }
 
-// Appends the field with its quoting undone. A quote opens or closes a quoted stretch anywhere in
-// the field; inside one, a doubled quote stands for a quote character.
-void AppendUnquoted(RawField field, QByteArray& out)
+// Writes the field with its quoting undone at `out` and returns the end of what it wrote. A quote
+// opens or closes a quoted stretch anywhere in the field; inside one, a doubled quote stands for a
+// quote character.
+char* WriteUnquoted(RawField field, char* out)
 {
     if (const auto plain = PlainBytes(field)) {
-        out.append(*plain);
-        return;
+        return std::copy(plain->begin(), plain->end(), out);
     }
     const QByteArrayView raw = field.bytes;
     bool inQuotes = false;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         if (raw[i] != '"') {
-            out.append(raw[i]);
+            *out++ = raw[i];
         } else if (inQuotes && i + 1 < raw.size() && raw[i + 1] == '"') {
-            out.append('"');
+            *out++ = '"';
             ++i;
         } else {
             inQuotes = !inQuotes;
         }
     }
+    return out;
 }
 
 struct KeptSpan
@@ -82,31 +89,209 @@ struct KeptSpan
     qsizetype length = 0;
 };
 
-void AppendKept(RawField field, QByteArray& kept)
+// One past the last line end of `bytes`, or 0 when it holds none.
+qsizetype CompleteLinesEnd(QByteArrayView bytes)
 {
-    AppendUnquoted(field, kept);
-    kept.append(kSeparator);
+    for (qsizetype i = bytes.size(); i > 0; --i) {
+        if (bytes[i - 1] == '\r' || bytes[i - 1] == '\n') {
+            return i;
+        }
+    }
+    return 0;
 }
 
-// Appends a field unless it repeats `previous`; true when it was appended.
-bool AppendKeptUnlessRepeated(RawField field, KeptSpan& previous, QByteArray& kept)
+bool IsPrefectureName(QStringView name)
 {
-    const QByteArrayView before = QByteArrayView(kept).sliced(previous.offset, previous.length);
-    if (const auto plain = PlainBytes(field); plain && *plain == before) {
+    if (name.isEmpty()) {
         return false;
     }
-    const qsizetype offset = kept.size();
-    AppendUnquoted(field, kept);
-    if (QByteArrayView(kept).sliced(offset) == QByteArrayView(kept).sliced(previous.offset, previous.length)) {
-        kept.truncate(offset);
-        return false;
-    }
-    previous = KeptSpan{offset, kept.size() - offset};
-    kept.append(kSeparator);
-    return true;
+    const QChar last = name.back();
+    return last == u'都' || last == u'道' || last == u'府' || last == u'県';
 }
 
 } // namespace
+
+// Builds the table from the lines of a text, handed over in pieces of whole lines.
+class PostalIndex::Builder
+{
+public:
+    explicit Builder(PostalIndex& index) : m_index(index) { m_index.Clear(); }
+
+    // Adds the records of the lines. Only the last piece of a text may end without a line end; a
+    // CR LF cut between two pieces makes an empty line, which holds no record.
+    void AddLines(QByteArrayView lines);
+    // False, with the table emptied, when the records are mostly not postal records.
+    [[nodiscard]] bool Finish();
+
+private:
+    // Writes the kept fields of the lines to m_kept, each ended by a separator, and a byte per
+    // record to m_repeats telling which fields repeat the previous record's and were not kept
+    // again. Returns the number of fields kept.
+    qsizetype Split(QByteArrayView lines);
+    // Appends the decoded kept fields to the pool.
+    void Decode(qsizetype fieldsKept);
+    // Adds the records over the pool from `position` on.
+    void AddRecords(qsizetype position);
+
+    PostalIndex& m_index;
+    QStringDecoder m_decoder{"Shift_JIS", QStringConverter::Flag::Stateless};
+    // Reused from piece to piece, so the kept bytes of the file never take fresh memory again.
+    QByteArray m_kept;
+    QByteArray m_repeats;
+    qsizetype m_otherRecords = 0;
+};
+
+void PostalIndex::Builder::AddLines(QByteArrayView lines)
+{
+    const qsizetype position = m_index.m_pool.size();
+    Decode(Split(lines));
+    AddRecords(position);
+}
+
+qsizetype PostalIndex::Builder::Split(QByteArrayView lines)
+{
+    // The kept fields never outgrow their lines (a line of 9 fields has 8 commas for the 4
+    // separators).
+    m_kept.resize(lines.size());
+    char* const kept = m_kept.data();
+    char* out = kept;
+    m_repeats.resize(0);
+    qsizetype fieldsKept = 0;
+
+    const auto keep = [&out](RawField field) {
+        out = WriteUnquoted(field, out);
+        *out++ = kSeparator;
+    };
+    // Keeps a field unless it repeats `previous`; true when it was kept.
+    const auto keepUnlessRepeated = [kept, &out](RawField field, KeptSpan& previous) {
+        const QByteArrayView before(kept + previous.offset, previous.length);
+        if (const auto plain = PlainBytes(field); plain && *plain == before) {
+            return false;
+        }
+        char* const start = out;
+        out = WriteUnquoted(field, out);
+        if (QByteArrayView(start, out) == before) {
+            out = start;
+            return false;
+        }
+        previous = KeptSpan{start - kept, out - start};
+        *out++ = kSeparator;
+        return true;
+    };
+    KeptSpan previousPrefecture;
+    KeptSpan previousCity;
+
+    const char* p = lines.data();
+    const char* const end = p + lines.size();
+    std::array<RawField, kNeededFields> fields;
+    while (p < end) {
+        qsizetype fieldCount = 0;
+        const char* fieldStart = p;
+        qsizetype quotes = 0;
+        bool inQuotes = false;
+        for (; fieldCount < kNeededFields; ++p) {
+            if (p != end && !kSpecialByte[static_cast<unsigned char>(*p)]) {
+                continue;
+            }
+            const bool lineEnd = p == end || *p == '\r' || *p == '\n';
+            if (lineEnd || (*p == ',' && !inQuotes)) {
+                fields[fieldCount++] = RawField{QByteArrayView(fieldStart, p), quotes};
+                if (lineEnd) {
+                    break;
+                }
+                fieldStart = p + 1;
+                quotes = 0;
+            } else if (*p == '"') {
+                inQuotes = !inQuotes;
+                ++quotes;
+            }
+        }
+        while (p < end && *p != '\r' && *p != '\n') {
+            ++p;
+        }
+        if (p < end && *p == '\r') {
+            ++p;
+        }
+        if (p < end && *p == '\n') {
+            ++p;
+        }
+        if (fieldCount < kNeededFields) {
+            continue;
+        }
+        keep(fields[kCodeField]);
+        const bool newPrefecture = keepUnlessRepeated(fields[kPrefectureField], previousPrefecture);
+        const bool newCity = keepUnlessRepeated(fields[kCityField], previousCity);
+        keep(fields[kTownField]);
+        fieldsKept += 2 + (newPrefecture ? 1 : 0) + (newCity ? 1 : 0);
+        m_repeats.append(static_cast<char>((newPrefecture ? 0 : kRepeatedPrefecture) | (newCity ? 0 : kRepeatedCity)));
+    }
+    m_kept.resize(out - kept);
+    return fieldsKept;
+}
+
+void PostalIndex::Builder::Decode(qsizetype fieldsKept)
+{
+    // The kept fields of a piece go to the decoder in one call: per-field calls would cost more
+    // than the decoding. It writes straight into the pool, which grows in place.
+    QString& pool = m_index.m_pool;
+    const qsizetype start = pool.size();
+    pool.resize(start + m_decoder.requiredSpace(m_kept.size()));
+    const QChar* end = m_decoder.appendToBuffer(pool.data() + start, m_kept);
+    if (QStringView(pool.constData() + start, end).count(QChar(u'\n')) != fieldsKept) {
+        // Should a decoder ever take a separator into a character, decoding field by field
+        // keeps every record its own text.
+        pool.resize(start);
+        for (qsizetype from = 0; from < m_kept.size();) {
+            const qsizetype separator = m_kept.indexOf(kSeparator, from);
+            const QByteArrayView field = QByteArrayView(m_kept).sliced(from, separator - from);
+            const qsizetype at = pool.size();
+            pool.resize(at + m_decoder.requiredSpace(field.size()) + 1);
+            QChar* fieldEnd = m_decoder.appendToBuffer(pool.data() + at, field);
+            *fieldEnd++ = u'\n';
+            pool.resize(fieldEnd - pool.constData());
+            from = separator + 1;
+        }
+        return;
+    }
+    pool.resize(end - pool.constData());
+}
+
+void PostalIndex::Builder::AddRecords(qsizetype position)
+{
+    const QString& pool = m_index.m_pool;
+    const auto next = [&pool, &position]() {
+        const qsizetype separator = pool.indexOf(u'\n', position);
+        const qsizetype stop = separator < 0 ? pool.size() : separator;
+        const Span span{static_cast<quint32>(position), static_cast<quint32>(stop - position)};
+        position = separator < 0 ? pool.size() : separator + 1;
+        return span;
+    };
+    Record previous;
+    for (const char repeats : std::as_const(m_repeats)) {
+        Record record;
+        record.code = next();
+        record.prefecture = (repeats & kRepeatedPrefecture) != 0 ? previous.prefecture : next();
+        record.city = (repeats & kRepeatedCity) != 0 ? previous.city : next();
+        record.town = next();
+        previous = record;
+        if (IsPrefectureName(m_index.View(record.prefecture))) {
+            m_index.m_records.append(record);
+        } else {
+            ++m_otherRecords;
+        }
+    }
+}
+
+bool PostalIndex::Builder::Finish()
+{
+    if (m_otherRecords > m_index.m_records.size()) {
+        m_index.Clear();
+        return false;
+    }
+    m_index.m_pool.squeeze();
+    m_index.m_records.squeeze();
+    return true;
+}
 
 QString PostalIndex::code(qsizetype i) const
 {
@@ -148,119 +333,84 @@ void PostalIndex::Clear()
 bool PostalIndex::LoadFromBytes(const QByteArray& csv)
 {
     Clear();
-    if (csv.size() >= kMaxBytes) {
-        return false;
-    }
-    // The kept fields go to the decoder in one call: per-field calls would cost more than the
-    // decoding, and decoding the whole line would spend most of the time on discarded fields.
-    // They never outgrow the file (a line of 9 fields has 8 commas for the 4 separators).
-    QByteArray kept;
-    kept.reserve(csv.size());
-    // One byte per record: which of prefecture and city repeat the previous record's.
-    QByteArray repeats;
-    KeptSpan previousPrefecture;
-    KeptSpan previousCity;
-    qsizetype fieldsKept = 0;
-
-    const char* p = csv.constData();
-    const char* const end = p + csv.size();
-    std::array<RawField, kNeededFields> fields;
-    while (p < end) {
-        qsizetype fieldCount = 0;
-        const char* fieldStart = p;
-        qsizetype quotes = 0;
-        bool inQuotes = false;
-        for (; fieldCount < kNeededFields; ++p) {
-            if (p != end && !kSpecialByte[static_cast<unsigned char>(*p)]) {
-                continue;
-            }
-            const bool lineEnd = p == end || *p == '\r' || *p == '\n';
-            if (lineEnd || (*p == ',' && !inQuotes)) {
-                fields[fieldCount++] = RawField{QByteArrayView(fieldStart, p), quotes};
-                if (lineEnd) {
-                    break;
-                }
-                fieldStart = p + 1;
-                quotes = 0;
-            } else if (*p == '"') {
-                inQuotes = !inQuotes;
-                ++quotes;
-            }
-        }
-        while (p < end && *p != '\r' && *p != '\n') {
-            ++p;
-        }
-        if (p < end && *p == '\r') {
-            ++p;
-        }
-        if (p < end && *p == '\n') {
-            ++p;
-        }
-        if (fieldCount < kNeededFields) {
-            continue;
-        }
-        AppendKept(fields[kCodeField], kept);
-        const bool newPrefecture = AppendKeptUnlessRepeated(fields[kPrefectureField], previousPrefecture, kept);
-        const bool newCity = AppendKeptUnlessRepeated(fields[kCityField], previousCity, kept);
-        AppendKept(fields[kTownField], kept);
-        fieldsKept += 2 + (newPrefecture ? 1 : 0) + (newCity ? 1 : 0);
-        repeats.append(static_cast<char>((newPrefecture ? 0 : kRepeatedPrefecture) | (newCity ? 0 : kRepeatedCity)));
-    }
-    DecodeKept(kept, fieldsKept, repeats);
-    return true;
+    QBuffer buffer;
+    buffer.setData(csv);
+    return buffer.open(QIODevice::ReadOnly) && LoadFromDevice(buffer);
 }
 
-void PostalIndex::DecodeKept(const QByteArray& kept, qsizetype fieldsKept, const QByteArray& repeats)
+bool PostalIndex::LoadFromDevice(QIODevice& device, qint64 maxBytes, qsizetype pieceBytes)
 {
-    QStringDecoder decoder("Shift_JIS", QStringConverter::Flag::Stateless);
-    m_pool = decoder.decode(kept);
-    if (m_pool.count(QChar(u'\n')) != fieldsKept) {
-        // Should a decoder ever take a separator into a character, decoding field by field
-        // keeps every record its own text.
-        m_pool.clear();
-        for (qsizetype start = 0; start < kept.size();) {
-            const qsizetype separator = kept.indexOf(kSeparator, start);
-            m_pool.append(decoder.decode(QByteArrayView(kept).sliced(start, separator - start)));
-            m_pool.append(u'\n');
-            start = separator + 1;
+    Builder builder(*this);
+    // Whole lines go to the builder; the unfinished line at the end of a piece waits at the
+    // front of the buffer for the rest of it.
+    QByteArray buffer;
+    qsizetype held = 0;
+    qint64 total = 0;
+    for (;;) {
+        // One byte past the bound tells a file too large, even one that grew since it was sized;
+        // a small file takes no larger buffer than it needs.
+        qint64 wanted = std::min<qint64>(pieceBytes, maxBytes + 1 - total);
+        if (!device.isSequential()) {
+            wanted = std::min(wanted, device.bytesAvailable() + 1);
         }
-    }
-    m_pool.squeeze();
-
-    qsizetype position = 0;
-    const auto next = [this, &position]() {
-        const qsizetype separator = m_pool.indexOf(u'\n', position);
-        const qsizetype stop = separator < 0 ? m_pool.size() : separator;
-        const Span span{static_cast<quint32>(position), static_cast<quint32>(stop - position)};
-        position = separator < 0 ? m_pool.size() : separator + 1;
-        return span;
-    };
-    m_records.resize(repeats.size());
-    Record previous;
-    for (qsizetype i = 0; i < repeats.size(); ++i) {
-        Record& record = m_records[i];
-        record.code = next();
-        record.prefecture = (repeats[i] & kRepeatedPrefecture) != 0 ? previous.prefecture : next();
-        record.city = (repeats[i] & kRepeatedCity) != 0 ? previous.city : next();
-        record.town = next();
-        previous = record;
+        buffer.resize(held + wanted);
+        const qint64 got = device.read(buffer.data() + held, wanted);
+        total += std::max<qint64>(got, 0);
+        if (got < 0 || total > maxBytes) {
+            Clear();
+            return false;
+        }
+        if (got == 0) {
+            builder.AddLines(QByteArrayView(buffer.constData(), held));
+            return builder.Finish();
+        }
+        const qsizetype filled = held + got;
+        const qsizetype complete = CompleteLinesEnd(QByteArrayView(buffer.constData() + held, got));
+        if (complete == 0) {
+            held = filled;
+            continue;
+        }
+        const qsizetype cut = held + complete;
+        builder.AddLines(QByteArrayView(buffer.constData(), cut));
+        held = filled - cut;
+        std::memmove(buffer.data(), buffer.constData() + cut, held);
     }
 }
 
 std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path)
 {
     index.Clear();
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
+    // Only a regular file can hold a table. Its type is checked before anything is opened:
+    // opening a FIFO waits for a writer, and opening some devices already acts (a tape rewinds,
+    // a watchdog starts). Between the check and the open the path may come to name something
+    // else, so the open cannot block (O_NONBLOCK; on a regular file it changes nothing), and
+    // what was opened must still be the file that was checked.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat named = {};
+    if (::stat(name.constData(), &named) != 0 || !S_ISREG(named.st_mode)) {
         return kPostalMissingText;
     }
-    QFile file(path);
-    if (info.size() >= PostalIndex::kMaxBytes || !file.open(QIODevice::ReadOnly)) {
+    if (named.st_size > PostalIndex::kMaxBytes) {
         return kPostalUnreadableText;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || !index.LoadFromBytes(bytes)) {
-        index.Clear();
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return kPostalUnreadableText;
+    }
+    struct stat opened = {};
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != named.st_dev ||
+        opened.st_ino != named.st_ino) {
+        ::close(descriptor);
+        return kPostalMissingText;
+    }
+    // Unbuffered: the loader reads in large pieces of its own.
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return kPostalUnreadableText;
+    }
+    // The size was checked, but the file may grow while it is read: the loader keeps the bound.
+    if (!index.LoadFromDevice(file)) {
         return kPostalUnreadableText;
     }
     return std::nullopt;

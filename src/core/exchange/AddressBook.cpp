@@ -1,0 +1,354 @@
+#include "AddressBook.h"
+
+#include "CsvExchange.h"
+#include "ExchangeTexts.h"
+#include "TextFit.h"
+#include "VCardExport.h"
+#include "VCardImport.h"
+#include "VCardLines.h"
+#include "editor/EditorFields.h"
+#include "editor/EntryNavigation.h"
+#include "editor/EntryStore.h"
+#include "memorydial/CodePage.h"
+#include "memorydial/KindCodes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// Group numbers 1 to 99 carry names; 0 stands for no group.
+constexpr int kFirstNamedGroup = 1;
+constexpr int kLastGroup = 99;
+
+QString GroupNumberText(int group)
+{
+    return QStringLiteral("%1").arg(group, 2, 10, QChar(u'0'));
+}
+
+// The group number for a group name: the one already named so, else the number the entry was
+// written with when it is still free, else the first free one; nothing when all are named.
+std::optional<int> GroupFor(MemoryDial& dial, const QString& name, const QString& hint)
+{
+    dial.GroupNames.resize(kGroupTableSize);
+    for (int g = kFirstNamedGroup; g <= kLastGroup; ++g) {
+        if (dial.GroupNames[g] == name) {
+            return g;
+        }
+    }
+    bool ok = false;
+    const int wanted = hint.toInt(&ok);
+    if (ok && wanted >= kFirstNamedGroup && wanted <= kLastGroup && dial.GroupNames[wanted].isEmpty()) {
+        dial.GroupNames[wanted] = name;
+        return wanted;
+    }
+    for (int g = kFirstNamedGroup; g <= kLastGroup; ++g) {
+        if (dial.GroupNames[g].isEmpty()) {
+            dial.GroupNames[g] = name;
+            return g;
+        }
+    }
+    return std::nullopt;
+}
+
+void UpdateGroupCount(MemoryDial& dial)
+{
+    qsizetype g = 0;
+    while (g < dial.GroupNames.size() && !dial.GroupNames[g].isEmpty()) {
+        ++g;
+    }
+    dial.GroupCount = QString::number(g);
+}
+
+QString CardLabel(const QString& name, qsizetype index)
+{
+    return name + QStringLiteral(" #%1").arg(index + 1);
+}
+
+// Hands out the numbers AllocateEntryNumber would propose one after another as rows are
+// appended. Asking it again for every row rebuilds the number table each time, which made an
+// import of a thousand contacts quadratic; since it proposes the smallest free number, the
+// next proposal is the first free number above the last one.
+class EntryNumbers
+{
+public:
+    explicit EntryNumbers(MemoryDial& dial) : m_first(AllocateEntryNumber(dial))
+    {
+        for (const Entry& entry : dial.rows) {
+            const QString trimmed = entry[kColNumber].trimmed();
+            if (!trimmed.isEmpty() && trimmed.front() >= u'0' && trimmed.front() <= u'9') {
+                m_taken.insert(LeadingNumber(trimmed));
+            }
+        }
+    }
+
+    QString Next()
+    {
+        if (m_next < 0) {
+            m_next = LeadingNumber(m_first);
+        } else {
+            do {
+                ++m_next;
+            } while (m_taken.contains(m_next));
+        }
+        m_taken.insert(m_next);
+        return EntryNumberText(m_next);
+    }
+
+private:
+    QString m_first;
+    QSet<qint64> m_taken;
+    qint64 m_next = -1;
+};
+
+void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDateTime& now, ExchangeReport& report)
+{
+    Entry& entry = card.entry;
+    entry[kColNumber] = numbers.Next();
+    entry[kColGroupNumber].clear();
+    if (!entry[kColGroupName].isEmpty()) {
+        if (const std::optional<int> group = GroupFor(dial, entry[kColGroupName], card.groupHint)) {
+            entry[kColGroupNumber] = GroupNumberText(*group);
+        } else {
+            card.notes.append(QStringLiteral("CATEGORIES ") + entry[kColGroupName] + u'：' +
+                              ExchangeTexts::kNoGroupLeft);
+            entry[kColGroupName].clear();
+        }
+    }
+    entry[kColRevision] = RevisionStamp(now);
+    entry.checked = false;
+    if (!card.notes.isEmpty()) {
+        report.details.append({entry[kColNumber] + u' ' + entry[kColName], card.notes});
+    }
+    dial.rows.append(std::move(entry));
+    ++report.entries;
+}
+
+// Kind cells must hold a word of their table; anything else would be written as an empty code.
+void CheckKind(Entry& entry, int cell, QString (*toCode)(const QString&), QStringList& notes)
+{
+    if (!entry[cell].isEmpty() && toCode(entry[cell]).isEmpty()) {
+        notes.append(EntryColumnCaption(cell) + u' ' + entry[cell] + u'：' + ExchangeTexts::kUnknownValue);
+        entry[cell].clear();
+    }
+}
+
+MappedCard MapCsvRecord(const QStringList& record)
+{
+    MappedCard card;
+    for (int column = 1; column < kEntryColumnCount; ++column) {
+        const QString value = record.value(column - 1);
+        // The memory dial keeps readings in half-width katakana, whatever a spreadsheet made of them.
+        const FittedText fitted = FitMemoryDialCell(column == kColReading ? HalfWidthReading(value) : value);
+        if (!fitted.dropped.isEmpty()) {
+            card.notes.append(EntryColumnCaption(column) + u'：' + ExchangeTexts::kDroppedBefore + fitted.dropped +
+                              ExchangeTexts::kDroppedAfter);
+        }
+        card.entry[column] = fitted.text;
+    }
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        CheckKind(card.entry, TelKindCell(slot), Tel_Kind2, card.notes);
+        CheckKind(card.entry, MailKindCell(slot), E_mail_Kind2, card.notes);
+    }
+    CheckKind(card.entry, kColAddressKind, Jusho_Kind2, card.notes);
+    CheckKind(card.entry, kColConstellation, Seiza_Kind2, card.notes);
+    card.groupHint = card.entry[kColGroupNumber];
+    // The number and the stamp are given anew, like those of every imported entry.
+    for (int column = kColName; column < kColRevision; ++column) {
+        if (column != kColGroupNumber && !card.entry[column].isEmpty()) {
+            card.taken = true;
+        }
+    }
+    return card;
+}
+
+// The records of an exported CSV, or nothing when the bytes are not one.
+std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& error)
+{
+    QByteArrayView body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF")) {
+        body = body.sliced(3);
+    }
+    const qsizetype lineEnd = body.indexOf('\n');
+    const QByteArrayView firstLine = lineEnd < 0 ? body : body.first(lineEnd);
+    if (!firstLine.startsWith("No.,")) {
+        return std::nullopt;
+    }
+    // Spreadsheets in Japan save CSV in Shift_JIS again.
+    std::optional<QString> text;
+    if (body.isValidUtf8()) {
+        text = QString::fromUtf8(body);
+    } else {
+        text = CodePage::Decode(body);
+    }
+    if (!text) {
+        error = ExchangeTexts::kUnreadable;
+        return QList<QStringList>();
+    }
+    std::optional<QList<QStringList>> records = ParseCsv(*text);
+    if (!records) {
+        error = ExchangeTexts::kBadCsv;
+        return QList<QStringList>();
+    }
+    if (records->isEmpty() || !IsExportHeader(records->front())) {
+        return std::nullopt;
+    }
+    records->removeFirst();
+    return records;
+}
+
+void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard card,
+          const QDateTime& now, ExchangeReport& report)
+{
+    if (!card.taken) {
+        card.notes.append(ExchangeTexts::kNothingTaken);
+        report.details.append({CardLabel(name, index), card.notes});
+        return;
+    }
+    if (dial.RowCount() >= kMaxEntries) {
+        ++report.overLimit;
+        return;
+    }
+    Append(dial, numbers, std::move(card), now, report);
+}
+
+std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        error = ExchangeTexts::kNotRegularFile;
+        return std::nullopt;
+    }
+    if (info.size() > kMaxImportFileSize) {
+        error = ExchangeTexts::kTooLarge;
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = ExchangeTexts::kUnreadable;
+        return std::nullopt;
+    }
+    // The size is bounded again while reading: the file may have grown since it was checked.
+    QByteArray bytes = file.read(kMaxImportFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = ExchangeTexts::kUnreadable;
+        return std::nullopt;
+    }
+    if (bytes.size() > kMaxImportFileSize) {
+        error = ExchangeTexts::kTooLarge;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+QString ExchangeReport::Text(bool import) const
+{
+    QString text = (import ? ExchangeTexts::kImportedBefore : ExchangeTexts::kExportedBefore) +
+                   QString::number(entries) + ExchangeTexts::kCountAfter + u'\n';
+    if (overLimit > 0) {
+        text += ExchangeTexts::kOverLimitBefore + QString::number(overLimit) + ExchangeTexts::kCountAfter + u'\n';
+    }
+    if (!refusedFiles.isEmpty()) {
+        text += ExchangeTexts::kFileRefused + u'\n';
+        for (const QString& file : refusedFiles) {
+            text += QStringLiteral("  ") + file + u'\n';
+        }
+    }
+    for (const EntryReport& detail : details) {
+        text += u'[' + detail.entry + QStringLiteral("]\n");
+        for (const QString& note : detail.notes) {
+            text += QStringLiteral("  ") + note + u'\n';
+        }
+    }
+    return text;
+}
+
+void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayView bytes, const QDateTime& now,
+                            ExchangeReport& report)
+{
+    const int before = report.entries;
+    EntryNumbers numbers(dial);
+    QString error;
+    if (const std::optional<QList<QStringList>> records = CsvRecords(bytes, error)) {
+        if (!error.isEmpty()) {
+            report.refusedFiles.append(name + u'：' + error);
+            return;
+        }
+        for (qsizetype i = 0; i < records->size(); ++i) {
+            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), now, report);
+        }
+    } else {
+        const VCardParseResult parsed = ParseVCards(bytes);
+        if (!parsed.error.isEmpty()) {
+            report.refusedFiles.append(name + u'：' + parsed.error);
+            return;
+        }
+        for (qsizetype i = 0; i < parsed.cards.size(); ++i) {
+            Take(dial, numbers, name, i, MapCard(parsed.cards[i]), now, report);
+        }
+    }
+    if (report.entries != before) {
+        dial.EntryCount = dial.RowCount();
+        dial.RebuildEntryNumbers();
+        UpdateGroupCount(dial);
+    }
+}
+
+ExchangeReport ImportAddressBook(MemoryDial& dial, const QStringList& paths, const QDateTime& now)
+{
+    ExchangeReport report;
+    for (const QString& path : paths) {
+        QString error;
+        const std::optional<QByteArray> bytes = ReadImportFile(path, error);
+        if (!bytes) {
+            report.refusedFiles.append(path + u'：' + error);
+            continue;
+        }
+        ImportAddressBookBytes(dial, path, *bytes, now, report);
+    }
+    return report;
+}
+
+ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bool checkedOnly)
+{
+    ExportResult result;
+    QList<Entry> rows;
+    for (const Entry& entry : dial.rows) {
+        if (!checkedOnly || entry.checked) {
+            rows.append(entry);
+        }
+    }
+    if (format == ExchangeFormat::Csv) {
+        result.bytes = ExportCsv(rows);
+    } else {
+        for (const Entry& entry : rows) {
+            QStringList notes;
+            result.bytes += ExportCard(entry, notes);
+            if (!notes.isEmpty()) {
+                result.report.details.append({entry[kColNumber] + u' ' + entry[kColName], notes});
+            }
+        }
+    }
+    result.report.entries = static_cast<int>(rows.size());
+    return result;
+}
+
+QString WriteExportFile(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        return path + u'：' + ExchangeTexts::kNotRegularFile;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return path + u'：' + file.errorString();
+    }
+    return {};
+}

@@ -1,0 +1,209 @@
+#include "TextFit.h"
+
+#include "memorydial/CodePage.h"
+
+#include <QHash>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr char16_t kHalfWidthFirst = 0xFF61;
+constexpr char16_t kHalfWidthLast = 0xFF9F;
+constexpr char16_t kHiraganaFirst = 0x3041;
+constexpr char16_t kHiraganaLast = 0x3096;
+// Hiragana and katakana lie in parallel rows of the same block.
+constexpr char16_t kKatakanaOffset = 0x60;
+constexpr char16_t kVoicedMark = 0xFF9E;
+constexpr char16_t kSemiVoicedMark = 0xFF9F;
+
+// Full-width character → its half-width spelling, derived from NFKC (which goes the other
+// way) so that no table is written by hand.
+const QHash<char16_t, QString>& HalfWidthForms()
+{
+    static const QHash<char16_t, QString> forms = [] {
+        QHash<char16_t, QString> map;
+        for (char16_t h = kHalfWidthFirst; h <= kHalfWidthLast; ++h) {
+            const QString half(QChar{h});
+            const QString full = half.normalized(QString::NormalizationForm_KC);
+            if (full.size() == 1 && full != half && !map.contains(full[0].unicode())) {
+                map.insert(full[0].unicode(), half);
+            }
+            for (const char16_t mark : {kVoicedMark, kSemiVoicedMark}) {
+                const QString pair = half + QChar{mark};
+                const QString composed = pair.normalized(QString::NormalizationForm_KC);
+                if (composed.size() == 1) {
+                    map.insert(composed[0].unicode(), pair);
+                }
+            }
+        }
+        return map;
+    }();
+    return forms;
+}
+
+bool IsHalfWidthKana(char16_t c)
+{
+    return c >= kHalfWidthFirst && c <= kHalfWidthLast;
+}
+
+// Characters that other encoders produce for glyphs that code page 932 holds under another
+// code point (the JIS X 0208 mapping against Microsoft's).
+char16_t CodePageEquivalent(char32_t c)
+{
+    switch (c) {
+    case 0x301C: // WAVE DASH
+        return 0xFF5E;
+    case 0x2016: // DOUBLE VERTICAL LINE
+        return 0x2225;
+    case 0x2212: // MINUS SIGN
+        return 0xFF0D;
+    case 0x00A2: // CENT SIGN
+        return 0xFFE0;
+    case 0x00A3: // POUND SIGN
+        return 0xFFE1;
+    case 0x00AC: // NOT SIGN
+        return 0xFFE2;
+    case 0x2014: // EM DASH
+        return 0x2015;
+    case 0x00A6: // BROKEN BAR
+        return 0xFFE4;
+    case 0x00A5: // YEN SIGN
+        return 0xFFE5;
+    case 0x203E: // OVERLINE
+        return 0xFFE3;
+    case 0x2010: // HYPHEN
+    case 0x2011: // NON-BREAKING HYPHEN
+    case 0x2013: // EN DASH
+        return u'-';
+    case 0x00A0: // NO-BREAK SPACE
+        return u' ';
+    default:
+        return 0;
+    }
+}
+
+// Separators of the memory-dial file and control characters, made harmless.
+QString WithoutSeparators(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;
+        }
+        if (c == u',') {
+            out += QChar{0xFF0C};
+        } else if (c.category() == QChar::Other_Control) {
+            out += u' ';
+        } else {
+            out += c;
+        }
+    }
+    return out.trimmed();
+}
+
+// CodePage::CanHold's answer (encodes without error and decodes back to the same text), with
+// converters kept open: opening one by name costs more than converting a whole cell, and an
+// import asks for every cell.
+bool Holds(QStringView text)
+{
+    constexpr auto kStateless = QStringConverter::Flag::Stateless;
+    thread_local QStringEncoder encoder("Shift_JIS", kStateless);
+    thread_local QStringDecoder decoder("Shift_JIS", kStateless);
+    if (!encoder.isValid() || !decoder.isValid()) {
+        return CodePage::CanHold(text);
+    }
+    const QByteArray bytes = encoder.encode(text);
+    const QString back = encoder.hasError() ? QString() : decoder.decode(bytes);
+    if (encoder.hasError() || decoder.hasError()) {
+        // The error mark outlives resetState() for these converters; only new ones lose it.
+        encoder = QStringEncoder("Shift_JIS", kStateless);
+        decoder = QStringDecoder("Shift_JIS", kStateless);
+        return false;
+    }
+    return !bytes.contains('\0') && back == text;
+}
+
+} // namespace
+
+QString HalfWidthReading(QStringView text)
+{
+    const QHash<char16_t, QString>& forms = HalfWidthForms();
+    QString out;
+    QString other;
+    auto flushOther = [&] {
+        out += other.normalized(QString::NormalizationForm_KC);
+        other.clear();
+    };
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (u >= kHiraganaFirst && u <= kHiraganaLast) {
+            u += kKatakanaOffset;
+        }
+        const auto form = forms.constFind(u);
+        if (IsHalfWidthKana(u)) {
+            flushOther();
+            out += c;
+        } else if (form != forms.cend()) {
+            flushOther();
+            out += *form;
+        } else if (u == 0x3000) {
+            flushOther();
+            out += u' ';
+        } else {
+            other += c;
+        }
+    }
+    flushOther();
+    return out;
+}
+
+QString FullWidthKatakana(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = i;
+        while (end < text.size() && IsHalfWidthKana(text[end].unicode())) {
+            ++end;
+        }
+        if (end > i) {
+            out += text.sliced(i, end - i).toString().normalized(QString::NormalizationForm_KC);
+            i = end;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+FittedText FitMemoryDialCell(QStringView text)
+{
+    FittedText fitted;
+    const QString clean = WithoutSeparators(text);
+    if (Holds(clean)) {
+        fitted.text = clean;
+        return fitted;
+    }
+    qsizetype i = 0;
+    while (i < clean.size()) {
+        const qsizetype length = clean[i].isHighSurrogate() && i + 1 < clean.size() ? 2 : 1;
+        const QStringView one = QStringView(clean).sliced(i, length);
+        i += length;
+        if (Holds(one)) {
+            fitted.text += one;
+            continue;
+        }
+        const char16_t equivalent = CodePageEquivalent(one.toUcs4().value(0));
+        if (equivalent != 0) {
+            fitted.text += QChar{equivalent};
+        } else {
+            fitted.dropped += one;
+        }
+    }
+    fitted.text = fitted.text.trimmed();
+    return fitted;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The reading as a memory dial keeps it: half-width katakana. Hiragana and full-width
+// katakana become half-width katakana (voiced marks as separate characters), full-width
+// Latin letters, digits and spaces become ASCII; anything else stays.
+[[nodiscard]] QString HalfWidthReading(QStringView text);
+
+// Today's address books expect full-width katakana: only the half-width katakana of `text`
+// change.
+[[nodiscard]] QString FullWidthKatakana(QStringView text);
+
+struct FittedText
+{
+    QString text;    // what a memory-dial cell can hold
+    QString dropped; // the characters left out, in order; empty when nothing was lost
+};
+
+// Makes `text` fit a memory-dial cell: code page 932 only, with the characters that other
+// systems write for the same glyph mapped to code page 932's (U+301C WAVE DASH to U+FF5E and
+// the like); line breaks and other control characters become a space and commas the
+// full-width comma, since the file is read back as comma- and line-separated values; leading
+// and trailing blanks go. What still cannot be held is left out and named in `dropped`.
+[[nodiscard]] FittedText FitMemoryDialCell(QStringView text);

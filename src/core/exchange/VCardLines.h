@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+// One content line of a vCard (2.1, 3.0 or 4.0) after unfolding, parameter parsing, transfer
+// decoding (quoted-printable) and charset decoding. The value's backslash escapes are left in
+// place: only the property knows whether ';' and ',' separate components.
+struct VCardProperty
+{
+    QString group;     // "item1" of "item1.EMAIL", as written
+    QString name;      // upper case
+    QStringList types; // upper case: TYPE= lists, bare 2.1 type words, quoted values kept whole
+    QList<std::pair<QString, QString>> parameters; // the others, key upper case, value unquoted
+    QString text;                                  // the decoded value, escapes still in place
+    bool binary = false;                           // base64 or other non-text data
+    bool undecodable = false;                      // the value's bytes are not valid in its charset; text is empty
+
+    [[nodiscard]] bool HasType(QStringView type) const;
+    // The first value of parameter `key` (upper case), empty when absent.
+    [[nodiscard]] QString Parameter(QStringView key) const;
+};
+
+struct VCardCard
+{
+    QList<VCardProperty> properties;
+};
+
+struct VCardParseResult
+{
+    QList<VCardCard> cards;
+    QString error; // why the bytes hold no vCard at all; empty when cards were found
+};
+
+// Cuts a whole file into cards. Values without a CHARSET are UTF-8 when the whole file is
+// valid UTF-8 and Shift_JIS otherwise; UTF-16 files (with or without a byte-order mark) are
+// read as such. A missing END at the end of the file closes the last card; a missing BEGIN
+// before a VERSION line opens one.
+[[nodiscard]] VCardParseResult ParseVCards(QByteArrayView bytes);
+
+// The components of a structured value (N, ADR) split at unescaped ';', each unescaped.
+[[nodiscard]] QStringList SplitComponents(QStringView text);
+// The items of a list value (CATEGORIES) split at unescaped ',', each unescaped.
+[[nodiscard]] QStringList SplitList(QStringView text);
+// Resolves \n \N \, \; \: \\; any other backslash stays as written.
+[[nodiscard]] QString UnescapeText(QStringView text);
+
+// The escaped form of a text value for writing: '\' ',' ';' and line breaks.
+[[nodiscard]] QString EscapeText(QStringView text);
+// A content line encoded as UTF-8 and folded so that no line passes 75 octets, never inside a
+// UTF-8 sequence; ends with CR LF.
+[[nodiscard]] QByteArray FoldLine(QStringView line);

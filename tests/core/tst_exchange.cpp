@@ -1,0 +1,571 @@
+#include "exchange/AddressBook.h"
+#include "exchange/TextFit.h"
+#include "exchange/VCardLines.h"
+#include "memorydial/CodePage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 1, 2), QTime(3, 4, 5));
+
+struct Imported
+{
+    MemoryDial dial;
+    ExchangeReport report;
+};
+
+Imported Import(const QByteArray& bytes)
+{
+    Imported result;
+    ImportAddressBookBytes(result.dial, u"in.vcf"_s, bytes, kNow, result.report);
+    return result;
+}
+
+// Every field filled, as the editor would store it.
+Entry FullEntry(int n)
+{
+    Entry e;
+    e[kColNumber] = u"%1"_s.arg(n, 3, 10, QChar(u'0'));
+    e[kColName] = u"山田 太郎%1"_s.arg(n);
+    e[kColReading] = u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    e[kColSecret] = u"PRIVATE"_s;
+    const QStringList telKinds = {u"携帯"_s, u"PHS"_s, u"自宅"_s, u"仕事"_s, u"FAX"_s};
+    const QStringList mailKinds = {u"携帯"_s, u"学校"_s, u"自宅"_s, u"仕事"_s, u"その他"_s};
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        e[TelNumberCell(slot)] = u"090-0000-000%1"_s.arg(slot);
+        e[TelKindCell(slot)] = telKinds[slot - 1];
+        e[MailAddressCell(slot)] = u"user%1@example.jp"_s.arg(slot);
+        e[MailKindCell(slot)] = mailKinds[slot - 1];
+    }
+    e[kColGroupNumber] = u"07"_s;
+    e[kColGroupName] = u"友人"_s;
+    e[kColAddress] = u"東京都渋谷区桜丘町26-1"_s;
+    e[kColPostalCode] = u"150-8512"_s;
+    e[kColAddressKind] = u"会社"_s;
+    e[kColConstellation] = u"魚"_s;
+    e[kColBirthday] = u"19700315"_s;
+    e[kColBloodType] = u"AB"_s;
+    e[kColHobby] = u"釣り"_s;
+    e[kColMemo] = u"メモ～です"_s;
+    e[kColUrl] = u"http://example.jp/~yamada"_s;
+    e[kColGps] = u"+35.39.29.20&+139.44.28.80&"_s;
+    e[kColRevision] = u"20050307T090503Z"_s;
+    return e;
+}
+
+QString Card(const QString& lines)
+{
+    return u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + lines + u"END:VCARD\r\n"_s;
+}
+
+} // namespace
+
+class TestExchange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineLayer_data();
+    void lineLayer();
+    void unescape_data();
+    void unescape();
+    void foldLine_data();
+    void foldLine();
+    void reading_data();
+    void reading();
+    void fit_data();
+    void fit();
+    void mapping_data();
+    void mapping();
+    void report_data();
+    void report();
+    void exportLines_data();
+    void exportLines();
+    void roundTrip_data();
+    void roundTrip();
+    void appendsWithFreeNumbers();
+    void boundOf1001();
+    void refusedFiles_data();
+    void refusedFiles();
+    void fixtures_data();
+    void fixtures();
+    void externalSamples_data();
+    void externalSamples();
+};
+
+void TestExchange::lineLayer_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("types");
+
+    QTest::newRow("fold with space") << "BEGIN:VCARD\r\nTEL;WORK:5555\r\n 4444\r\nEND:VCARD\r\n"_ba << u"TEL"_s
+                                     << u"55554444"_s << QStringList{u"WORK"_s};
+    QTest::newRow("fold with tab inside parameters")
+        << "BEGIN:VCARD\nTEL;TYPE=VOICE,M\n\tSG,WORK:+1\nEND:VCARD\n"_ba << u"TEL"_s << u"+1"_s
+        << QStringList{u"VOICE"_s, u"MSG"_s, u"WORK"_s};
+    QTest::newRow("quoted-printable soft breaks")
+        << "BEGIN:VCARD\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=\nBr=C3=BCning;=\nMichael\nEND:VCARD\n"_ba << u"N"_s
+        << u"Brüning;Michael"_s << QStringList();
+    QTest::newRow("soft break inside a UTF-8 sequence")
+        << "BEGIN:VCARD\r\nNOTE;CHARSET=UTF-8;QUOTED-PRINTABLE:8=E2=80=\r\n=9312\r\nEND:VCARD\r\n"_ba << u"NOTE"_s
+        << u"8–12"_s << QStringList();
+    QTest::newRow("soft break inside an escape")
+        << "BEGIN:VCARD\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9A==\nD0=A1\nEND:VCARD\n"_ba << u"N"_s << u"КС"_s
+        << QStringList();
+    QTest::newRow("equals sign ending a plain value")
+        << "BEGIN:VCARD\nNOTE:ends with=\nTEL:1\nEND:VCARD\n"_ba << u"NOTE"_s << u"ends with="_s << QStringList();
+    QTest::newRow("Shift_JIS trail byte 0x5C before a separator")
+        << "BEGIN:VCARD\nN;CHARSET=SHIFT_JIS:\x94\\;\x8c\\\nEND:VCARD\n"_ba << u"N"_s << u"能;圭"_s << QStringList();
+    QTest::newRow("no charset, valid UTF-8")
+        << "BEGIN:VCARD\nFN:山田\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
+    QTest::newRow("no charset, Shift_JIS")
+        << "BEGIN:VCARD\nFN:\x8eR\x93\x63\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
+    QTest::newRow("fold splitting a UTF-8 sequence")
+        << "BEGIN:VCARD\r\nFN:\xe5\xb1\r\n \xb1\xe7\x94\xb0\r\nEND:VCARD\r\n"_ba << u"FN"_s << u"山田"_s
+        << QStringList();
+    QTest::newRow("bare 2.1 type words") << "BEGIN:VCARD\nTEL;CELL;PREF:090\nEND:VCARD\n"_ba << u"TEL"_s << u"090"_s
+                                         << QStringList{u"CELL"_s, u"PREF"_s};
+    QTest::newRow("quoted parameter value with comma and colon")
+        << "BEGIN:VCARD\nTEL;TYPE=\"COMMA,SEPARATED:INSIDE.DQUOTE\",PREF:1\nEND:VCARD\n"_ba << u"TEL"_s << u"1"_s
+        << QStringList{u"COMMA,SEPARATED:INSIDE.DQUOTE"_s, u"PREF"_s};
+    QTest::newRow("group and lower-case type")
+        << "BEGIN:VCARD\r\r\nitem1.EMAIL;type=INTERNET;type=pref:a@b.jp\r\r\nEND:VCARD\r\r\n"_ba << u"EMAIL"_s
+        << u"a@b.jp"_s << QStringList{u"INTERNET"_s, u"PREF"_s};
+    QTest::newRow("UTF-16 big-endian without BOM")
+        << "\0B\0E\0G\0I\0N\0:\0V\0C\0A\0R\0D\0\n\0F\0N\0:0\xce\0\n"_ba << u"FN"_s << u"ノ"_s << QStringList();
+}
+
+void TestExchange::lineLayer()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QStringList, types);
+    const VCardParseResult result = ParseVCards(bytes);
+    QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+    QCOMPARE(result.cards.size(), 1);
+    const auto& properties = result.cards.front().properties;
+    const auto found =
+        std::find_if(properties.cbegin(), properties.cend(), [&](const VCardProperty& p) { return p.name == name; });
+    QVERIFY(found != properties.cend());
+    QVERIFY(!found->undecodable);
+    QCOMPARE(found->text, text);
+    QCOMPARE(found->types, types);
+}
+
+void TestExchange::unescape_data()
+{
+    QTest::addColumn<QString>("escaped");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("line breaks") << u"a\\nb\\Nc"_s << u"a\nb\nc"_s;
+    QTest::newRow("separators") << u"a\\,b\\;c\\:d\\\\e"_s << u"a,b;c:d\\e"_s;
+    QTest::newRow("unknown escape stays") << u"a\\Mb"_s << u"a\\Mb"_s;
+    QTest::newRow("trailing backslash stays") << u"end\\"_s << u"end\\"_s;
+}
+
+void TestExchange::unescape()
+{
+    QFETCH(QString, escaped);
+    QFETCH(QString, text);
+    QCOMPARE(UnescapeText(escaped), text);
+    QCOMPARE(UnescapeText(EscapeText(text)), text);
+}
+
+void TestExchange::foldLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("short") << u"FN:山田"_s;
+    QTest::newRow("ASCII over 75") << u"NOTE:"_s + QString(200, u'x');
+    QTest::newRow("three-byte characters") << u"NOTE:"_s + QString(100, u'漢');
+    QTest::newRow("four-byte characters") << u"NOTE:"_s + QString::fromUcs4(U"😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀");
+}
+
+void TestExchange::foldLine()
+{
+    QFETCH(QString, line);
+    const QByteArray folded = FoldLine(line);
+    QVERIFY(folded.endsWith("\r\n"));
+    QByteArray unfolded;
+    const QList<QByteArray> pieces = folded.chopped(2).split('\n');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QByteArray piece = pieces[i];
+        if (piece.endsWith('\r')) {
+            piece.chop(1);
+        }
+        QVERIFY2(piece.size() <= 75, piece.constData());
+        QVERIFY(piece.isValidUtf8()); // no character split across lines
+        if (i > 0) {
+            QVERIFY(piece.startsWith(' '));
+            piece.remove(0, 1);
+        }
+        unfolded += piece;
+    }
+    QCOMPARE(QString::fromUtf8(unfolded), line);
+}
+
+void TestExchange::reading_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("half");
+    QTest::newRow("full-width katakana") << u"ヤマダ タロウ"_s << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    QTest::newRow("hiragana") << u"やまだ　たろう"_s << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    QTest::newRow("voiced and semi-voiced") << u"ヴァンパイア・パー"_s << u"ｳﾞｧﾝﾊﾟｲｱ･ﾊﾟｰ"_s;
+    QTest::newRow("full-width Latin") << u"ＡＢＣ１"_s << u"ABC1"_s;
+    QTest::newRow("already half-width") << u"ｱﾝﾄﾞｳ"_s << u"ｱﾝﾄﾞｳ"_s;
+}
+
+void TestExchange::reading()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, half);
+    QCOMPARE(HalfWidthReading(written), half);
+    // Back to full width only changes the half-width katakana.
+    QCOMPARE(HalfWidthReading(FullWidthKatakana(half)), half);
+}
+
+void TestExchange::fit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fitted");
+    QTest::addColumn<QString>("dropped");
+    QTest::newRow("wave dash") << u"10〜12時"_s << u"10～12時"_s << QString();
+    QTest::newRow("minus and em dash") << u"−—"_s << u"－―"_s << QString();
+    QTest::newRow("emoji left out") << u"太郎😀"_s << u"太郎"_s << QString::fromUcs4(U"😀");
+    QTest::newRow("umlaut left out") << u"Müller"_s << u"Mller"_s << u"ü"_s;
+    QTest::newRow("separators of the file") << u"a, b\r\nc"_s << u"a， b c"_s << QString();
+    QTest::newRow("trimmed") << u"  x  "_s << u"x"_s << QString();
+}
+
+void TestExchange::fit()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, fitted);
+    QFETCH(QString, dropped);
+    const FittedText result = FitMemoryDialCell(text);
+    QCOMPARE(result.text, fitted);
+    QCOMPARE(result.dropped, dropped);
+    QVERIFY(CodePage::CanHold(result.text));
+}
+
+void TestExchange::mapping_data()
+{
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("FN before N") << u"N:Yamada;Taro;;;\r\nFN:山田 太郎\r\n"_s << int(kColName) << u"山田 太郎"_s;
+    QTest::newRow("N without FN") << u"N:山田;太郎;;;\r\n"_s << int(kColName) << u"山田 太郎"_s;
+    QTest::newRow("ORG alone") << u"ORG:Bike Shop;Sales\r\n"_s << int(kColName) << u"Bike Shop"_s;
+    QTest::newRow("phonetic names") << u"X-PHONETIC-LAST-NAME:やまだ\r\nX-PHONETIC-FIRST-NAME:たろう\r\n"_s
+                                    << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    QTest::newRow("SORT-STRING before phonetic parts")
+        << u"X-PHONETIC-LAST-NAME:ア\r\nX-PHONETIC-FIRST-NAME:イ\r\nSORT-STRING:ア  イ\r\n"_s << int(kColReading)
+        << u"ｱ  ｲ"_s;
+    QTest::newRow("SORT-STRING") << u"SORT-STRING:ヤマダ\r\n"_s << int(kColReading) << u"ﾔﾏﾀﾞ"_s;
+    QTest::newRow("SOUND X-IRMC-N") << u"SOUND;X-IRMC-N:ﾔﾏﾀﾞ;ﾀﾛｳ;;;\r\n"_s << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s;
+    QTest::newRow("CELL") << u"TEL;TYPE=CELL:090\r\n"_s << TelKindCell(1) << u"携帯"_s;
+    QTest::newRow("FAX wins over HOME") << u"TEL;HOME;FAX:03\r\n"_s << TelKindCell(1) << u"FAX"_s;
+    QTest::newRow("PCS") << u"TEL;TYPE=PCS:070\r\n"_s << TelKindCell(1) << u"PHS"_s;
+    QTest::newRow("PHS label") << u"item1.TEL:070\r\nitem1.X-ABLabel:PHS\r\n"_s << TelKindCell(1) << u"PHS"_s;
+    QTest::newRow("no type") << u"TEL:03\r\n"_s << TelKindCell(1) << u"その他"_s;
+    QTest::newRow("work mail") << u"EMAIL;TYPE=INTERNET,WORK:a@b\r\n"_s << MailKindCell(1) << u"仕事"_s;
+    QTest::newRow("school mail") << u"EMAIL;TYPE=INTERNET,X-SCHOOL:a@b\r\n"_s << MailKindCell(1) << u"学校"_s;
+    QTest::newRow("preferred mail to slot 1")
+        << u"EMAIL:a@b\r\nEMAIL;TYPE=PREF:c@d\r\n"_s << MailAddressCell(1) << u"c@d"_s;
+    QTest::newRow("other mail to slot 2")
+        << u"EMAIL:a@b\r\nEMAIL;TYPE=PREF:c@d\r\n"_s << MailAddressCell(2) << u"a@b"_s;
+    QTest::newRow("ADR in Japanese order") << u"ADR;TYPE=HOME:;;桜丘町26-1;渋谷区;東京都;150-8512;日本\r\n"_s
+                                           << int(kColAddress) << u"東京都渋谷区桜丘町26-1"_s;
+    QTest::newRow("ADR keeps inner spaces")
+        << u"ADR:;;401 Park Drive  3 West;;;;\r\n"_s << int(kColAddress) << u"401 Park Drive  3 West"_s;
+    QTest::newRow("LABEL alone with its kind") << u"LABEL;TYPE=HOME:x\r\n"_s << int(kColAddressKind) << u"自宅"_s;
+    QTest::newRow("ADR kind") << u"ADR;TYPE=WORK:;;x;;;;\r\n"_s << int(kColAddressKind) << u"会社"_s;
+    QTest::newRow("postal code with mark")
+        << u"ADR:;;x;;;〒１５０−８５１２;\r\n"_s << int(kColPostalCode) << u"150-8512"_s;
+    QTest::newRow("postal code digits only") << u"ADR:;;x;;;1508512;\r\n"_s << int(kColPostalCode) << u"150-8512"_s;
+    QTest::newRow("BDAY ISO") << u"BDAY:1980-03-22\r\n"_s << int(kColBirthday) << u"19800322"_s;
+    QTest::newRow("BDAY basic") << u"BDAY:19781229\r\n"_s << int(kColBirthday) << u"19781229"_s;
+    QTest::newRow("BDAY with time") << u"BDAY:1980-03-22T00:00:00Z\r\n"_s << int(kColBirthday) << u"19800322"_s;
+    QTest::newRow("BDAY without year") << u"BDAY:--0322\r\n"_s << int(kColBirthday) << QString();
+    QTest::newRow("BDAY Apple omitted year")
+        << u"BDAY;X-APPLE-OMIT-YEAR=1604:1604-03-22\r\n"_s << int(kColBirthday) << QString();
+    QTest::newRow("BDAY impossible") << u"BDAY:2001-02-30\r\n"_s << int(kColBirthday) << QString();
+    QTest::newRow("GEO 3.0") << u"GEO:35.658111;139.741333\r\n"_s << int(kColGps) << u"+35.39.29.20&+139.44.28.80&"_s;
+    QTest::newRow("GEO 4.0 URI") << u"GEO:geo:-33.85,-70.666667\r\n"_s << int(kColGps)
+                                 << u"-33.51.00.00&-070.40.00.00&"_s;
+    QTest::newRow("NOTE escapes") << u"NOTE:a\\nb\\, c\r\n"_s << int(kColMemo) << u"a b， c"_s;
+    QTest::newRow("URL escaped colon") << u"URL:http\\://x.jp\r\n"_s << int(kColUrl) << u"http://x.jp"_s;
+    QTest::newRow("CATEGORIES first") << u"CATEGORIES:友人,会社\r\n"_s << int(kColGroupName) << u"友人"_s;
+    QTest::newRow("CLASS") << u"CLASS:confidential\r\n"_s << int(kColSecret) << u"PRIVATE"_s;
+    QTest::newRow("constellation code") << u"X-CONSTELLATION:PISCES\r\n"_s << int(kColConstellation) << u"魚"_s;
+}
+
+void TestExchange::mapping()
+{
+    QFETCH(QString, lines);
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    const bool named = lines.contains(u"FN:") || lines.startsWith(u"N:") || lines.startsWith(u"ORG:");
+    const Imported imported = Import(Card((named ? QString() : u"FN:x\r\n"_s) + lines).toUtf8());
+    QCOMPARE(imported.dial.RowCount(), 1);
+    QCOMPARE(imported.dial.rows[0][cell], value);
+}
+
+void TestExchange::report_data()
+{
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("sixth telephone") << u"TEL:1\r\nTEL:2\r\nTEL:3\r\nTEL:4\r\nTEL:5\r\nTEL:6\r\n"_s
+                                     << u"TEL 6：枠が一杯のため取り込みませんでした"_s;
+    QTest::newRow("photo") << u"PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQ\r\n"_s
+                           << u"PHOTO：画像などのデータは取り込めません"_s;
+    QTest::newRow("other property") << u"ORG:Acme\r\n"_s << u"ORG Acme：対応する項目がないため取り込みませんでした"_s;
+    QTest::newRow("emoji") << u"NOTE:楽しい😀\r\n"_s
+                           << u"NOTE 楽しい😀：Shift_JIS にない文字 「😀」 を除いて取り込みました"_s;
+    QTest::newRow("US zip code") << u"ADR:;;x;;;27613-3502;\r\n"_s
+                                 << u"ADR 27613-3502：郵便番号が 7 桁でないため取り込みませんでした"_s;
+    QTest::newRow("partial birthday") << u"BDAY:--03-22\r\n"_s
+                                      << u"BDAY --03-22：年月日のそろった日付でないため取り込みませんでした"_s;
+    QTest::newRow("wrong Shift_JIS bytes") << u"NOTE;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=81\r\n"_s
+                                           << u"NOTE：文字コードが正しくないため取り込みませんでした"_s;
+}
+
+void TestExchange::report()
+{
+    QFETCH(QString, lines);
+    QFETCH(QString, note);
+    const Imported imported = Import(Card(u"FN:山田\r\n"_s + lines).toUtf8());
+    QCOMPARE(imported.report.entries, 1);
+    QCOMPARE(imported.report.details.size(), 1);
+    QCOMPARE(imported.report.details[0].entry, u"000 山田"_s);
+    QCOMPARE(imported.report.details[0].notes, QStringList{note});
+    QVERIFY(imported.report.Text(true).contains(note));
+    for (const QString& cell : imported.dial.rows[0].cells) {
+        QVERIFY(!cell.contains(u'?'));
+    }
+}
+
+void TestExchange::exportLines_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("GEO from degrees, minutes, seconds")
+        << int(kColGps) << u"+35.39.29.20&+139.44.28.80&"_s << "GEO:35.658111;139.741333\r\n"_ba << QString();
+    QTest::newRow("GEO from decimal pair")
+        << int(kColGps) << u"35.68;139.76"_s << "GEO:35.680000;139.760000\r\n"_ba << QString();
+    QTest::newRow("GPS text that does not parse")
+        << int(kColGps) << u"somewhere"_s << QByteArray()
+        << u"GPS somewhere：位置の形式が読めないため GEO を書き出しませんでした"_s;
+    QTest::newRow("full birthday") << int(kColBirthday) << u"19991231"_s << "BDAY:1999-12-31\r\n"_ba << QString();
+    QTest::newRow("partial birthday kept for our import")
+        << int(kColBirthday) << u"0315"_s << "X-MORVANE-BIRTHDAY:0315\r\n"_ba << QString();
+    QTest::newRow("PHS telephone keeps its kind")
+        << TelKindCell(1) << u"PHS"_s << "item1.TEL;TYPE=X-PCS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba << QString();
+    QTest::newRow("reading to full width")
+        << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"_ba
+        << QString();
+    QTest::newRow("escaped separators") << int(kColMemo) << u"a,b;c\\d"_s << "NOTE:a\\,b\\;c\\\\d\r\n"_ba << QString();
+}
+
+void TestExchange::exportLines()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, note);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"000"_s;
+    entry[kColName] = u"x"_s;
+    entry[kColTel1] = u"1"_s;
+    entry[cell] = value;
+    dial.rows = {entry};
+    const ExportResult exported = ExportAddressBook(dial, ExchangeFormat::VCard, false);
+    if (!line.isEmpty()) {
+        QVERIFY2(exported.bytes.contains(line), exported.bytes.constData());
+    }
+    QCOMPARE(exported.report.details.isEmpty(), note.isEmpty());
+    if (!note.isEmpty()) {
+        QCOMPARE(exported.report.details[0].notes, QStringList{note});
+        QVERIFY(!exported.bytes.contains("GEO"));
+    }
+}
+
+void TestExchange::roundTrip_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("vCard 3.0") << int(ExchangeFormat::VCard);
+    QTest::newRow("CSV") << int(ExchangeFormat::Csv);
+}
+
+void TestExchange::roundTrip()
+{
+    QFETCH(int, format);
+    MemoryDial source;
+    source.rows = {FullEntry(0), FullEntry(1)};
+    source.rows[1][kColGroupNumber] = u"12"_s;
+    source.rows[1][kColGroupName] = u"会社の人"_s;
+    source.rows[1][kColTelKind1] = u"その他"_s;
+    source.rows[1][kColAddressKind] = u"自宅"_s;
+    const ExportResult exported = ExportAddressBook(source, ExchangeFormat(format), false);
+    QCOMPARE(exported.report.entries, 2);
+    QVERIFY(exported.report.details.isEmpty());
+    if (ExchangeFormat(format) == ExchangeFormat::VCard) {
+        QVERIFY(exported.bytes.contains("X-PHONETIC-LAST-NAME:ヤマダ\r\n"));
+        QVERIFY(exported.bytes.contains("BDAY:1970-03-15\r\n"));
+        QVERIFY(exported.bytes.contains("NOTE:メモ～です\\n趣味：釣り\r\n"));
+    } else {
+        QVERIFY(exported.bytes.startsWith("\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,"));
+    }
+
+    const Imported back = Import(exported.bytes);
+    QCOMPARE(back.report.entries, 2);
+    QVERIFY2(back.report.details.isEmpty(), qPrintable(back.report.Text(true)));
+    QCOMPARE(back.dial.RowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        for (int cell = 1; cell < kColRevision; ++cell) {
+            QCOMPARE(back.dial.rows[row][cell], source.rows[row][cell]);
+        }
+        QCOMPARE(back.dial.rows[row][kColRevision], u"20260102T030405Z"_s);
+    }
+    QCOMPARE(back.dial.GroupNames[7], u"友人"_s);
+    QCOMPARE(back.dial.GroupNames[12], u"会社の人"_s);
+}
+
+void TestExchange::appendsWithFreeNumbers()
+{
+    MemoryDial dial;
+    Entry zero = FullEntry(0);
+    Entry two = FullEntry(2);
+    dial.rows = {zero, two};
+    dial.GroupNames[7] = u"家族"_s; // the card's group number is taken by another name
+    ExchangeReport report;
+    const QByteArray cards = Card(u"FN:A\r\nCATEGORIES:友人\r\nX-GNO:7\r\n"_s).toUtf8() + Card(u"FN:B\r\n"_s).toUtf8();
+    ImportAddressBookBytes(dial, u"in.vcf"_s, cards, kNow, report);
+    QCOMPARE(report.entries, 2);
+    QCOMPARE(dial.RowCount(), 4);
+    QCOMPARE(dial.rows[0], zero);
+    QCOMPARE(dial.rows[1], two);
+    QCOMPARE(dial.rows[2][kColNumber], u"001"_s);
+    QCOMPARE(dial.rows[3][kColNumber], u"003"_s);
+    QCOMPARE(dial.rows[2][kColGroupNumber], u"01"_s);
+    QCOMPARE(dial.GroupNames[7], u"家族"_s);
+    QCOMPARE(dial.EntryCount, 4);
+}
+
+void TestExchange::boundOf1001()
+{
+    MemoryDial dial;
+    for (int i = 0; i < kMaxEntries - 1; ++i) {
+        dial.rows.append(FullEntry(i));
+    }
+    QByteArray cards;
+    for (int i = 0; i < 3; ++i) {
+        cards += Card(u"FN:c%1\r\n"_s.arg(i)).toUtf8();
+    }
+    ExchangeReport report;
+    ImportAddressBookBytes(dial, u"in.vcf"_s, cards, kNow, report);
+    QCOMPARE(dial.RowCount(), kMaxEntries);
+    QCOMPARE(report.entries, 1);
+    QCOMPARE(report.overLimit, 2);
+    QVERIFY(report.Text(true).contains(u"上限の 1001 件を超えるため取り込まなかった個別情報：2 件"_s));
+}
+
+void TestExchange::refusedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty") << QByteArray()
+                           << u"vCard（BEGIN:VCARD）も、このプログラムの書き出した CSV も見つかりません。"_s;
+    QTest::newRow("plain text") << "hello: world\n"_ba
+                                << u"vCard（BEGIN:VCARD）も、このプログラムの書き出した CSV も見つかりません。"_s;
+    QTest::newRow("binary") << "BEGIN:VCARD\n\x01\x00\x02\n"_ba
+                            << u"文字データではありません（NUL バイトを含みます）。"_s;
+    QTest::newRow("unclosed CSV quote")
+        << QByteArray("\xEF\xBB\xBF") + ExportAddressBook(MemoryDial(), ExchangeFormat::Csv, false).bytes.sliced(3) +
+               "\"x"_ba
+        << u"CSV の引用符が閉じていません。"_s;
+}
+
+void TestExchange::refusedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.report.entries, 0);
+    QCOMPARE(imported.report.refusedFiles, QStringList{u"in.vcf："_s + reason});
+    QCOMPARE(imported.dial.RowCount(), 0);
+}
+
+void TestExchange::fixtures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("2.1 Shift_JIS name") << u"phone-v21-shiftjis.vcf"_s << int(kColName) << u"安藤 ロイド"_s;
+    QTest::newRow("2.1 IrMC reading") << u"phone-v21-shiftjis.vcf"_s << int(kColReading) << u"ｱﾝﾄﾞｳ ﾛｲﾄﾞ"_s;
+    QTest::newRow("2.1 preferred cell phone") << u"phone-v21-shiftjis.vcf"_s << TelKindCell(1) << u"携帯"_s;
+    QTest::newRow("2.1 home fax") << u"phone-v21-shiftjis.vcf"_s << TelKindCell(2) << u"FAX"_s;
+    QTest::newRow("2.1 QP Shift_JIS address") << u"phone-v21-shiftjis.vcf"_s << int(kColAddress) << u"東京都渋谷"_s;
+    QTest::newRow("2.1 postal code") << u"phone-v21-shiftjis.vcf"_s << int(kColPostalCode) << u"150-8512"_s;
+    QTest::newRow("2.1 QP memo") << u"phone-v21-shiftjis.vcf"_s << int(kColMemo) << u"メモ"_s;
+    QTest::newRow("iOS grouped mail") << u"ios-v30-groups.vcf"_s << MailAddressCell(1) << u"jane@example.com"_s;
+    QTest::newRow("iOS PHS label") << u"ios-v30-groups.vcf"_s << TelKindCell(1) << u"PHS"_s;
+    QTest::newRow("iOS birthday") << u"ios-v30-groups.vcf"_s << int(kColBirthday) << u"19800322"_s;
+    QTest::newRow("no BEGIN, no END") << u"no-begin-no-end.vcf"_s << int(kColTel1) << u"123"_s;
+    QTest::newRow("UTF-16 without BOM") << u"utf16be-no-bom.vcf"_s << int(kColName) << u"ノキア"_s;
+}
+
+void TestExchange::fixtures()
+{
+    QFETCH(QString, file);
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    MemoryDial dial;
+    const ExchangeReport report = ImportAddressBook(dial, {QStringLiteral(MORVANX_TEST_DATA "/vcard/") + file}, kNow);
+    QCOMPARE(report.entries, 1);
+    QCOMPARE(dial.rows[0][cell], value);
+}
+
+void TestExchange::externalSamples_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir samples(u"/work/shared/data/vcard-samples"_s);
+    const QStringList files = samples.entryList({u"*.vcf"_s}, QDir::Files, QDir::Name);
+    if (files.isEmpty()) {
+        QTest::newRow("absent") << QString();
+    }
+    for (const QString& file : files) {
+        QTest::newRow(qPrintable(file)) << samples.filePath(file);
+    }
+}
+
+void TestExchange::externalSamples()
+{
+    QFETCH(QString, path);
+    if (path.isEmpty()) {
+        QSKIP("the external vCard samples are not on this machine");
+    }
+    MemoryDial dial;
+    const ExchangeReport report = ImportAddressBook(dial, {path}, kNow);
+    // Each sample imports, or the file is refused with a reason; never both, never neither.
+    QVERIFY2((report.entries > 0) != !report.refusedFiles.isEmpty(), qPrintable(report.Text(true)));
+    for (const Entry& entry : dial.rows) {
+        for (const QString& cell : entry.cells) {
+            QVERIFY(CodePage::CanHold(cell));
+            QVERIFY(!cell.contains(QChar::ReplacementCharacter));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"

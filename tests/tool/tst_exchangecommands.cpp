@@ -1,0 +1,174 @@
+#include "ExchangeCommands.h"
+#include "SampleEntries.h"
+#include "memorydial/MemoryDialReader.h"
+#include "memorydial/MemoryDialWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 1, 2), QTime(3, 4, 5));
+const QString kFixtures = QStringLiteral(MORVANX_TEST_DATA "/vcard/");
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QList<Entry> ReadRows(const QString& path)
+{
+    const MemoryDialReadResult read = MemoryDataOpen(path, QStringList());
+    return read.content ? read.content->rows : QList<Entry>();
+}
+
+} // namespace
+
+class TestExchangeCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void usage_data();
+    void usage();
+    void exportFormats_data();
+    void exportFormats();
+    void importCreatesThenAppends();
+    void importOfNothingLeavesFile_data();
+    void importOfNothingLeavesFile();
+    void exportToFileAndBack();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_dial;
+};
+
+void TestExchangeCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_dial = m_dir->filePath(u"dial.vcf"_s);
+    QVERIFY(WriteMemoryDial(m_dial, SampleRows(3), u"VERSION:3.0"_s).ok);
+}
+
+void TestExchangeCommands::usage_data()
+{
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("export without format") << false << QStringList{u"a.vcf"_s};
+    QTest::newRow("export unknown format") << false << QStringList{u"a.vcf"_s, u"--format"_s, u"ldif"_s};
+    QTest::newRow("export two files") << false << QStringList{u"a"_s, u"b"_s, u"--format"_s, u"csv"_s};
+    QTest::newRow("export out without value") << false << QStringList{u"a"_s, u"--format"_s, u"csv"_s, u"--out"_s};
+    QTest::newRow("import without into") << true << QStringList{u"a.vcf"_s};
+    QTest::newRow("import without input") << true << QStringList{u"--into"_s, u"d.vcf"_s};
+    QTest::newRow("import into twice") << true << QStringList{u"a"_s, u"--into"_s, u"d"_s, u"--into"_s, u"e"_s};
+    QTest::newRow("import unknown option") << true << QStringList{u"a"_s, u"--into"_s, u"d"_s, u"--force"_s};
+}
+
+void TestExchangeCommands::usage()
+{
+    QFETCH(bool, import);
+    QFETCH(QStringList, args);
+    const ExchangeCommandResult result = import ? EvaluateImportCommand(args, kNow) : EvaluateExportCommand(args);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.err, kExchangeUsage);
+}
+
+void TestExchangeCommands::exportFormats_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("vcard") << u"vcard"_s << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:名前0\r\n"_ba;
+    QTest::newRow("csv") << u"csv"_s << "\xEF\xBB\xBFNo.,名前,"_ba;
+}
+
+void TestExchangeCommands::exportFormats()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, start);
+    const ExchangeCommandResult result = EvaluateExportCommand({m_dial, u"--format"_s, format});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.startsWith(start), result.out.left(80).constData());
+    QCOMPARE(result.err, QString());
+}
+
+void TestExchangeCommands::importCreatesThenAppends()
+{
+    const QString target = m_dir->filePath(u"new.vcf"_s);
+    ExchangeCommandResult result =
+        EvaluateImportCommand({kFixtures + u"phone-v21-shiftjis.vcf"_s, u"--into"_s, target}, kNow);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.startsWith(u"取り込んだ個別情報：1 件\n"_s));
+    QCOMPARE(ReadRows(target).size(), 1);
+
+    result = EvaluateImportCommand(
+        {kFixtures + u"ios-v30-groups.vcf"_s, kFixtures + u"utf16be-no-bom.vcf"_s, u"--into"_s, target}, kNow);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.contains(u"PHOTO：画像などのデータは取り込めません"_s));
+    const QList<Entry> rows = ReadRows(target);
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0][kColName], u"安藤 ロイド"_s);
+    QCOMPARE(rows[1][kColNumber], u"001"_s);
+    QCOMPARE(rows[2][kColName], u"ノキア"_s);
+}
+
+void TestExchangeCommands::importOfNothingLeavesFile_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no vCard") << "just text\n"_ba << u"見つかりません"_s;
+    QTest::newRow("card without content")
+        << "BEGIN:VCARD\nVERSION:3.0\nEND:VCARD\n"_ba << u"取り込める項目がないため、個別情報を作りませんでした"_s;
+}
+
+void TestExchangeCommands::importOfNothingLeavesFile()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, reason);
+    const QString in = m_dir->filePath(u"in.vcf"_s);
+    QVERIFY(WriteFile(in, input));
+    QFile before(m_dial);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+
+    const ExchangeCommandResult result = EvaluateImportCommand({in, u"--into"_s, m_dial}, kNow);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    QCOMPARE(before.readAll(), old);
+
+    const QString fresh = m_dir->filePath(u"fresh.vcf"_s);
+    QCOMPARE(EvaluateImportCommand({in, u"--into"_s, fresh}, kNow).exitCode, 1);
+    QVERIFY(!QFile::exists(fresh));
+}
+
+void TestExchangeCommands::exportToFileAndBack()
+{
+    for (const QString& format : {u"vcard"_s, u"csv"_s}) {
+        const QString out = m_dir->filePath(u"out."_s + format);
+        const ExchangeCommandResult exported = EvaluateExportCommand({m_dial, u"--format"_s, format, u"--out"_s, out});
+        QCOMPARE(exported.exitCode, 0);
+        QVERIFY(exported.out.isEmpty());
+        const QString target = m_dir->filePath(u"back-"_s + format + u".vcf"_s);
+        QCOMPARE(EvaluateImportCommand({out, u"--into"_s, target}, kNow).exitCode, 0);
+        const QList<Entry> source = ReadRows(m_dial);
+        const QList<Entry> back = ReadRows(target);
+        QCOMPARE(back.size(), source.size());
+        for (qsizetype row = 0; row < source.size(); ++row) {
+            for (int cell = 1; cell < kColRevision; ++cell) {
+                QCOMPARE(back[row][cell], source[row][cell]);
+            }
+        }
+    }
+    // A directory is no place for an export.
+    QCOMPARE(EvaluateExportCommand({m_dial, u"--format"_s, u"csv"_s, u"--out"_s, m_dir->path()}).exitCode, 1);
+}
+
+QTEST_GUILESS_MAIN(TestExchangeCommands)
+#include "tst_exchangecommands.moc"
