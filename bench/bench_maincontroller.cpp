@@ -20,7 +20,7 @@ public:
     SaveChoice AskSaveChanges(const QString&, const QString&) override { return SaveChoice::Discard; }
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return m_path; }
     QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return m_path; }
-    void OpenUrl(const QString&) override {}
+    bool OpenUrl(const QString&) override { return true; }
     void ShowHelp(int) override {}
 
     int tells = 0;

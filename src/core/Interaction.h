@@ -38,8 +38,12 @@ public:
                                                  const QString& filter) = 0;
     [[nodiscard]] virtual QString ChooseSaveFile(const QString& title, const QString& folder,
                                                  const QString& filter) = 0;
-    // Hands an address (web page, "mailto:") to the desktop.
-    virtual void OpenUrl(const QString& url) = 0;
-    // Opens the help file at a context number (0 for the contents).
+    // Hands an address (web page, "mailto:") to the desktop; false when no program took it.
+    [[nodiscard]] virtual bool OpenUrl(const QString& url) = 0;
+    // Opens the help file at a context number, or at kHelpContents or kHelpKeywordSearch.
     virtual void ShowHelp(int context) = 0;
 };
+
+// The two help commands that show no single topic.
+inline constexpr int kHelpContents = 0;
+inline constexpr int kHelpKeywordSearch = -1;

@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QStandardPaths>
 
 AppStartup::AppStartup(QString programFolder, SettingsStore& store, PostalIndex& postal, int logoMs)
     : m_programFolder(std::move(programFolder)), m_store(store), m_postal(postal), m_logoMs(logoMs)
 {
-    m_interaction.SetHelpFile(HelpFilePath(m_programFolder));
+    // The help collection holds the search index the help window builds: per user, rebuilt at will.
+    m_interaction.SetHelpFile(HelpFilePath(m_programFolder),
+                              QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
 }
 
 AppStartup::~AppStartup() = default;

@@ -86,13 +86,10 @@ EditorActions::EditorActions(QWidget& window) : QObject(&window)
     menus.Separator();
     mnuHelpAbout = menus.Item();
 
-    // The field services, the outside programs, the settings dialog, help and the About box
-    // come with their own windows and lookups; until those are connected their commands
-    // stay unavailable.
-    for (QAction* other :
-         {mnuEditCutCopyPaste[0], mnuEditCutCopyPaste[1], mnuEditCutCopyPaste[2], mnuEditPrefix, mnuEditDomain,
-          mnuEditYubin_Jusho, mnuEditVerifyStar, mnuEditBirthDay, mnuOptE_Mail, mnuOptWebView, mnuOptGPS_Info,
-          mnuOptSettei, mnuHelpContent_KeyWord[0], mnuHelpContent_KeyWord[1], mnuHelpAbout}) {
+    // The field services and the settings dialog come with their own windows and lookups;
+    // until those are connected their commands stay unavailable.
+    for (QAction* other : {mnuEditCutCopyPaste[0], mnuEditCutCopyPaste[1], mnuEditCutCopyPaste[2], mnuEditPrefix,
+                           mnuEditDomain, mnuEditYubin_Jusho, mnuEditVerifyStar, mnuEditBirthDay, mnuOptSettei}) {
         other->setEnabled(false);
     }
 

@@ -1,9 +1,12 @@
 #include "EditorWindow.h"
 
+#include "AboutDialog.h"
 #include "EditorActions.h"
 #include "EditorForm.h"
 #include "WindowPlacement.h"
+#include "app/HelpFile.h"
 #include "app/MainWindowOptions.h"
+#include "app/OutsidePrograms.h"
 #include "editor/EditorChanges.h"
 #include "editor/EditorLoad.h"
 #include "editor/EditorTexts.h"
@@ -108,6 +111,17 @@ void EditorWindow::Connect()
         }
     });
     connect(a.mnuFileEnd, &QAction::triggered, this, &QDialog::close);
+    connect(a.mnuOptE_Mail, &QAction::triggered, this, [this] { mnuOptE_Mail_Click(Fields(), m_interaction); });
+    connect(a.mnuOptWebView, &QAction::triggered, this, [this] { mnuOptWebView_Click(Fields(), m_interaction); });
+    connect(a.mnuOptGPS_Info, &QAction::triggered, this, [this] { mnuOptGPS_Info_Click(Fields(), m_interaction); });
+    connect(a.mnuHelpContent_KeyWord[0], &QAction::triggered, this,
+            [this] { m_interaction.ShowHelp(kHelpKeywordSearch); });
+    connect(a.mnuHelpContent_KeyWord[1], &QAction::triggered, this,
+            [this] { m_interaction.ShowHelp(kEditorHelpContext); });
+    connect(a.mnuHelpAbout, &QAction::triggered, this, [this] {
+        AboutDialog about(m_interaction, this);
+        ShowOwnWindow(about);
+    });
     // The postal lookup, the calendar, the constellation rule and the outside programs behind
     // the form's buttons come with the field services; until then the buttons are unavailable.
     for (QPushButton* button : m_form->Command1) {

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
 #include "RenameDialog.h"
@@ -109,6 +110,13 @@ void MainWindow::Connect()
     on(a.mnuEditDelete_Record, [&c] { c.mnuEditDelete_Record_Click(); });
     on(a.mnuEditDelete_Memory, [&c] { c.mnuEditDelete_Memory_Click(); });
     connect(a.mnuEditRename, &QAction::triggered, this, &MainWindow::RenameCommand);
+    connect(a.mnuHelpContent_KeyWord[0], &QAction::triggered, this,
+            [this] { m_interaction.ShowHelp(kHelpKeywordSearch); });
+    connect(a.mnuHelpContent_KeyWord[1], &QAction::triggered, this, [this] { m_interaction.ShowHelp(kHelpContents); });
+    connect(a.mnuHelpAbout, &QAction::triggered, this, [this] {
+        AboutDialog about(m_interaction, this);
+        about.exec();
+    });
 
     connect(m_list, &QTableView::clicked, this, [this](const QModelIndex& index) {
         m_controller.ListView1_Click(index.isValid() ? index.row() + 1 : -1);

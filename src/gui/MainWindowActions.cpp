@@ -55,11 +55,9 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     help->addSeparator();
     mnuHelpAbout = AddItem(help, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 
-    // The settings dialog, the help viewer and the About box come with their own windows;
-    // until those are connected their commands stay unavailable.
-    for (QAction* other : {mnuOptSettei, mnuHelpContent_KeyWord[0], mnuHelpContent_KeyWord[1], mnuHelpAbout}) {
-        other->setEnabled(false);
-    }
+    // The settings dialog comes with its own window; until it is connected its command stays
+    // unavailable.
+    mnuOptSettei->setEnabled(false);
 
     toolBar = window.addToolBar(QStringLiteral("Toolbar1"));
     toolBar->setObjectName(QStringLiteral("Toolbar1"));

@@ -1,10 +1,14 @@
 #include "QtInteraction.h"
 
+#include "HelpWindow.h"
+#include "app/ShellTexts.h"
+
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -44,6 +48,14 @@ QString QtFileFilter(const QString& filter)
         filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+// A help window without an owner window is ours to close.
+QtInteraction::~QtInteraction()
+{
+    if (m_help && !m_help->parentWidget()) {
+        delete m_help;
+    }
 }
 
 void QtInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
@@ -92,18 +104,43 @@ QString QtInteraction::ChooseSaveFile(const QString& title, const QString& folde
                                         QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite);
 }
 
-void QtInteraction::OpenUrl(const QString& url)
+bool QtInteraction::OpenUrl(const QString& url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    // Qt hands addresses to xdg-open; without it nothing can show them, whatever Qt reports.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
-// Help topics are not split by context yet: every context opens the help file as a whole.
-void QtInteraction::ShowHelp(int)
+// The help window belongs to the window the user works in: a modal dialog would otherwise
+// block it.
+void QtInteraction::ShowHelp(int context)
 {
-    if (m_helpFile.isEmpty() || !QFileInfo::exists(m_helpFile)) {
-        Tell(QStringLiteral("ヘルプファイル 「") + m_helpFile + QStringLiteral("」 が見つかりません。　"),
-             QStringLiteral("ヘルプ確認"), MessageIcon::Warning);
-        return;
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent;
+    if (!m_help) {
+        auto* window = new HelpWindow(owner);
+        if (const std::optional<QString> problem = window->Open(m_helpFile, m_helpCollectionFolder)) {
+            delete window;
+            Tell(*problem, kHelpTitle, MessageIcon::Warning);
+            return;
+        }
+        m_help = window;
+    } else if (m_help->parentWidget() != owner) {
+        m_help->setParent(owner, Qt::Window);
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+    bool found = true;
+    if (context == kHelpKeywordSearch) {
+        m_help->ShowKeywordSearch();
+    } else if (context == kHelpContents) {
+        found = m_help->ShowContents();
+    } else {
+        found = m_help->ShowTopic(context);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    if (!found) {
+        Tell(kHelpTopicMissingText.arg(context), kHelpTitle, MessageIcon::Warning);
+    }
 }

@@ -37,7 +37,7 @@ public:
     {
         return m_user.ChooseSaveFile(title, folder, filter);
     }
-    void OpenUrl(const QString& url) override { m_user.OpenUrl(url); }
+    bool OpenUrl(const QString& url) override { return m_user.OpenUrl(url); }
     void ShowHelp(int context) override { m_user.ShowHelp(context); }
 
 private:

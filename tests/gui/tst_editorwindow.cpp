@@ -188,16 +188,16 @@ private slots:
             u"星座の設定(S)||0"_s,
             u"誕生日の設定(&B)||0"_s,
             u"ｵﾌﾟｼｮﾝ(&O)"_s,
-            u"ﾒｰﾙ 送信(&M)||0"_s,
-            u"Web 閲覧(&W)||0"_s,
-            u"GPS 情報(&G)||0"_s,
+            u"ﾒｰﾙ 送信(&M)||1"_s,
+            u"Web 閲覧(&W)||1"_s,
+            u"GPS 情報(&G)||1"_s,
             u"-"_s,
             u"各種設定(&K)|Ctrl+K|0"_s,
             u"ﾍﾙﾌﾟ(&H)"_s,
-            u"ﾄﾋﾟｯｸの検索(&H)|F1|0"_s,
-            u"当該ﾍﾙﾌﾟ(&C)||0"_s,
+            u"ﾄﾋﾟｯｸの検索(&H)|F1|1"_s,
+            u"当該ﾍﾙﾌﾟ(&C)||1"_s,
             u"-"_s,
-            u"ﾊﾞｰｼﾞｮﾝ情報(&A)...||0"_s,
+            u"ﾊﾞｰｼﾞｮﾝ情報(&A)...||1"_s,
         };
         QStringList actual;
         for (QAction* menuAction : editor.Actions().menuBar->actions()) {
@@ -232,8 +232,8 @@ private slots:
             u"-"_s,
             u" 各種設定 |0"_s,
             u"-"_s,
-            u" ﾊﾞｰｼﾞｮﾝ情報 |0"_s,
-            u" ﾍﾙﾌﾟ |0"_s,
+            u" ﾊﾞｰｼﾞｮﾝ情報 |1"_s,
+            u" ﾍﾙﾌﾟ |1"_s,
         };
         QStringList actual;
         for (QAction* button : editor.Actions().toolBar->actions()) {

@@ -62,9 +62,9 @@ void FakeInteraction::ExpectSaveFile(const QString& title, const QString& chosen
     m_steps.append({Kind::SaveFile, title, {}, MessageIcon::Information, false, false, chosen, 0});
 }
 
-void FakeInteraction::ExpectOpenUrl(const QString& url)
+void FakeInteraction::ExpectOpenUrl(const QString& url, bool opened)
 {
-    m_steps.append({Kind::OpenUrl, url, {}, MessageIcon::Information, false, false, {}, 0});
+    m_steps.append({Kind::OpenUrl, url, {}, MessageIcon::Information, false, opened, {}, 0});
 }
 
 void FakeInteraction::ExpectHelp(int context)
@@ -182,16 +182,18 @@ QString FakeInteraction::ChooseSaveFile(const QString& title, const QString& fol
     return chosen;
 }
 
-void FakeInteraction::OpenUrl(const QString& url)
+bool FakeInteraction::OpenUrl(const QString& url)
 {
     Step* step = Next(Kind::OpenUrl, url);
     if (!step) {
-        return;
+        return false;
     }
     if (!step->text.isEmpty() && step->text != url) {
         failures << QStringLiteral("url: expected \"%1\", got \"%2\"").arg(step->text, url);
     }
+    const bool opened = step->answer;
     m_steps.removeFirst();
+    return opened;
 }
 
 void FakeInteraction::ShowHelp(int context)

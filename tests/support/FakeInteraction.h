@@ -30,7 +30,7 @@ public:
         QString title; // message title or chooser folder; empty matches anything
         MessageIcon icon = MessageIcon::Information;
         bool checkIcon = false;
-        bool answer = false;                    // Ask
+        bool answer = false;                    // Ask; OpenUrl: whether a program took the address
         QString chosen;                         // OpenFile / SaveFile
         int context = 0;                        // Help
         SaveChoice choice = SaveChoice::Cancel; // AskSave
@@ -43,7 +43,8 @@ public:
     void ExpectAskSave(const QString& text, const QString& title, SaveChoice choice);
     void ExpectOpenFile(const QString& title, const QString& chosen);
     void ExpectSaveFile(const QString& title, const QString& chosen);
-    void ExpectOpenUrl(const QString& url);
+    // `opened`: whether a program takes the address (false: no browser or mail program).
+    void ExpectOpenUrl(const QString& url, bool opened = true);
     void ExpectHelp(int context);
 
     // True when every expected step happened and nothing unexpected did; otherwise the
@@ -56,7 +57,7 @@ public:
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
-    void OpenUrl(const QString& url) override;
+    bool OpenUrl(const QString& url) override;
     void ShowHelp(int context) override;
 
     QStringList failures;

@@ -12,7 +12,7 @@ void SetApplicationIdentity()
 
 QString HelpFilePath(const QString& programFolder)
 {
-    return programFolder + QStringLiteral("/MORVANX.HLP");
+    return programFolder + QStringLiteral("/MORVANX.qch");
 }
 
 QString TodayText(QDate date)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// What the outside programs, the help and the About box say.
+
+// No program took a web address or a mail address.
+inline const QString kNoBrowserText = QStringLiteral("「Internet Explorer」 が ｲﾝｽﾄｰﾙ されていません。　");
+inline const QString kNoBrowserTitle = QStringLiteral("IE ｲﾝｽﾄｰﾙ 確認");
+inline const QString kNoMailText = QStringLiteral("「Outlook Express」 が ｲﾝｽﾄｰﾙ されていません。　");
+inline const QString kNoMailTitle = QStringLiteral("OE ｲﾝｽﾄｰﾙ 確認");
+
+// The help file cannot be shown; %1 is its path.
+inline const QString kHelpMissingText = QStringLiteral("ヘルプファイル 「%1」 が見つかりません。　");
+inline const QString kHelpUnreadableText = QStringLiteral("ヘルプファイル 「%1」 を開けません。　");
+inline const QString kHelpTopicMissingText = QStringLiteral("ヘルプファイルに 「%1」 番の項目がありません。　");
+inline const QString kHelpTitle = QStringLiteral("ヘルプ確認");
+inline const QString kHelpWindowCaption = QStringLiteral("Morvane ヘルプ");
+
+// The About box INFO_VER.
+inline const QString kAboutCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");
+inline const QString kProductTitle = QStringLiteral("Morvane");
+inline const QString kVersionText = QStringLiteral("Ver.2.3.6");
+inline const QString kPlatformText = QStringLiteral("for Linux");
+inline const QString kAboutMailCaption = QStringLiteral("ﾒｰﾙ：");
+inline const QString kAboutHomePageCaption = QStringLiteral("ﾎｰﾑﾍﾟｰｼﾞ：");
+inline const QString kAboutHomePageNote = QStringLiteral("（最新版とｻﾎﾟｰﾄ情報）");
+// Link colours in the 0x00BBGGRR form: light green at rest, bright green under the pointer.
+inline constexpr unsigned kLinkRestColour = 0xC0FFC0;
+inline constexpr unsigned kLinkHoverColour = 0x00FF00;
