@@ -1,6 +1,7 @@
 #include "SettingsDialog.h"
 
 #include "app/MainWindowOptions.h"
+#include "app/OutsideAddresses.h"
 #include "app/SettingsTexts.h"
 
 #include <QCheckBox>

@@ -1,5 +1,7 @@
 #include "SettingsDialogCommands.h"
 
+#include "OutsideAddresses.h"
+#include "OutsidePrograms.h"
 #include "SettingsTexts.h"
 #include "services/PostalIndex.h"
 #include "settings/SettingsStore.h"
@@ -182,7 +184,7 @@ void SettingsDialogCommands::Command4_Click(int slot)
 
 void SettingsDialogCommands::Label4_Click()
 {
-    m_interaction.OpenUrl(SettingsTexts::kPostalDownloadPage);
+    OpenInBrowser(kPostalDownloadPage, m_interaction);
 }
 
 bool SettingsDialogCommands::Text1_Change(int n, const QString& text)

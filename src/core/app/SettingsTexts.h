@@ -46,8 +46,6 @@ inline const std::array<QString, 4> kFirstSlotCaptions{QStringLiteral("電話番
                                                        QStringLiteral("ﾒｰﾙｱﾄﾞﾚｽ"), QStringLiteral("種別")};
 
 inline const QString kLinkCaption = QStringLiteral("URL：");
-// Japan Post's page from which the national postal-code table (KEN_ALL.CSV) is downloaded.
-inline const QString kPostalDownloadPage = QStringLiteral("https://www.post.japanpost.jp/zipcode/download.html");
 
 inline const std::array<QString, 4> kButtons{QStringLiteral("OK"), QStringLiteral("キャンセル"),
                                              QStringLiteral("適用(&A)"), QStringLiteral("ヘルプ")};
