@@ -20,7 +20,7 @@ bool HoldsSeparator(const QString& text)
 // file must read back with the same number of entries.
 bool WritesCleanly(const MemoryDialContent& content)
 {
-    if (content.rows.isEmpty() || HoldsSeparator(content.VcVer) || content.VcVer.startsWith(u"END")) {
+    if (content.rows.isEmpty() || HoldsSeparator(content.VcVer)) {
         return false;
     }
     for (const Entry& entry : content.rows) {

@@ -78,13 +78,6 @@ EditorForm::EditorForm(QWidget* parent) : QWidget(parent)
     At(Text1, kTextNumber)->setReadOnly(true);
     At(Text1, kTextPostalFirst)->setMaxLength(kPostalFirstMaxLength);
     At(Text1, kTextPostalSecond)->setMaxLength(kPostalSecondMaxLength);
-    // Numbers, codes and addresses are typed in plain ASCII: no input method in these boxes.
-    for (int index : {int{kTextNumber}, int{kTextPostalFirst}, int{kTextPostalSecond}, int{kTextUrl}, int{kTextGps}}) {
-        At(Text1, index)->setAttribute(Qt::WA_InputMethodEnabled, false);
-    }
-    for (int index = kTextTel1; index <= kTextMail5; ++index) {
-        At(Text1, index)->setAttribute(Qt::WA_InputMethodEnabled, false);
-    }
     SetTabOrder();
 }
 

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "EditorActions.h"
+#include "EditorFieldBehaviour.h"
 #include "EditorForm.h"
 #include "WindowPlacement.h"
 #include "app/HelpFile.h"
@@ -54,6 +55,8 @@ EditorWindow::EditorWindow(MemoryDial& dial, Interaction& interaction, EditorWin
     layout->addWidget(m_form, 1);
     layout->addWidget(m_statusBar);
     Connect();
+    m_fieldBehaviour =
+        new EditorFieldBehaviour(*m_form, *m_actions, *m_panels[0], m_interaction, m_fields.LastFocusIndex, this);
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -352,13 +355,6 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         if (IsEditorShortcut(event)) {
             return true;
-        }
-        break;
-    case QEvent::FocusIn:
-        for (int index = 0; index < kTextCount; ++index) {
-            if (watched == m_form->Text1[static_cast<std::size_t>(index)]) {
-                m_fields.LastFocusIndex = index;
-            }
         }
         break;
     case QEvent::MouseButtonDblClick:

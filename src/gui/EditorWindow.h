@@ -15,6 +15,7 @@
 #include <functional>
 
 class EditorActions;
+class EditorFieldBehaviour;
 class EditorForm;
 class QLabel;
 class QStatusBar;
@@ -48,6 +49,7 @@ public:
 
     [[nodiscard]] EditorForm& Form() { return *m_form; }
     [[nodiscard]] EditorActions& Actions() { return *m_actions; }
+    [[nodiscard]] EditorFieldBehaviour& FieldBehaviour() { return *m_fieldBehaviour; }
     [[nodiscard]] QStatusBar& StatusBar() { return *m_statusBar; }
     // Status-bar panel 1 to 6.
     [[nodiscard]] QLabel& Panel(int number) { return *m_panels[static_cast<std::size_t>(number - 1)]; }
@@ -96,6 +98,7 @@ private:
     CreationNotice m_notice{false};
     EditorActions* m_actions = nullptr;
     EditorForm* m_form = nullptr;
+    EditorFieldBehaviour* m_fieldBehaviour = nullptr;
     QStatusBar* m_statusBar = nullptr;
     std::array<QLabel*, 6> m_panels{};
     // Where a double-click on an empty spot closes the editor (with the status bar).

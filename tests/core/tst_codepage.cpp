@@ -50,6 +50,7 @@ private slots:
     void decodeMatchesConverter();
     void encodeMatchesConverter();
     void longTextsMatchConverter();
+    void utf8TextMatchesConverter();
 };
 
 void TestCodePage::decode_data()
@@ -181,6 +182,44 @@ void TestCodePage::longTextsMatchConverter()
             changed[at] = QChar(c);
             QCOMPARE(CodePage::Encode(changed), ConverterEncode(changed));
             QCOMPARE(CodePage::EncodeExact(changed).has_value(), ConverterCanHold(changed));
+        }
+    }
+}
+
+// Every one- and two-byte input and every three- and four-byte one that starts with a lead
+// byte, against the library's UTF-8 decoder (a byte-order mark decides alone).
+void TestCodePage::utf8TextMatchesConverter()
+{
+    const auto converterSays = [](QByteArrayView bytes) {
+        if (bytes.startsWith("\xef\xbb\xbf")) {
+            return CodePage::Utf8Form::Wide;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString text = decoder.decode(bytes);
+        if (decoder.hasError()) {
+            return CodePage::Utf8Form::None;
+        }
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x800; })) {
+            return CodePage::Utf8Form::Wide;
+        }
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; })
+                   ? CodePage::Utf8Form::TwoByte
+                   : CodePage::Utf8Form::None;
+    };
+    for (int first = 0; first < 0x100; ++first) {
+        for (int second = 0; second < 0x100; ++second) {
+            const char two[] = {static_cast<char>(first), static_cast<char>(second)};
+            QCOMPARE(CodePage::AsUtf8(QByteArrayView(two, 1)), converterSays(QByteArrayView(two, 1)));
+            QCOMPARE(CodePage::AsUtf8(QByteArrayView(two, 2)), converterSays(QByteArrayView(two, 2)));
+            if (first < 0xe0) {
+                continue;
+            }
+            for (int third = 0x70; third < 0xc8; ++third) {
+                const char more[] = {static_cast<char>(first), static_cast<char>(second), static_cast<char>(third),
+                                     '\x80'};
+                QCOMPARE(CodePage::AsUtf8(QByteArrayView(more, 3)), converterSays(QByteArrayView(more, 3)));
+                QCOMPARE(CodePage::AsUtf8(QByteArrayView(more, 4)), converterSays(QByteArrayView(more, 4)));
+            }
         }
     }
 }

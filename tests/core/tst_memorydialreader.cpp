@@ -2,9 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -20,6 +25,45 @@ QString Record(const QString& body)
 {
     return u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + body + u"END:VCARD\r\n"_s;
 }
+
+const QString kUtf8Message =
+    u"指定したファイルはUTF-8で書かれています。　メモリダイヤル（Shift_JIS）ではありません。　"_s;
+const QString kMissingMessage = u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s;
+
+// The message a read of `bytes` should give, judged by the library's own decoders: UTF-8 for
+// a byte-order mark, for valid UTF-8 (once line folds, which may split a character, are taken
+// out) holding a character of three or more bytes, and for any other valid UTF-8 beyond ASCII
+// that is not code page 932; nothing for code page 932 text; otherwise the one message for
+// every other failure.
+QString ExpectedMessage(const QByteArray& bytes)
+{
+    QByteArray unfolded = bytes;
+    for (const char* fold : {"\r\n ", "\r\n\t", "\n ", "\n\t"}) {
+        unfolded.replace(fold, "");
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(unfolded);
+    const bool validUtf8 = !utf8.hasError();
+    const auto holds = [&asUtf8](char16_t from) {
+        return std::any_of(asUtf8.begin(), asUtf8.end(), [from](QChar c) { return c.unicode() >= from; });
+    };
+    QStringDecoder sjis("Shift_JIS", QStringConverter::Flag::Stateless);
+    const QString asSjis = sjis.decode(bytes);
+    const bool validSjis = !sjis.hasError() && !bytes.contains('\0');
+    if (bytes.startsWith("\xEF\xBB\xBF") || (validUtf8 && holds(0x800)) || (validUtf8 && holds(0x80) && !validSjis)) {
+        return kUtf8Message;
+    }
+    return validSjis ? QString() : kMissingMessage;
+}
+
+#ifdef Q_OS_LINUX
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+#endif
 
 } // namespace
 
@@ -37,8 +81,13 @@ private slots:
     void groupNames();
     void failures_data();
     void failures();
+    void encodings_data();
+    void encodings();
+    void files_data();
+    void files();
     void openFailures();
     void boundOfEntries();
+    void commaFlood();
 };
 
 void TestMemoryDialReader::initTestCase()
@@ -122,6 +171,18 @@ void TestMemoryDialReader::classification_data()
     QTest::newRow("unknown type does not inherit")
         << u"TEL;TYPE=PREF,HOME:1\r\nTEL;TYPE=PAGER:2\r\n"_s << QStringList{u"6=自宅"_s, u"7=2"_s, u"8="_s};
     QTest::newRow("empty type code") << u"TEL;TYPE=:555\r\n"_s << QStringList{u"7=555"_s, u"8="_s};
+    // Without a kind only the ":" in front goes; the colons of the value are the user's.
+    QTest::newRow("empty preferred telephone kind") << u"TEL;TYPE=PREF,:03:1234\r\nTEL;TYPE=:06:5678\r\n"_s
+                                                    << QStringList{u"5=03:1234"_s, u"6="_s, u"7=06:5678"_s, u"8="_s};
+    QTest::newRow("empty preferred mail kind")
+        << u"EMAIL;TYPE=PREF,:a:b@c\r\n"_s << QStringList{u"15=a:b@c"_s, u"16="_s};
+    QTest::newRow("empty address kind") << u"ADR;TYPE=PREF,:;東京都:;港区;;;;105-0011;\r\n"_s
+                                        << QStringList{u"27=東京都:;港区"_s, u"28=105-0011"_s, u"29="_s};
+    QTest::newRow("type removed in front only")
+        << u"TEL;TYPE=PREF,PAGER:1PAGER:2\r\nTEL;TYPE=CELL:3TEL;TYPE=CELL:4\r\n"_s
+        << QStringList{u"5=1PAGER:2"_s, u"6="_s, u"7=3TEL;TYPE=CELL:4"_s, u"8=携帯"_s};
+    QTest::newRow("type inside the address")
+        << u"ADR;TYPE=PREF,HOME:;HOME:;;;;;\r\n"_s << QStringList{u"27=HOME:"_s, u"28="_s, u"29=自宅"_s};
     QTest::newRow("empty number gives no kind")
         << u"TEL;TYPE=PREF,CELL:\r\nEMAIL;TYPE=HOME:\r\n"_s << QStringList{u"5="_s, u"6="_s, u"17="_s, u"18="_s};
     QTest::newRow("six telephone lines keep four")
@@ -139,6 +200,7 @@ void TestMemoryDialReader::classification_data()
         << u"FN:first\r\nFN:second\r\nNOTE:a\r\nNOTE:b\r\n"_s << QStringList{u"2=second"_s, u"34=b"_s};
     QTest::newRow("every prefix occurrence removed")
         << u"FN:aFN:b\r\nNOTE:x NOTE:y\r\n"_s << QStringList{u"2=ab"_s, u"34=x y"_s};
+    QTest::newRow("prefix joined by a removal") << u"FN:aFFN:N:b\r\n"_s << QStringList{u"2=ab"_s};
     QTest::newRow("comma cuts the memo") << u"NOTE:first, second\r\n"_s << QStringList{u"34=first"_s};
     QTest::newRow("value after comma is classified")
         << u"NOTE:first,URL:x\r\n"_s << QStringList{u"34=first"_s, u"35=x"_s};
@@ -202,10 +264,23 @@ void TestMemoryDialReader::records_data()
     QTest::newRow("nothing after last END")
         << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\n\r\n"_s << QStringList{u"a"_s}
         << u"VERSION:3.0"_s;
-    QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"y"_s;
+    QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"VERSION:3.0"_s;
     QTest::newRow("record cut short after last END") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nFN:b\r\n"_s
                                                      << QStringList{u"a"_s, u"b"_s} << u"VERSION:3.0"_s;
-    QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s} << u"b"_s;
+    QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s}
+                                     << u"VERSION:3.0"_s;
+    // The second value is the version line only when it is one, and the writer repeats it in
+    // every record: anything else taken for it would be written into every entry.
+    QTest::newRow("no version line") << u"BEGIN:VCARD\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s}
+                                     << u"VERSION:3.0"_s;
+    QTest::newRow("empty first record") << u"BEGIN:VCARD\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\n"
+                                           u"END:VCARD\r\n"_s
+                                        << QStringList{u""_s, u"a"_s} << u"VERSION:3.0"_s;
+    QTest::newRow("telephone in second place")
+        << u"BEGIN:VCARD\r\nTEL;TYPE=PREF,CELL:1\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s} << u"VERSION:3.0"_s;
+    QTest::newRow("quoted version holding a line end")
+        << u"BEGIN:VCARD\r\n\"VERSION:3.0\r\nEND:VCARD\"\r\nFN:a\r\nEND:VCARD\r\n"_s << QStringList{u"a"_s}
+        << u"VERSION:3.0"_s;
 }
 
 void TestMemoryDialReader::records()
@@ -274,6 +349,64 @@ void TestMemoryDialReader::failures()
     QCOMPARE(result.error, u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s);
 }
 
+void TestMemoryDialReader::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray head = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:";
+    const QByteArray tail = "\r\nEND:VCARD\r\n";
+    QTest::newRow("UTF-8 name") << head + u"山太辺さん"_s.toUtf8() + tail << kUtf8Message;
+    QTest::newRow("UTF-8 two-byte letter, no Shift_JIS") << head + "\xC4\x80" + tail << kUtf8Message;
+    QTest::newRow("UTF-8 byte-order mark") << "\xEF\xBB\xBF" + head + "a" + tail << kUtf8Message;
+    QTest::newRow("UTF-8 character split by a fold") << head + "\xE5\xB1\r\n \xB1" + tail << kUtf8Message;
+    QTest::newRow("Shift_JIS name") << head + Sjis(u"山太辺さん"_s) + tail << QString();
+    QTest::newRow("Shift_JIS reading") << head + Sjis(u"ﾔﾏﾀﾞﾀﾛｳ"_s) + tail << QString();
+    // Each of these pairs is a two-byte UTF-8 character as well.
+    QTest::newRow("Shift_JIS half-width names") << head + Sjis(u"ﾏｷ\r\nSORT-STRING:ﾕｲ"_s) + tail << QString();
+    QTest::newRow("ASCII only") << head + "Taro" + tail << QString();
+}
+
+void TestMemoryDialReader::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const MemoryDialReadResult result = ParseMemoryDial(bytes, QStringList());
+    QCOMPARE(ExpectedMessage(bytes), error);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.content.has_value(), error.isEmpty());
+    if (!error.isEmpty()) {
+        QCOMPARE(result.title, u"ﾒﾓﾘﾃﾞｰﾀの文字コード確認"_s);
+    }
+}
+
+// Real files, written by other programs in either encoding: each code page 932 file loads,
+// each UTF-8 one is refused as UTF-8.
+void TestMemoryDialReader::files_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString& folder :
+         {QStringLiteral(MORVANX_TEST_DATA "/memorydial"), QStringLiteral(MORVANX_VCARD_SAMPLES)}) {
+        if (folder.isEmpty()) {
+            continue;
+        }
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList({u"*.vcf"_s, u"*.VCF"_s}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+        }
+    }
+}
+
+void TestMemoryDialReader::files()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const MemoryDialReadResult result = MemoryDataOpen(path, QStringList());
+    QCOMPARE(result.error, ExpectedMessage(bytes));
+}
+
 void TestMemoryDialReader::openFailures()
 {
     const QString message = u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s;
@@ -313,6 +446,23 @@ void TestMemoryDialReader::boundOfEntries()
     QVERIFY(!strayValue.content);
     const MemoryDialReadResult bareEnd = ParseMemoryDial(Sjis(text + u"END\r\n"_s), QStringList());
     QVERIFY(!bareEnd.content);
+}
+
+// Sixteen million empty values are cut and dropped one by one: the read costs about the
+// decoded text, not a place for every value (which took gigabytes for a large file).
+void TestMemoryDialReader::commaFlood()
+{
+#ifdef Q_OS_LINUX
+    const QByteArray commas(16 * 1024 * 1024, ',');
+    const long before = PeakKilobytes();
+    const MemoryDialReadResult result = ParseMemoryDial(commas, QStringList());
+    const long grown = PeakKilobytes() - before;
+    QVERIFY(result.content);
+    QCOMPARE(result.content->EntryCount, 0);
+    QVERIFY2(grown < 4 * commas.size() / 1024, qPrintable(QString::number(grown) + u" KiB more at the peak"_s));
+#else
+    QSKIP("the peak memory of the process is read on Linux only");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestMemoryDialReader)

@@ -46,8 +46,9 @@ void TestValueCutter::cut()
     QFETCH(QString, text);
     QFETCH(QStringList, values);
     QStringList got;
-    for (const QStringView value : ValueCutter::Cut(text)) {
-        got << value.toString();
+    ValueCutter cutter(text);
+    while (const std::optional<QStringView> value = cutter.Next()) {
+        got << value->toString();
     }
     QCOMPARE(got, values);
 }

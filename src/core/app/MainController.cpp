@@ -79,7 +79,7 @@ bool MainController::Read(const QString& path)
 {
     MemoryDialReadResult result = MemoryDataOpen(path, m_dial.GroupNames);
     if (!result.content) {
-        m_interaction.Tell(result.error, kMemoryDataMissingTitle, MessageIcon::Error);
+        m_interaction.Tell(result.error, result.title, MessageIcon::Error);
         return false;
     }
     m_dial.Apply(std::move(*result.content));

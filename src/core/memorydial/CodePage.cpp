@@ -223,6 +223,65 @@ std::optional<QByteArray> CodePage::EncodeExact(QStringView text)
     return EncodeRuns(text, true);
 }
 
+CodePage::Utf8Form CodePage::AsUtf8(QByteArrayView bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype size = bytes.size();
+    if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+        return Utf8Form::Wide;
+    }
+    // Index just past a line fold at `i` (CR LF or LF, then a space or tab), or `i`.
+    const auto skipFold = [&](qsizetype i) {
+        qsizetype at = i;
+        if (at < size && data[at] == '\r') {
+            ++at;
+        }
+        if (at < size && data[at] == '\n' && at + 1 < size && (data[at + 1] == ' ' || data[at + 1] == '\t')) {
+            return at + 2;
+        }
+        return i;
+    };
+    Utf8Form form = Utf8Form::None;
+    qsizetype i = 0;
+    while (i < size) {
+        const uchar lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The continuation count and the range of the first continuation byte, which rules
+        // out overlong forms, surrogates and code points above U+10FFFF.
+        int more = 0;
+        uchar low = 0x80;
+        uchar high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            more = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            more = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            more = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return Utf8Form::None;
+        }
+        ++i;
+        for (int k = 0; k < more; ++k) {
+            i = skipFold(i);
+            if (i >= size || data[i] < low || data[i] > high) {
+                return Utf8Form::None;
+            }
+            low = 0x80;
+            high = 0xBF;
+            ++i;
+        }
+        form = std::max(form, more == 1 ? Utf8Form::TwoByte : Utf8Form::Wide);
+    }
+    return form;
+}
+
 bool CodePage::CanHold(QStringView text)
 {
     // Some characters encode without an error to a code that reads back as another character;

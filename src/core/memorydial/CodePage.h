@@ -29,4 +29,15 @@ public:
 
     // True when `text` survives encoding and decoding unchanged.
     [[nodiscard]] static bool CanHold(QStringView text);
+
+    // What `bytes` are as UTF-8 text.
+    enum class Utf8Form
+    {
+        None,    // not valid UTF-8, or plain ASCII (which is both)
+        TwoByte, // valid UTF-8 whose multi-byte characters all take two bytes
+        Wide,    // valid UTF-8 with a character of three or four bytes, as every kana and kanji
+                 // is; or anything behind the UTF-8 byte-order mark
+    };
+    // A line fold (a line end followed by a blank) may split a character.
+    [[nodiscard]] static Utf8Form AsUtf8(QByteArrayView bytes);
 };

@@ -56,25 +56,29 @@ qsizetype Find(QStringView value, QStringView marker, qsizetype from)
     return found == std::u16string_view::npos ? -1 : static_cast<qsizetype>(found);
 }
 
-// `value` with every occurrence of `marker` removed, built in one allocation.
+// `value` with every occurrence of `marker` removed, built in one allocation. Removing one can
+// join the text around it into a new one ("FFN:N:"), and such a cell would lose a marker on
+// every save and read; new ones are removed as they form, so what is left writes and reads
+// back unchanged. The markers end in a character they hold nowhere else, so they cannot
+// overlap themselves and the result does not depend on the order of removal.
 QString Removed(QStringView value, QStringView marker)
 {
-    QVarLengthArray<qsizetype, 4> found;
-    for (qsizetype at = marker.isEmpty() ? -1 : Find(value, marker, 0); at >= 0;
-         at = Find(value, marker, at + marker.size())) {
-        found.append(at);
-    }
-    if (found.isEmpty()) {
+    const qsizetype first = marker.isEmpty() ? -1 : Find(value, marker, 0);
+    if (first < 0) {
         return value.toString();
     }
-    QString result(value.size() - found.size() * marker.size(), Qt::Uninitialized);
-    QChar* out = result.data();
-    qsizetype from = 0;
-    for (const qsizetype at : found) {
-        out = std::copy(value.begin() + from, value.begin() + at, out);
-        from = at + marker.size();
+    QString result(value.size() - marker.size(), Qt::Uninitialized);
+    QChar* const begin = result.data();
+    QChar* out = std::copy(value.begin(), value.begin() + first, begin);
+    const QChar last = marker.back();
+    for (auto in = value.begin() + first + marker.size(); in != value.end(); ++in) {
+        *out++ = *in;
+        if (*in == last && out - begin >= marker.size() &&
+            std::equal(marker.begin(), marker.end(), out - marker.size())) {
+            out -= marker.size();
+        }
     }
-    std::copy(value.begin() + from, value.end(), out);
+    result.truncate(out - begin);
     return result;
 }
 
@@ -96,27 +100,31 @@ QStringView ViewOf(const Marker& marker)
 }
 
 // Splits a typed value ("CELL:0901234567" or, for slots 2-5, "TEL;TYPE=CELL:0901234567") into
-// its number and kind word. The key is the three characters at `keyAt`; a known key removes
-// every `prefix` + code + ":" from the value. An unknown key gives no kind word, and the
-// number is what follows the type and its ":", so no stray type text ends up in the number.
-void SplitTyped(QStringView value, QStringView prefix, qsizetype keyAt, KindLookup lookup, QStringView codeEnd,
-                QString& number, QString& word)
+// its number and kind word. The key is the three characters after `prefix`; a known key gives
+// the kind word. The type (`prefix`, the code, `codeEnd`) is removed only where it stands, in
+// front: the rest is the user's text, colons included, and removing a type met inside it
+// would take text from the cell and, as the address is written with ";;;;" + postal code
+// behind it, could even join a new one on every save. An unknown or empty code gives no kind
+// word and ends at the first ":".
+void SplitTyped(QStringView value, QStringView prefix, KindLookup lookup, QStringView codeEnd, QString& number,
+                QString& word)
 {
+    const qsizetype keyAt = prefix.size();
     QString code;
     word.clear();
+    qsizetype end = -1;
     if (lookup(value.mid(keyAt, 3), code, word)) {
-        number = Removed(value, ViewOf(Joined({prefix, code, codeEnd})));
-        return;
+        const Marker type = Joined({prefix, code, codeEnd});
+        if (value.startsWith(ViewOf(type))) {
+            end = type.size();
+        }
+    } else {
+        const qsizetype colon = value.indexOf(u':', value.startsWith(prefix) ? keyAt : 0);
+        if (colon >= 0 && value.sliced(colon).startsWith(codeEnd)) {
+            end = colon + codeEnd.size();
+        }
     }
-    const bool typed = value.startsWith(prefix);
-    const qsizetype colon = value.indexOf(u':', typed ? keyAt : 0);
-    if (colon < 0) {
-        number = value.toString();
-        return;
-    }
-    const Marker marker =
-        typed ? Joined({prefix, value.sliced(keyAt, colon - keyAt), codeEnd}) : Joined({value.left(colon), codeEnd});
-    number = Removed(value, ViewOf(marker));
+    number = end < 0 ? value.toString() : value.sliced(end).toString();
 }
 
 // Splits "address;;;;postal;" into the address text (left in `address`) and the postal code.
@@ -158,19 +166,19 @@ Entry ToEntry(const RecordSlots& record)
 
     QString number;
     QString word;
-    SplitTyped(record.telPref, u"", 0, Tel_Kind, u":", number, word);
+    SplitTyped(record.telPref, u"", Tel_Kind, u":", number, word);
     entry[TelNumberCell(1)] = number;
     entry[TelKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", 9, Tel_Kind, u":", number, word);
+        SplitTyped(record.tels[static_cast<std::size_t>(n - 2)], u"TEL;TYPE=", Tel_Kind, u":", number, word);
         entry[TelNumberCell(n)] = number;
         entry[TelKindCell(n)] = number.isEmpty() ? QString() : word;
     }
-    SplitTyped(record.mailPref, u"", 0, E_mail_Kind, u":", number, word);
+    SplitTyped(record.mailPref, u"", E_mail_Kind, u":", number, word);
     entry[MailAddressCell(1)] = number;
     entry[MailKindCell(1)] = number.isEmpty() ? QString() : word;
     for (int n = 2; n <= kSlotCount; ++n) {
-        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", 11, E_mail_Kind, u":", number, word);
+        SplitTyped(record.mails[static_cast<std::size_t>(n - 2)], u"EMAIL;TYPE=", E_mail_Kind, u":", number, word);
         entry[MailAddressCell(n)] = number;
         entry[MailKindCell(n)] = number.isEmpty() ? QString() : word;
     }
@@ -180,7 +188,7 @@ Entry ToEntry(const RecordSlots& record)
     entry[kColSecret] = Removed(record.secret, u"CLASS:");
 
     QString address;
-    SplitTyped(record.address, u"", 0, Jusho_Kind, u":;", address, word);
+    SplitTyped(record.address, u"", Jusho_Kind, u":;", address, word);
     const QString postal = SplitPostalCode(address);
     entry[kColAddress] = address;
     entry[kColPostalCode] = postal;
@@ -197,9 +205,10 @@ Entry ToEntry(const RecordSlots& record)
     return entry;
 }
 
-MemoryDialReadResult Failure()
+MemoryDialReadResult Failure(const QString& text = kMemoryDataMissingText,
+                             const QString& title = kMemoryDataMissingTitle)
 {
-    return {std::nullopt, kMemoryDataMissingText};
+    return {std::nullopt, text, title};
 }
 
 // Where a value goes, by its first matching prefix.
@@ -344,6 +353,100 @@ void AddExtra(std::array<QStringView, kExtraSlots>& extras, int& count, QStringV
     }
 }
 
+// Collects the values of the file into records as they are cut, so no list of all values is
+// ever held: a file of nothing but commas costs no more than its text.
+class RecordCollector
+{
+public:
+    explicit RecordCollector(qsizetype textSize)
+    {
+        // A record takes a few hundred characters; the reserve is only a guess.
+        m_records.reserve(std::min<qsizetype>(textSize / 64 + 2, kMaxEntries + 2));
+        m_records.append(RecordSlots());
+    }
+
+    // False once a value would go into a record past the last one a memory dial can hold;
+    // the read fails there, without cutting the rest of the file.
+    [[nodiscard]] bool Add(QStringView value)
+    {
+        if (m_waiting) {
+            // The value after a "TEL;TYPE=PREF", "EMAIL;TYPE=PREF" or "ADR" value; it is still
+            // classified in its own turn below.
+            *m_waiting = value;
+            m_waiting = nullptr;
+        }
+        const Slot slot = Classify(value);
+        if (slot == Slot::None) {
+            return true;
+        }
+        if (m_records.size() > kMaxEntries) {
+            return false;
+        }
+        RecordSlots& record = m_records.back();
+        if (slot != Slot::End) {
+            record.used = true;
+        }
+        switch (slot) {
+        case Slot::TelPref:
+            WaitFor(record.telPref);
+            break;
+        case Slot::MailPref:
+            WaitFor(record.mailPref);
+            break;
+        case Slot::Address:
+            WaitFor(record.address);
+            break;
+        case Slot::Tel:
+            AddExtra(record.tels, record.telCount, value);
+            break;
+        case Slot::Mail:
+            AddExtra(record.mails, record.mailCount, value);
+            break;
+        case Slot::End:
+            // Appending may move the records, so nothing may wait for a value across it; the
+            // waiting slot was filled above.
+            m_records.append(RecordSlots());
+            break;
+        default:
+            *SimpleSlot(record, slot) = value;
+            break;
+        }
+        return true;
+    }
+
+    // The records read. A last record without "END" (a file cut short) still holds the
+    // user's data: it stays an entry, or a later save would drop it from the file. Only an
+    // empty one is no entry.
+    [[nodiscard]] QList<RecordSlots> Finish()
+    {
+        if (!m_records.back().used) {
+            m_records.removeLast();
+        }
+        return std::move(m_records);
+    }
+
+private:
+    // The slot is empty until the next value comes, and stays so when the file ends first.
+    void WaitFor(QStringView& slot)
+    {
+        slot = QStringView();
+        m_waiting = &slot;
+    }
+
+    QList<RecordSlots> m_records;
+    QStringView* m_waiting = nullptr;
+};
+
+// The writer repeats the version line in every record, so only a line that reads back as
+// this one value is kept: "VERSION:" and a version, with no comma or line end (a quoted value
+// may hold them) that would cut it into values of their own on the next read.
+bool IsVersionLine(QStringView value)
+{
+    const QStringView version = u"VERSION:";
+    return value.size() > version.size() && value.startsWith(version) && !value.contains(u',') &&
+           !value.contains(u'\r') && !value.contains(u'\n');
+}
+
 // Group numbers 0 to 99 take the name of the last entry that uses them; other names stay.
 void MergeGroupNames(const QList<Entry>& rows, QStringList& names)
 {
@@ -370,67 +473,50 @@ QString FirstUnnamedGroup(const QStringList& names)
 
 MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList& previousGroupNames)
 {
+    // UTF-8 must be told apart before decoding: code page 932 accepts most byte pairs, and a
+    // third or more of UTF-8 names decode into well-formed nonsense. Japanese text takes three
+    // bytes a character in UTF-8; such a file is refused. Code page 932 text is valid UTF-8
+    // only by coincidence: every hiragana, katakana, full-width sign and first-level kanji has
+    // a first byte of 0x81-0x9F, which UTF-8 allows only inside a character, so a name in kanji
+    // or kana fails at once unless that byte follows a UTF-8 lead byte (a half-width ﾂ-ﾟ, or a
+    // second-level kanji 0xE0-0xEA whose second byte happens to be 0x80-0xBF), its own second
+    // byte then starts a valid character again, and so on through every character of the file.
+    // Half-width katakana alone fit far more easily: a pair of ﾂ-ﾟ and ｡-ｿ such as "ﾏｷ" or
+    // "ﾕｲ" is a two-byte UTF-8 character, and a small address book of such names would be
+    // refused, even one this program saved. So UTF-8 whose characters all take two bytes
+    // (accented Latin, Greek, Cyrillic: no Japanese) is read as code page 932 when it decodes
+    // as such, and refused as UTF-8 only when it does not.
+    const CodePage::Utf8Form utf8 = CodePage::AsUtf8(bytes);
+    if (utf8 == CodePage::Utf8Form::Wide) {
+        return Failure(kMemoryDataUtf8Text, kMemoryDataUtf8Title);
+    }
     const std::optional<QString> text = CodePage::Decode(bytes);
     if (!text) {
-        return Failure();
+        return utf8 == CodePage::Utf8Form::TwoByte ? Failure(kMemoryDataUtf8Text, kMemoryDataUtf8Title) : Failure();
     }
-    const QList<QStringView> values = ValueCutter::Cut(*text);
+    ValueCutter cutter(*text);
     // The first value is the begin line, the second the version line.
-    if (values.size() < 2) {
+    const std::optional<QStringView> begin = cutter.Next();
+    const std::optional<QStringView> version = begin ? cutter.Next() : std::nullopt;
+    if (!version) {
         return Failure();
     }
-
-    QList<RecordSlots> records(1);
-    // About 30 values a record.
-    records.reserve(std::min<qsizetype>(values.size() / 30 + 2, kMaxEntries + 2));
-    for (qsizetype i = 2; i < values.size(); ++i) {
-        const Slot slot = Classify(values[i]);
-        if (slot == Slot::None) {
-            continue;
-        }
-        if (records.size() > kMaxEntries) {
+    RecordCollector collector(text->size());
+    // A file without a version line has its first property there; it belongs to the first
+    // entry, and the writer's own version line stands in.
+    const bool versioned = IsVersionLine(*version);
+    if (!versioned && !collector.Add(*version)) {
+        return Failure();
+    }
+    while (const std::optional<QStringView> value = cutter.Next()) {
+        if (!collector.Add(*value)) {
             return Failure();
         }
-        RecordSlots& record = records.back();
-        if (slot != Slot::End) {
-            record.used = true;
-        }
-        const QStringView next = i + 1 < values.size() ? values[i + 1] : QStringView();
-        switch (slot) {
-        case Slot::TelPref:
-            record.telPref = next;
-            break;
-        case Slot::MailPref:
-            record.mailPref = next;
-            break;
-        case Slot::Address:
-            record.address = next;
-            break;
-        case Slot::Tel:
-            AddExtra(record.tels, record.telCount, values[i]);
-            break;
-        case Slot::Mail:
-            AddExtra(record.mails, record.mailCount, values[i]);
-            break;
-        case Slot::End:
-            records.append(RecordSlots());
-            break;
-        default:
-            *SimpleSlot(record, slot) = values[i];
-            break;
-        }
     }
-    // A last record without "END" (a file cut short) still holds the user's data: keep it as an
-    // entry, or a later save would drop it from the file. Only an empty one is no entry.
-    if (!records.back().used) {
-        records.removeLast();
-    }
-    if (records.size() > kMaxEntries) {
-        return Failure();
-    }
+    const QList<RecordSlots> records = collector.Finish();
 
     MemoryDialContent content;
-    content.VcVer = values[1].toString();
+    content.VcVer = versioned ? version->toString() : QStringLiteral("VERSION:3.0");
     content.rows.reserve(records.size());
     for (const RecordSlots& record : records) {
         content.rows.append(ToEntry(record));
@@ -439,7 +525,7 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     content.GroupNames = previousGroupNames;
     MergeGroupNames(content.rows, content.GroupNames);
     content.GroupCount = FirstUnnamedGroup(content.GroupNames);
-    return {std::move(content), QString()};
+    return {std::move(content), QString(), QString()};
 }
 
 MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& previousGroupNames)

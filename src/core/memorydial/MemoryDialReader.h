@@ -13,10 +13,16 @@ inline const QString kMemoryDataMissingText =
     QStringLiteral("指定したメモリデータが存在しません。　存在を確認して下さい。　");
 inline const QString kMemoryDataMissingTitle = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの存在確認");
 
+// A UTF-8 file would load as garbled text; it is refused with a message that says why.
+inline const QString kMemoryDataUtf8Text =
+    QStringLiteral("指定したファイルはUTF-8で書かれています。　メモリダイヤル（Shift_JIS）ではありません。　");
+inline const QString kMemoryDataUtf8Title = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの文字コード確認");
+
 struct MemoryDialReadResult
 {
     std::optional<MemoryDialContent> content; // empty on failure
     QString error;                            // the failure message when content is empty
+    QString title;                            // the title of that message
 };
 
 // Reads a memory-dial file. On success the content is complete; `previousGroupNames` is the

@@ -21,60 +21,61 @@ qsizetype SkipLineEnd(QStringView text, qsizetype i)
     return i + 1;
 }
 
+// Index of the comma or line end that ends the value part at `i`, or the end of the text.
+qsizetype SeparatorFrom(QStringView text, qsizetype i)
+{
+    while (i < text.size() && text[i] != u',' && !IsLineEnd(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
 } // namespace
 
-QList<QStringView> ValueCutter::Cut(QStringView text)
+std::optional<QStringView> ValueCutter::Next()
 {
-    QList<QStringView> values;
-    // A rough guess of one value per 20 characters saves most reallocations.
-    values.reserve(text.size() / 20 + 1);
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    // True right after a comma: the line is no longer empty, so a line end gives a value.
-    bool afterComma = false;
-    while (i < size) {
-        while (i < size && IsBlank(text[i])) {
-            ++i;
+    const qsizetype size = m_text.size();
+    while (m_at < size) {
+        while (m_at < size && IsBlank(m_text[m_at])) {
+            ++m_at;
         }
-        if (i == size) {
+        if (m_at == size) {
             break;
         }
-        if (IsLineEnd(text[i])) {
-            if (afterComma) {
-                values.append(QStringView());
+        if (IsLineEnd(m_text[m_at])) {
+            m_at = SkipLineEnd(m_text, m_at);
+            if (m_afterComma) {
+                m_afterComma = false;
+                return QStringView();
             }
-            afterComma = false;
-            i = SkipLineEnd(text, i);
             continue;
         }
-        qsizetype end = i;
-        if (text[i] == u'"') {
-            const qsizetype close = text.indexOf(u'"', i + 1);
+        QStringView value;
+        qsizetype end = 0;
+        if (m_text[m_at] == u'"') {
+            const qsizetype close = m_text.indexOf(u'"', m_at + 1);
             const qsizetype stop = close < 0 ? size : close;
-            values.append(text.sliced(i + 1, stop - i - 1));
-            end = close < 0 ? size : close + 1;
-            while (end < size && text[end] != u',' && !IsLineEnd(text[end])) {
-                ++end;
-            }
+            value = m_text.sliced(m_at + 1, stop - m_at - 1);
+            end = close < 0 ? size : SeparatorFrom(m_text, close + 1);
         } else {
-            while (end < size && text[end] != u',' && !IsLineEnd(text[end])) {
-                ++end;
-            }
-            values.append(text.sliced(i, end - i));
+            end = SeparatorFrom(m_text, m_at);
+            value = m_text.sliced(m_at, end - m_at);
         }
         if (end == size) {
-            return values;
-        }
-        if (text[end] == u',') {
-            afterComma = true;
-            i = end + 1;
+            m_afterComma = false;
+            m_at = size;
+        } else if (m_text[end] == u',') {
+            m_afterComma = true;
+            m_at = end + 1;
         } else {
-            afterComma = false;
-            i = SkipLineEnd(text, end);
+            m_afterComma = false;
+            m_at = SkipLineEnd(m_text, end);
         }
+        return value;
     }
-    if (afterComma) {
-        values.append(QStringView());
+    if (m_afterComma) {
+        m_afterComma = false;
+        return QStringView();
     }
-    return values;
+    return std::nullopt;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QList>
 #include <QStringView>
 
-// Cuts memory-dial text into its comma-separated values:
+#include <optional>
+
+// Cuts memory-dial text into its comma-separated values, one at a time:
 // - a value ends at a comma or a line end (CR LF, a lone LF or a lone CR); the separator
 //   belongs to no value;
 // - blanks (spaces and tabs) in front of a value are skipped; blanks at its end stay;
@@ -12,9 +13,20 @@
 //   is dropped;
 // - an empty or blank line gives no value, while an empty place between commas or after a
 //   final comma gives an empty value.
+// A file may hold hundreds of millions of values (a file of commas), so they are handed out
+// one by one rather than collected: the caller keeps only the few it needs.
 class ValueCutter
 {
 public:
     // The values are views into `text`, which must outlive them.
-    [[nodiscard]] static QList<QStringView> Cut(QStringView text);
+    explicit ValueCutter(QStringView text) : m_text(text) {}
+
+    // The next value, or nothing once the text is used up.
+    [[nodiscard]] std::optional<QStringView> Next();
+
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+    // True right after a comma: the line is no longer empty, so a line end gives a value.
+    bool m_afterComma = false;
 };
