@@ -8,7 +8,7 @@ morvanx_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
     libbenchmark-dev clang-14 libclang-rt-14-dev clang-format
-    fonts-ipafont-gothic xvfb xauth xdotool imagemagick
+    qt6-translations-l10n desktop-file-utils fonts-ipafont-gothic xvfb xauth xdotool imagemagick
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Screenshots of the main window (empty, loaded, sorted) and the RENAME dialog under Xvfb:
+# Screenshots of the main window (empty, loaded, sorted), the open dialog and the RENAME dialog
+# under Xvfb:
 #   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/take_screenshots.sh BUILD_DIR OUT_DIR
 # Needs xdotool and ImageMagick's import. The memory dial is generated; the settings file is a
 # fresh one in a temporary folder whose history names it, so the File menu's "&1" opens it.
@@ -28,6 +29,12 @@ xdotool windowfocus --sync "$window"
 shot() { sleep 1; import -window root -crop "$(xdotool getwindowgeometry "$window" | awk '/Geometry/{print $2}')+$(xdotool getwindowgeometry "$window" | awk -F'[ ,]+' '/Position/{print $3"+"$4}')" +repage "$out/$1"; }
 
 shot main-window-empty.png
+# The open dialog, in Japanese from Qt's own translations.
+xdotool key --window "$window" ctrl+o
+sleep 2
+import -window root "$out/file-dialog.png"
+xdotool key Escape
+sleep 1
 xdotool key --window "$window" alt+f
 sleep 1
 xdotool key 1

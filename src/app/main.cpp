@@ -1,10 +1,12 @@
 #include "AppStartup.h"
+#include "DesktopLook.h"
 #include "EditorLauncher.h"
 #include "MainWindow.h"
 #include "SettingsLauncher.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/CodePage.h"
 #include "services/PostalIndex.h"
+#include "settings/ProgramFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupValues.h"
 
@@ -15,6 +17,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ApplyDesktopLook(app);
     // Without ICU, Qt has no Shift_JIS converter and every file would read as garbage.
     if (!CodePage::IsAvailable()) {
         QtInteraction().Tell(
@@ -25,7 +28,7 @@ int main(int argc, char* argv[])
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
     PostalIndex postal;
-    AppStartup startup(QCoreApplication::applicationDirPath(), store, postal);
+    AppStartup startup(ProgramFolder(), store, postal);
     std::unique_ptr<EditorLauncher> editor;
     std::unique_ptr<SettingsLauncher> settings;
     startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {

@@ -1,10 +1,10 @@
 #include "EditorActions.h"
 
+#include "DesktopLook.h"
 #include "editor/EditorTexts.h"
 
 #include <QAction>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QWidget>
 
@@ -97,27 +97,26 @@ EditorActions::EditorActions(QWidget& window) : QObject(&window)
     toolBar->setObjectName(QStringLiteral("Toolbar1"));
     toolBar->setIconSize(QSize(16, 16));
     toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    const QStyle* style = window.style();
     toolBar->addSeparator();
-    AddButton(2, mnuFileCreate, style->standardIcon(QStyle::SP_FileIcon));
-    AddButton(3, mnuFileSave, style->standardIcon(QStyle::SP_DialogSaveButton));
+    AddButton(2, mnuFileCreate, ToolbarIcon(u"contact-new-symbolic"));
+    AddButton(3, mnuFileSave, ToolbarIcon(u"document-save-symbolic"));
     toolBar->addSeparator();
-    AddButton(5, nullptr, style->standardIcon(QStyle::SP_MediaSkipBackward));
-    AddButton(6, mnuFileRecord[0], style->standardIcon(QStyle::SP_MediaSeekBackward));
-    AddButton(7, mnuFileRecord[1], style->standardIcon(QStyle::SP_MediaSeekForward));
-    AddButton(8, nullptr, style->standardIcon(QStyle::SP_MediaSkipForward));
+    AddButton(5, nullptr, ToolbarIcon(u"go-first-symbolic"));
+    AddButton(6, mnuFileRecord[0], ToolbarIcon(u"go-previous-symbolic"));
+    AddButton(7, mnuFileRecord[1], ToolbarIcon(u"go-next-symbolic"));
+    AddButton(8, nullptr, ToolbarIcon(u"go-last-symbolic"));
     toolBar->addSeparator();
-    AddButton(10, mnuEditCutCopyPaste[0], style->standardIcon(QStyle::SP_DialogDiscardButton));
-    AddButton(11, mnuEditCutCopyPaste[1], style->standardIcon(QStyle::SP_FileDialogNewFolder));
-    AddButton(12, mnuEditCutCopyPaste[2], style->standardIcon(QStyle::SP_DialogOpenButton));
+    AddButton(10, mnuEditCutCopyPaste[0], ToolbarIcon(u"edit-cut-symbolic"));
+    AddButton(11, mnuEditCutCopyPaste[1], ToolbarIcon(u"edit-copy-symbolic"));
+    AddButton(12, mnuEditCutCopyPaste[2], ToolbarIcon(u"edit-paste-symbolic"));
     toolBar->addSeparator();
-    AddButton(14, mnuOptSettei, style->standardIcon(QStyle::SP_ComputerIcon));
+    AddButton(14, mnuOptSettei, ToolbarIcon(u"preferences-system-symbolic"));
     // Button 15, the wide gap before About and help.
     auto* gap = new QWidget(toolBar);
     gap->setFixedWidth(24);
     toolBar->addWidget(gap);
-    AddButton(16, mnuHelpAbout, style->standardIcon(QStyle::SP_MessageBoxInformation));
-    AddButton(17, mnuHelpContent_KeyWord[1], style->standardIcon(QStyle::SP_DialogHelpButton));
+    AddButton(16, mnuHelpAbout, ToolbarIcon(u"help-about-symbolic"));
+    AddButton(17, mnuHelpContent_KeyWord[1], ToolbarIcon(u"help-contents-symbolic"));
 }
 
 void EditorActions::AddButton(int number, QAction* menuItem, const QIcon& icon)

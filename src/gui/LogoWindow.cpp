@@ -1,9 +1,10 @@
 #include "LogoWindow.h"
 
+#include "DesktopLook.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -18,7 +19,7 @@ LogoWindow::LogoWindow(int intervalMs, QWidget* parent)
     layout->setContentsMargins(36, 24, 36, 24);
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(64, 64));
+    image->setPixmap(ProgramIcon().pixmap(64, 64));
     image->setAlignment(Qt::AlignCenter);
     layout->addWidget(image);
 

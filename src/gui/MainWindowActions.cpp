@@ -1,9 +1,10 @@
 #include "MainWindowActions.h"
 
+#include "DesktopLook.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -64,29 +65,25 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
     toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    const QStyle* style = window.style();
     toolBar->addSeparator();
-    AddButton(2, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの新規作成 "), mnuFileCreate, style->standardIcon(QStyle::SP_FileIcon));
-    AddButton(3, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙを開く "), mnuFileOpen, style->standardIcon(QStyle::SP_DialogOpenButton));
-    AddButton(4, QStringLiteral(" 保存 "), mnuFileSave[0], style->standardIcon(QStyle::SP_DialogSaveButton));
+    AddButton(2, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの新規作成 "), mnuFileCreate, ToolbarIcon(u"address-book-new-symbolic"));
+    AddButton(3, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙを開く "), mnuFileOpen, ToolbarIcon(u"document-open-symbolic"));
+    AddButton(4, QStringLiteral(" 保存 "), mnuFileSave[0], ToolbarIcon(u"document-save-symbolic"));
     toolBar->addSeparator();
-    AddButton(6, QStringLiteral(" 個別情報の編集 "), mnuEditEditor,
-              style->standardIcon(QStyle::SP_FileDialogContentsView));
+    AddButton(6, QStringLiteral(" 個別情報の編集 "), mnuEditEditor, ToolbarIcon(u"document-edit-symbolic"));
     toolBar->addSeparator();
-    AddButton(8, QStringLiteral(" ﾘﾅﾝﾊﾞｰ "), mnuEditReNumber, style->standardIcon(QStyle::SP_BrowserReload));
-    AddButton(9, QStringLiteral(" 入替え "), mnuEditSwap, style->standardIcon(QStyle::SP_FileDialogListView));
-    AddButton(10, QStringLiteral(" 上方へ移動↑"), mnuEditUpDown[0], style->standardIcon(QStyle::SP_ArrowUp));
-    AddButton(11, QStringLiteral(" 下方へ移動↓"), mnuEditUpDown[1], style->standardIcon(QStyle::SP_ArrowDown));
+    AddButton(8, QStringLiteral(" ﾘﾅﾝﾊﾞｰ "), mnuEditReNumber, ToolbarIcon(u"view-list-ordered-symbolic"));
+    AddButton(9, QStringLiteral(" 入替え "), mnuEditSwap, ToolbarIcon(u"swap-entries"));
+    AddButton(10, QStringLiteral(" 上方へ移動↑"), mnuEditUpDown[0], ToolbarIcon(u"go-up-symbolic"));
+    AddButton(11, QStringLiteral(" 下方へ移動↓"), mnuEditUpDown[1], ToolbarIcon(u"go-down-symbolic"));
     toolBar->addSeparator();
-    AddButton(13, QStringLiteral(" 個別情報の削除 "), mnuEditDelete_Record,
-              style->standardIcon(QStyle::SP_DialogDiscardButton));
-    AddButton(14, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの削除 "), mnuEditDelete_Memory, style->standardIcon(QStyle::SP_TrashIcon));
+    AddButton(13, QStringLiteral(" 個別情報の削除 "), mnuEditDelete_Record, ToolbarIcon(u"list-remove-symbolic"));
+    AddButton(14, QStringLiteral(" ﾒﾓﾘﾀﾞｲﾔﾙの削除 "), mnuEditDelete_Memory, ToolbarIcon(u"user-trash-symbolic"));
     toolBar->addSeparator();
-    AddButton(16, QStringLiteral(" 各種設定 "), mnuOptSettei, style->standardIcon(QStyle::SP_ComputerIcon));
+    AddButton(16, QStringLiteral(" 各種設定 "), mnuOptSettei, ToolbarIcon(u"preferences-system-symbolic"));
     toolBar->addSeparator();
-    AddButton(18, QStringLiteral(" ﾊﾞｰｼﾞｮﾝ情報 "), mnuHelpAbout, style->standardIcon(QStyle::SP_MessageBoxInformation));
-    AddButton(19, QStringLiteral(" ﾍﾙﾌﾟ "), mnuHelpContent_KeyWord[1],
-              style->standardIcon(QStyle::SP_DialogHelpButton));
+    AddButton(18, QStringLiteral(" ﾊﾞｰｼﾞｮﾝ情報 "), mnuHelpAbout, ToolbarIcon(u"help-about-symbolic"));
+    AddButton(19, QStringLiteral(" ﾍﾙﾌﾟ "), mnuHelpContent_KeyWord[1], ToolbarIcon(u"help-contents-symbolic"));
 }
 
 QAction* MainWindowActions::AddButton(int position, const QString& toolTip, QAction* menuItem, const QIcon& icon)

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "PostalCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 // `mdial candidates ADDRESS [--table CSV]`: the postal-code candidates of an address, as the
 // editor's candidate dialog lists them.
-struct CandidatesCommandResult
-{
-    int exitCode = 0;
-    QString out; // for stdout
-    QString err; // for stderr
-};
+using CandidatesCommandResult = PostalCommandResult;
 
 inline const QString kCandidatesUsage = QStringLiteral("usage: mdial candidates ADDRESS [--table CSV]\n");
 
@@ -20,6 +17,5 @@ inline const QString kCandidatesUsage = QStringLiteral("usage: mdial candidates 
 // for bad arguments.
 [[nodiscard]] CandidatesCommandResult EvaluateCandidatesCommand(const QStringList& args, const QString& defaultTable);
 
-// The same, printing in UTF-8; without --table it uses the table of the postal slot selected in
-// the settings (read only, never written).
+// The same, printing in UTF-8 with the table of the selected postal slot.
 [[nodiscard]] int RunCandidatesCommand(const QStringList& args);

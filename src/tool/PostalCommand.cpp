@@ -1,11 +1,10 @@
 #include "PostalCommand.h"
 
 #include "ToolOutput.h"
-#include "settings/AppSettings.h"
-#include "settings/StartupValues.h"
 #include "services/PostalIndex.h"
-
-#include <QCoreApplication>
+#include "settings/AppSettings.h"
+#include "settings/ProgramFolder.h"
+#include "settings/StartupValues.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,46 +23,67 @@ PostalCommandResult Usage()
 
 } // namespace
 
-PostalCommandResult EvaluatePostalCommand(const QStringList& args, const QString& defaultTable)
+std::optional<PostalArguments> ParsePostalArguments(const QStringList& args, const QString& defaultTable)
 {
-    std::optional<QString> code;
+    std::optional<QString> word;
     std::optional<QString> table;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == u"--table") {
             if (table || i + 1 >= args.size()) {
-                return Usage();
+                return std::nullopt;
             }
             table = args[++i];
-        } else if (arg.startsWith(u'-') || code) {
-            return Usage();
+        } else if (arg.startsWith(u'-') || word) {
+            return std::nullopt;
         } else {
-            code = arg;
+            word = arg;
         }
     }
-    if (!code || !IsPostalCode(*code)) {
-        return Usage();
+    if (!word) {
+        return std::nullopt;
     }
-
-    PostalIndex index;
-    if (const std::optional<QString> failure = LoadPostalIndex(index, table.value_or(defaultTable))) {
-        // The message box parts its sentences with carriage returns; a terminal needs line feeds.
-        QString message = *failure;
-        message.replace(u'\r', u'\n');
-        return PostalCommandResult{1, QString(), message + u'\n'};
-    }
-    return PostalCommandResult{0, ShowAddressForPostalCode(index, *code) + u'\n', QString()};
+    return PostalArguments{*word, table.value_or(defaultTable)};
 }
 
-int RunPostalCommand(const QStringList& args)
+std::optional<PostalCommandResult> LoadPostalTableForTool(PostalIndex& index, const QString& path)
+{
+    const std::optional<QString> failure = LoadPostalIndex(index, path);
+    if (!failure) {
+        return std::nullopt;
+    }
+    // The message box parts its sentences with carriage returns; a terminal needs line feeds.
+    QString message = *failure;
+    message.replace(u'\r', u'\n');
+    return PostalCommandResult{1, QString(), message + u'\n'};
+}
+
+int RunWithPostalTable(const QStringList& args, PostalCommandResult (*evaluate)(const QStringList&, const QString&))
 {
     SetApplicationIdentity();
     const SettingsStore store(SettingsFilePath());
-    const QString defaultTable = SelectedPostalTablePath(store, QCoreApplication::applicationDirPath());
-    const PostalCommandResult result = EvaluatePostalCommand(args, defaultTable);
+    const PostalCommandResult result = evaluate(args, SelectedPostalTablePath(store, ProgramFolder()));
     if (!PrintOutput(result.out)) {
         return 1;
     }
     PrintError(result.err);
     return result.exitCode;
+}
+
+PostalCommandResult EvaluatePostalCommand(const QStringList& args, const QString& defaultTable)
+{
+    const std::optional<PostalArguments> arguments = ParsePostalArguments(args, defaultTable);
+    if (!arguments || !IsPostalCode(arguments->word)) {
+        return Usage();
+    }
+    PostalIndex index;
+    if (std::optional<PostalCommandResult> failed = LoadPostalTableForTool(index, arguments->table)) {
+        return *failed;
+    }
+    return PostalCommandResult{0, ShowAddressForPostalCode(index, arguments->word) + u'\n', QString()};
+}
+
+int RunPostalCommand(const QStringList& args)
+{
+    return RunWithPostalTable(args, &EvaluatePostalCommand);
 }
