@@ -2,6 +2,7 @@
 #include "DesktopLook.h"
 #include "EditorLauncher.h"
 #include "MainWindow.h"
+#include "SettingsLauncher.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/CodePage.h"
 #include "services/PostalIndex.h"
@@ -29,11 +30,16 @@ int main(int argc, char* argv[])
     PostalIndex postal;
     AppStartup startup(ProgramFolder(), store, postal);
     std::unique_ptr<EditorLauncher> editor;
-    startup.SetWindowHook([&startup, &editor, &postal](MainWindow& window) {
+    std::unique_ptr<SettingsLauncher> settings;
+    startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {
+        settings = std::make_unique<SettingsLauncher>(window, startup.Settings(), startup.Store(), postal,
+                                                      startup.UserInteraction());
+        settings->Install();
         editor = std::make_unique<EditorLauncher>(
             window, window.Controller().Dial(), startup.UserInteraction(),
             [&startup] { return EditorWindowSettingsFrom(startup.Settings(), startup.Today(), startup.Now()); },
             [&startup](int top, int left) { StoreEditorPosition(startup.Store(), startup.Settings(), top, left); });
+        editor->SetSettingsCommand([&settings](EditorWindow& over) { settings->ShowOverEditor(over); });
         editor->SetFieldServices(FieldServiceContext{postal, startup.Settings(), startup.Store()});
         editor->Install();
     });

@@ -1,9 +1,12 @@
 #include "EditorLauncher.h"
 
+#include "EditorActions.h"
 #include "EditorWindow.h"
 #include "MainWindow.h"
 #include "QtInteraction.h"
 #include "editor/EntryNavigation.h"
+
+#include <QAction>
 
 #include <utility>
 
@@ -39,6 +42,11 @@ void EditorLauncher::Open(const QString& proposedNumber)
                         &m_window);
     QObject::connect(&editor, &EditorWindow::EntryAppended, &m_window,
                      [this](bool enableMainSave) { m_window.Controller().EntryAppended(enableMainSave); });
+    if (m_settingsCommand) {
+        QAction* settings = editor.Actions().mnuOptSettei;
+        QObject::connect(settings, &QAction::triggered, &editor, [this, &editor] { m_settingsCommand(editor); });
+        settings->setEnabled(true);
+    }
     // The editor's messages open over the editor, not over the main window behind it.
     auto* boxes = dynamic_cast<QtInteraction*>(&m_interaction);
     if (boxes) {

@@ -30,6 +30,8 @@ public:
     // Hooks the editor into the main window's commands.
     void Install();
     void SetRunner(Runner runner) { m_run = std::move(runner); }
+    // The editor's "各種設定(&K)"; the item stays disabled without one.
+    void SetSettingsCommand(std::function<void(EditorWindow&)> command) { m_settingsCommand = std::move(command); }
     // The postal table and settings behind the editor's field services; without them the
     // editor opens without its field services.
     void SetFieldServices(FieldServiceContext context) { m_services.emplace(context); }
@@ -48,5 +50,6 @@ private:
     SettingsSource m_settings;
     PositionSaver m_savePosition;
     Runner m_run;
+    std::function<void(EditorWindow&)> m_settingsCommand;
     std::optional<FieldServiceContext> m_services;
 };

@@ -4,7 +4,6 @@
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
 #include "RenameDialog.h"
-#include "WindowPlacement.h"
 #include "list/RenameCommand.h"
 #include "settings/Twips.h"
 
@@ -19,17 +18,6 @@
 #include <QToolBar>
 
 #include <utility>
-
-namespace {
-
-// Settings colours are 0x00BBGGRR.
-QColor ColourFromSetting(unsigned bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
-                  static_cast<int>((bgr >> 16) & 0xFFu));
-}
-
-} // namespace
 
 MainWindow::MainWindow(MemoryDial& dial, Interaction& interaction, MainWindowOptions options, QString programFolder,
                        MainController::RirekiSaver saveRireki, PlacementSaver savePlacement, QWidget* parent)
@@ -68,22 +56,10 @@ void MainWindow::BuildList()
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setSectionsClickable(true);
 
-    QFont font(SubstituteFontFace(m_options.fontFace));
-    if (m_options.fontSize > 0) {
-        font.setPointSizeF(m_options.fontSize);
-    }
-    font.setBold(m_options.bold);
-    font.setItalic(m_options.italic);
-    m_list->setFont(font);
-    m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
-    QPalette palette = m_list->palette();
-    palette.setColor(QPalette::Text, ColourFromSetting(m_options.textColour));
-    palette.setColor(QPalette::Base, ColourFromSetting(m_options.backColour));
-    m_list->setPalette(palette);
-
-    const int dpi = logicalDpiX();
+    SetListFont({m_options.fontFace, m_options.fontSize, m_options.bold, m_options.italic});
+    SetListColours(m_options.textColour, m_options.backColour);
     for (int column = 0; column < kEntryColumnCount; ++column) {
-        m_list->setColumnWidth(column, TwipsToPixels(m_options.columnWidths[static_cast<std::size_t>(column)], dpi));
+        SetColumnWidth(column, m_options.columnWidths[static_cast<std::size_t>(column)]);
     }
 }
 
@@ -179,7 +155,7 @@ void MainWindow::PlaceWindow()
     } else {
         wanted.moveTo(TwipsToPixels(m_options.left, dpiX), TwipsToPixels(m_options.top, dpiY));
     }
-    PlaceOnScreen(*this, wanted);
+    PlaceOuter(wanted);
 }
 
 void MainWindow::Run(const std::function<void()>& command)
@@ -256,8 +232,8 @@ MainWindowPlacement MainWindow::Placement() const
     MainWindowPlacement placement;
     placement.top = TwipsToKeep(m_options.top, y(), dpiY);
     placement.left = TwipsToKeep(m_options.left, x(), dpiX);
-    placement.height = TwipsToKeep(m_options.height, height(), dpiY);
-    placement.width = TwipsToKeep(m_options.width, width(), dpiX);
+    placement.height = TwipsToKeep(m_options.height, frameGeometry().height(), dpiY);
+    placement.width = TwipsToKeep(m_options.width, frameGeometry().width(), dpiX);
     for (int column = 0; column < kEntryColumnCount; ++column) {
         const auto n = static_cast<std::size_t>(column);
         placement.columnWidths[n] = TwipsToKeep(m_options.columnWidths[n], m_list->columnWidth(column), dpiX);

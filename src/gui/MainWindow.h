@@ -2,10 +2,12 @@
 
 #include "app/MainController.h"
 #include "app/MainWindowOptions.h"
+#include "app/SettingsTarget.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class EntryTableModel;
 class MainWindowActions;
@@ -13,7 +15,7 @@ class QTableView;
 
 // MORVANX: the entry list with its menus, toolbar and status bar. Every command runs in
 // `MainController`; the window forwards the events and shows the result.
-class MainWindow final : public QMainWindow
+class MainWindow final : public QMainWindow, public SettingsTarget
 {
     Q_OBJECT
 
@@ -42,6 +44,18 @@ public:
     // The current geometry and column widths in twips (also what a settings dialog shows).
     [[nodiscard]] MainWindowPlacement Placement() const;
 
+    // What the settings dialog changes (MainWindowSettings.cpp).
+    void ShowColumnHeaders(bool visible) override;
+    void ShowGridLines(bool visible) override;
+    void SetDoubleClickExits(bool exits) override;
+    void SetSortOnOpen(bool sort) override;
+    [[nodiscard]] TwipsSize WindowSize() const override;
+    void ResizeWindow(TwipsSize outerSize) override;
+    void CentreWindow(TwipsSize outerSize) override;
+    void SetListFont(const ListFontSetting& font) override;
+    void SetListColours(std::uint32_t text, std::uint32_t background) override;
+    void SetColumnWidth(int column, int twips) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -58,6 +72,10 @@ private:
     void ExitCommand();
     void SavePlacement();
     void RenameCommand();
+    // Places the window by its outer rectangle, frame included, as the settings keep it, inside
+    // the free screen area (MainWindowGeometry.cpp).
+    void PlaceOuter(const QRect& outer);
+    void FitOuterSize();
 
     MemoryDial& m_dial;
     Interaction& m_interaction;
@@ -69,4 +87,8 @@ private:
     QTableView* m_list = nullptr;
     std::function<void()> m_openEditor;
     std::function<void()> m_create;
+    // The outer rectangle asked for while the window manager has not framed the window yet, and
+    // the inside size last set for it.
+    std::optional<QRect> m_pendingOuter;
+    QSize m_requestedInside;
 };

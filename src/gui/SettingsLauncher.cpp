@@ -1,0 +1,40 @@
+#include "SettingsLauncher.h"
+
+#include "EditorWindow.h"
+#include "MainWindow.h"
+#include "MainWindowActions.h"
+#include "SettingsDialog.h"
+
+#include <QAction>
+
+SettingsLauncher::SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalIndex& postal,
+                                   Interaction& interaction)
+    : m_window(window), m_settings(settings), m_store(store), m_postal(postal), m_interaction(interaction),
+      m_run([](SettingsDialog& dialog) { dialog.exec(); })
+{
+}
+
+void SettingsLauncher::Install()
+{
+    QAction* command = m_window.Actions().mnuOptSettei;
+    QObject::connect(command, &QAction::triggered, &m_window, [this] { mnuOptSettei_Click(); });
+    command->setEnabled(true);
+}
+
+void SettingsLauncher::mnuOptSettei_Click()
+{
+    StoreColumnWidths(m_store, m_settings, m_window.Placement().columnWidths);
+    Show(m_window, m_run);
+}
+
+void SettingsLauncher::ShowOverEditor(EditorWindow& editor)
+{
+    Show(editor, [&editor](SettingsDialog& dialog) { editor.ShowOwnWindow(dialog); });
+}
+
+void SettingsLauncher::Show(QWidget& parent, const Runner& run)
+{
+    SettingsDialogCommands commands(m_settings, m_store, m_window, m_postal, m_interaction);
+    SettingsDialog dialog(commands, m_window.WindowSize(), &parent);
+    run(dialog);
+}
