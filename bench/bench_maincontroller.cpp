@@ -16,6 +16,7 @@ class AnswerEverything final : public Interaction
 public:
     explicit AnswerEverything(QString path) : m_path(std::move(path)) {}
     void Tell(const QString&, const QString&, MessageIcon) override { ++tells; }
+    void ShowReport(const QString&, const QString&, const QString&, MessageIcon) override { ++tells; }
     bool Ask(const QString&, const QString&, MessageIcon) override { return true; }
     SaveChoice AskSaveChanges(const QString&, const QString&) override { return SaveChoice::Discard; }
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return m_path; }

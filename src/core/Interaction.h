@@ -30,6 +30,10 @@ public:
     // An OK/Cancel question; true for OK.
     [[nodiscard]] virtual bool Ask(const QString& text, const QString& title,
                                    MessageIcon icon = MessageIcon::Question) = 0;
+    // The outcome of a job over many entries: the summary first, and `details` (one line per
+    // item, possibly thousands) for the user to open and scroll; no details show as a plain
+    // message.
+    virtual void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) = 0;
     // A 保存 / 保存しない / キャンセル question about changes that would otherwise be lost.
     [[nodiscard]] virtual SaveChoice AskSaveChanges(const QString& text, const QString& title) = 0;
     // File choosers; an empty result means the user cancelled. `filter` is in the

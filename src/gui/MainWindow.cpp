@@ -94,6 +94,9 @@ void MainWindow::Connect()
     on(a.mnuFileOpen, [&c] { c.mnuFileOpen_Click(); });
     on(a.mnuFileSave[0], [&c] { c.mnuFileSave_Click(0); });
     on(a.mnuFileSave[1], [&c] { c.mnuFileSave_Click(1); });
+    on(a.mnuFileImport, [&c] { c.mnuFileImport_Click(); });
+    on(a.mnuFileExport[0], [&c] { c.mnuFileExport_Click(0); });
+    on(a.mnuFileExport[1], [&c] { c.mnuFileExport_Click(1); });
     for (int i = 0; i < kRirekiCount; ++i) {
         on(a.mnuFileArray[static_cast<std::size_t>(i)], [&c, i] { c.mnuFileArray_Click(i + 1); });
     }

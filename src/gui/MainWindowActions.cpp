@@ -33,6 +33,10 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
         item->setVisible(false);
     }
     file->addSeparator();
+    mnuFileImport = AddItem(file, QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み(&I)..."));
+    mnuFileExport[0] = AddItem(file, QStringLiteral("ｱﾄﾞﾚｽ帳への書き出し(&E)..."));
+    mnuFileExport[1] = AddItem(file, QStringLiteral("選択した個別情報の書き出し(&T)..."));
+    file->addSeparator();
     mnuFileEnd = AddItem(file, QStringLiteral("Morvane の終了(&X)..."));
 
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
@@ -103,7 +107,8 @@ void MainWindowActions::ShowCommands(const MainCommandState& state)
     mnuFileSave[0]->setEnabled(state.save && !state.saveAsOnly);
     mnuFileSave[1]->setEnabled(state.save);
     mnuEditEditor->setEnabled(state.editEntry);
-    for (QAction* item : {mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0], mnuEditUpDown[1], mnuEditDelete_Record}) {
+    for (QAction* item : {mnuFileExport[0], mnuFileExport[1], mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0],
+                          mnuEditUpDown[1], mnuEditDelete_Record}) {
         item->setEnabled(state.listCommands);
     }
 }

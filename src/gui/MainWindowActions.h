@@ -25,6 +25,8 @@ public:
     QAction* mnuFileCreate = nullptr;
     QAction* mnuFileOpen = nullptr;
     std::array<QAction*, 2> mnuFileSave{};
+    QAction* mnuFileImport = nullptr;
+    std::array<QAction*, 2> mnuFileExport{};           // every entry, the ticked ones
     std::array<QAction*, kRirekiCount> mnuFileArray{}; // history items 1 to 5
     QAction* mnuFileEnd = nullptr;
     QAction* mnuEditEditor = nullptr;

@@ -5,10 +5,16 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -26,6 +32,21 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
         return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
+}
+
+QStyle::StandardPixmap ToStylePixmap(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    case MessageIcon::Error:
+        return QStyle::SP_MessageBoxCritical;
+    }
+    return QStyle::SP_MessageBoxInformation;
 }
 
 } // namespace
@@ -63,6 +84,40 @@ void QtInteraction::Tell(const QString& text, const QString& title, MessageIcon 
     QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
+}
+
+// The details get a scrolling list of their own, wide enough to read a line per value, instead
+// of a message box as tall as the report.
+void QtInteraction::ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon)
+{
+    if (details.isEmpty()) {
+        Tell(summary, title, icon);
+        return;
+    }
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    auto* picture = new QLabel(&dialog);
+    const int side = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &dialog);
+    picture->setPixmap(dialog.style()->standardIcon(ToStylePixmap(icon), nullptr, &dialog).pixmap(side, side));
+    picture->setAlignment(Qt::AlignTop);
+    auto* text = new QLabel(summary, &dialog);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* list = new QPlainTextEdit(details, &dialog);
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+
+    auto* layout = new QGridLayout(&dialog);
+    layout->addWidget(picture, 0, 0);
+    layout->addWidget(text, 0, 1);
+    layout->addWidget(list, 1, 0, 1, 2);
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+    dialog.resize(dialog.fontMetrics().averageCharWidth() * 80, dialog.fontMetrics().height() * 24);
+    dialog.exec();
 }
 
 bool QtInteraction::Ask(const QString& text, const QString& title, MessageIcon icon)

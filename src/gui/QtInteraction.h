@@ -29,6 +29,7 @@ public:
     }
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
+    void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -402,6 +404,175 @@ private slots:
             QStringLiteral("保存確認"), answer, MessageIcon::Warning);
         m_controller->mnuFileSave_Click(0);
         QCOMPARE(ReadFile(current) == before, !answer);
+    }
+
+    // Import from the ﾌｧｲﾙ menu: rows appended after the open ones (or into a new memory dial,
+    // which then needs a name to be saved), and one report whose icon says how it went.
+    void importFlow_data()
+    {
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("detail");
+
+        const QByteArray two = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山田 太郎\r\nTEL;TYPE=CELL:090-1111-2222\r\n"
+                               "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:鈴木 花子\r\nEND:VCARD\r\n";
+        QByteArray sixNumbers = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:電話の多い人\r\n";
+        for (int i = 0; i < 6; ++i) {
+            sixNumbers += "TEL:0312345" + QByteArray::number(670 + i) + "\r\n";
+        }
+        sixNumbers += "END:VCARD\r\n";
+        QTest::newRow("into an open file")
+            << true << two << 2 << MessageIcon::Information << u"取り込んだ個別情報：2 件\n"_s << QString();
+        QTest::newRow("into a new memory dial")
+            << false << two << 2 << MessageIcon::Information << u"取り込んだ個別情報：2 件\n"_s << QString();
+        QTest::newRow("a value left out")
+            << true << sixNumbers << 1 << MessageIcon::Warning
+            << u"取り込んだ個別情報：1 件\n取り込めなかった値は、次のとおりです。　"_s << u"0312345675"_s;
+        QTest::newRow("no address book") << true << QByteArray("just some text\n") << 0 << MessageIcon::Error
+                                         << QString() << QString();
+    }
+    void importFlow()
+    {
+        QFETCH(bool, opened);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, added);
+        QFETCH(MessageIcon, icon);
+        QFETCH(QString, summary);
+        QFETCH(QString, detail);
+        const int before = opened ? 3 : 0;
+        if (opened) {
+            Open(MakeFile(QStringLiteral("Open.VCF"), before));
+        }
+        const QString source = Path(QStringLiteral("contacts.vcf"));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+        const MainCommandState state = m_controller->Commands();
+
+        m_fake.ExpectOpenFile(QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み"), source);
+        m_fake.ExpectReport(summary, QStringLiteral("取り込み結果"), icon);
+        m_controller->mnuFileImport_Click();
+
+        QCOMPARE(m_dial.RowCount(), before + added);
+        QVERIFY(m_fake.lastDetails.contains(detail));
+        if (added == 0) {
+            QCOMPARE(m_controller->Commands(), state);
+            QVERIFY(!m_controller->Modified());
+            return;
+        }
+        QCOMPARE(m_dial.EntryCount, before + added);
+        QCOMPARE(m_dial.SelectedRow, 1);
+        QVERIFY(m_controller->Modified());
+        QCOMPARE(m_controller->Commands().save, true);
+        QCOMPARE(m_controller->Commands().saveAsOnly, !opened);
+        // Imported entries take free numbers after the open ones.
+        QCOMPARE(m_dial.rows[before][kColNumber], QStringLiteral("%1").arg(before, 3, 10, QChar(u'0')));
+    }
+
+    void cancelledImportChangesNothing()
+    {
+        m_fake.ExpectOpenFile(QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み"), QString());
+        m_controller->mnuFileImport_Click();
+        QCOMPARE(m_dial.RowCount(), 0);
+        QCOMPARE(m_controller->Commands(), MainCommandState{});
+    }
+
+    // Export from the ﾌｧｲﾙ menu: the format by the name's extension, every or the ticked
+    // entries, and never over the open memory dial or something that is no regular file.
+    void exportFlow_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("existing"); // "", "file", "fifo", "open", "link to open"
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<int>("cards");
+
+        const QByteArray vcard("BEGIN:VCARD\r\nVERSION:3.0\r\n");
+        const QByteArray csv("\xEF\xBB\xBF");
+        QTest::newRow("all as vCard") << 0 << false << u"out.vcf"_s << u"out.vcf"_s << QString() << false << vcard << 3;
+        QTest::newRow("ticked as CSV") << 1 << true << u"out.CSV"_s << u"out.CSV"_s << QString() << false << csv << 2;
+        QTest::newRow("no extension") << 0 << false << u"out"_s << u"out.vcf"_s << QString() << false << vcard << 3;
+        QTest::newRow("none ticked") << 1 << false << QString() << u"out.vcf"_s << QString() << false << QByteArray()
+                                     << 0;
+        QTest::newRow("overwrite declined")
+            << 0 << false << u"old.vcf"_s << u"old.vcf"_s << u"file"_s << false << QByteArray("old") << 0;
+        QTest::newRow("overwrite accepted")
+            << 0 << false << u"old.vcf"_s << u"old.vcf"_s << u"file"_s << true << vcard << 3;
+        QTest::newRow("over the open file")
+            << 0 << false << u"Open.VCF"_s << u"nothing.vcf"_s << u"open"_s << false << QByteArray() << 0;
+        QTest::newRow("over a link to the open file")
+            << 0 << false << u"link.vcf"_s << u"nothing.vcf"_s << u"link to open"_s << false << QByteArray() << 0;
+        QTest::newRow("fifo") << 0 << false << u"pipe.vcf"_s << u"nothing.vcf"_s << u"fifo"_s << false << QByteArray()
+                              << 0;
+    }
+    void exportFlow()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, ticked);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(QString, existing);
+        QFETCH(bool, overwrite);
+        QFETCH(QByteArray, start);
+        QFETCH(int, cards);
+        const QString open = MakeFile(QStringLiteral("Open.VCF"), 3);
+        Open(open);
+        if (ticked) {
+            m_dial.rows[0].checked = true;
+            m_dial.rows[2].checked = true;
+        }
+        const QByteArray openBytes = ReadFile(open);
+        if (existing == u"file") {
+            QFile old(Path(chosen));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        } else if (existing == u"link to open") {
+            QVERIFY(QFile::link(open, Path(chosen)));
+        } else if (existing == u"fifo" && mkfifo(QFile::encodeName(Path(chosen)).constData(), 0600) != 0) {
+            QSKIP("cannot make a FIFO here");
+        }
+
+        if (index == 1 && !ticked) {
+            m_fake.ExpectTell(u"書き出す個別情報を選択して下さい。　"_s, u"選択確認"_s, MessageIcon::Warning);
+        } else {
+            m_fake.ExpectSaveFile(QStringLiteral("ｱﾄﾞﾚｽ帳への書き出し"), Path(chosen));
+            if (existing == u"open" || existing == u"link to open") {
+                m_fake.ExpectTell(u"開いているメモリダイヤルには書き出せません。　別の名前を指定して下さい。　"_s,
+                                  u"書き出し結果"_s, MessageIcon::Error);
+            } else if (existing == u"fifo") {
+                m_fake.ExpectAnyTell(u"書き出し結果"_s, MessageIcon::Error);
+            } else {
+                if (existing == u"file") {
+                    m_fake.ExpectAsk(u"既存のファイルが存在します。　上書きしますか？　"_s, kOverwriteTitle, overwrite);
+                }
+                if (existing.isEmpty() || overwrite) {
+                    m_fake.ExpectReport(u"書き出した個別情報：%1 件\n"_s.arg(cards), u"書き出し結果"_s,
+                                        MessageIcon::Information);
+                }
+            }
+        }
+        const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files | QDir::System);
+        m_controller->mnuFileExport_Click(index);
+
+        QCOMPARE(ReadFile(open), openBytes);
+        if (cards == 0) {
+            QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::System), filesBefore);
+            QCOMPARE(ReadFile(Path(written)), start);
+            return;
+        }
+        const QByteArray bytes = ReadFile(Path(written));
+        QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+        if (start.startsWith("BEGIN")) {
+            QCOMPARE(bytes.count("BEGIN:VCARD"), cards);
+        } else {
+            QCOMPARE(bytes.count("\r\n"), cards + 1);
+            QVERIFY(bytes.contains("名前0") && !bytes.contains("名前1") && bytes.contains("名前2"));
+        }
     }
 
     void exitQuestion_data()

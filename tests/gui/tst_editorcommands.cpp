@@ -19,6 +19,11 @@ public:
         m_note();
         m_user.Tell(text, title, icon);
     }
+    void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) override
+    {
+        m_note();
+        m_user.ShowReport(summary, details, title, icon);
+    }
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override
     {
         m_note();

@@ -106,8 +106,12 @@ private slots:
                                                   u"保存(&S)"_s,
                                                   u"名前を付けて保存(&A)..."_s,
                                                   u"-"_s,
+                                                  u"ｱﾄﾞﾚｽ帳の取り込み(&I)..."_s,
+                                                  u"ｱﾄﾞﾚｽ帳への書き出し(&E)..."_s,
+                                                  u"選択した個別情報の書き出し(&T)..."_s,
+                                                  u"-"_s,
                                                   u"Morvane の終了(&X)..."_s}
-                              << QStringList{u"Ctrl+N"_s, u"Ctrl+O"_s, {}, u"Ctrl+S"_s, {}, {}, {}};
+                              << QStringList{u"Ctrl+N"_s, u"Ctrl+O"_s, {}, u"Ctrl+S"_s, {}, {}, {}, {}, {}, {}, {}};
         QTest::newRow("edit") << 1
                               << QStringList{u"個別情報の編集(E)"_s,
                                              u"-"_s,
@@ -225,15 +229,16 @@ private slots:
     {
         QCOMPARE(m_window->windowTitle(), u"Morvane for Windows"_s);
         MainWindowActions& a = m_window->Actions();
-        for (QAction* action : {a.mnuFileSave[0], a.mnuFileSave[1], a.mnuEditEditor, a.mnuEditReNumber, a.mnuEditSwap,
-                                a.mnuEditUpDown[0], a.mnuEditUpDown[1], a.mnuEditDelete_Record}) {
+        for (QAction* action :
+             {a.mnuFileSave[0], a.mnuFileSave[1], a.mnuFileExport[0], a.mnuFileExport[1], a.mnuEditEditor,
+              a.mnuEditReNumber, a.mnuEditSwap, a.mnuEditUpDown[0], a.mnuEditUpDown[1], a.mnuEditDelete_Record}) {
             QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
         }
         for (int position : {4, 6, 8, 9, 10, 11, 13}) {
             QVERIFY2(!a.button[static_cast<std::size_t>(position)]->isEnabled(), qPrintable(QString::number(position)));
         }
         for (QAction* action :
-             {a.mnuFileCreate, a.mnuFileOpen, a.mnuFileEnd, a.mnuEditRename, a.mnuEditDelete_Memory}) {
+             {a.mnuFileCreate, a.mnuFileOpen, a.mnuFileImport, a.mnuFileEnd, a.mnuEditRename, a.mnuEditDelete_Memory}) {
             QVERIFY2(action->isEnabled(), qPrintable(action->text()));
         }
         for (int position : {2, 3, 14}) {

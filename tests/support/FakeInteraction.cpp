@@ -7,6 +7,8 @@ QString KindName(FakeInteraction::Kind kind)
     switch (kind) {
     case FakeInteraction::Kind::Tell:
         return QStringLiteral("Tell");
+    case FakeInteraction::Kind::Report:
+        return QStringLiteral("Report");
     case FakeInteraction::Kind::Ask:
         return QStringLiteral("Ask");
     case FakeInteraction::Kind::AskSave:
@@ -38,6 +40,11 @@ void FakeInteraction::ExpectTell(const QString& text, const QString& title, Mess
 void FakeInteraction::ExpectAnyTell(const QString& title, MessageIcon icon)
 {
     m_steps.append({Kind::Tell, {}, title, icon, true, false, {}, 0});
+}
+
+void FakeInteraction::ExpectReport(const QString& summary, const QString& title, MessageIcon icon)
+{
+    m_steps.append({Kind::Report, summary, title, icon, true, false, {}, 0});
 }
 
 void FakeInteraction::ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon)
@@ -101,14 +108,25 @@ FakeInteraction::Step* FakeInteraction::Next(Kind kind, const QString& what)
 
 void FakeInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
 {
-    Step* step = Next(Kind::Tell, title + QStringLiteral(" / ") + text);
+    Message(Kind::Tell, text, title, icon);
+}
+
+void FakeInteraction::ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon)
+{
+    lastDetails = details;
+    Message(Kind::Report, summary, title, icon);
+}
+
+void FakeInteraction::Message(Kind kind, const QString& text, const QString& title, MessageIcon icon)
+{
+    Step* step = Next(kind, title + QStringLiteral(" / ") + text);
     if (!step) {
         return;
     }
     if ((!step->text.isEmpty() && step->text != text) || (!step->title.isEmpty() && step->title != title) ||
         (step->checkIcon && step->icon != icon)) {
-        failures << QStringLiteral("Tell mismatch: expected \"%1\" / \"%2\" icon %3, got \"%4\" / \"%5\" icon %6")
-                        .arg(step->title, step->text)
+        failures << QStringLiteral("%1 mismatch: expected \"%2\" / \"%3\" icon %4, got \"%5\" / \"%6\" icon %7")
+                        .arg(KindName(kind), step->title, step->text)
                         .arg(IconNumber(step->icon))
                         .arg(title, text)
                         .arg(IconNumber(icon));

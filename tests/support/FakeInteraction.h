@@ -15,6 +15,7 @@ public:
     enum class Kind
     {
         Tell,
+        Report,
         Ask,
         AskSave,
         OpenFile,
@@ -39,6 +40,9 @@ public:
     void ExpectTell(const QString& text, const QString& title, MessageIcon icon);
     // Any Tell with this title (its text checked only when not empty).
     void ExpectAnyTell(const QString& title, MessageIcon icon);
+    // A report whose summary is `summary` (checked only when not empty); its details land in
+    // `lastDetails`.
+    void ExpectReport(const QString& summary, const QString& title, MessageIcon icon);
     void ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon = MessageIcon::Question);
     void ExpectAskSave(const QString& text, const QString& title, SaveChoice choice);
     void ExpectOpenFile(const QString& title, const QString& chosen);
@@ -53,6 +57,7 @@ public:
     [[nodiscard]] QString Report() const;
 
     void Tell(const QString& text, const QString& title, MessageIcon icon) override;
+    void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
@@ -63,10 +68,13 @@ public:
     QStringList failures;
     QStringList log; // everything that happened, for diagnostics
     QString lastFilter;
+    QString lastDetails;
     QString lastFolder;
 
 private:
     Step* Next(Kind kind, const QString& what);
+    // A message without an answer: Tell or ShowReport.
+    void Message(Kind kind, const QString& text, const QString& title, MessageIcon icon);
     QList<Step> m_steps;
 };
 

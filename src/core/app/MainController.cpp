@@ -2,6 +2,7 @@
 
 #include "app/MainTexts.h"
 #include "editor/EditorTexts.h"
+#include "exchange/AddressBook.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
 #include "list/RowOperations.h"
@@ -9,7 +10,11 @@
 #include "memorydial/MemoryDialWriter.h"
 #include "settings/AppSettings.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -208,6 +213,76 @@ bool MainController::Save(bool chooseName)
     m_dial.CurrentPath = target;
     m_commands.saveAsOnly = false;
     return true;
+}
+
+void MainController::mnuFileImport_Click()
+{
+    const QString path = m_interaction.ChooseOpenFile(kImportChooserTitle, QDir::homePath(), kImportFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const int before = m_dial.RowCount();
+    const ExchangeReport report = ImportAddressBook(m_dial, {path}, QDateTime::currentDateTime());
+    if (m_dial.RowCount() > before) {
+        // A memory dial that has no file yet is saved under a name first.
+        EntryAppended(!m_dial.CurrentPath.isEmpty());
+        if (m_dial.SelectedRow < 1) {
+            SelectFirstRow();
+        }
+    }
+    MessageIcon icon = MessageIcon::Information;
+    if (report.entries == 0) {
+        icon = MessageIcon::Error;
+    } else if (report.overLimit > 0 || !report.details.isEmpty()) {
+        icon = MessageIcon::Warning;
+    }
+    const QString details = report.Details();
+    m_interaction.ShowReport(details.isEmpty() ? report.Summary(true) : report.Summary(true) + kImportDetailsText,
+                             details, kImportTitle, icon);
+}
+
+void MainController::mnuFileExport_Click(int index)
+{
+    const bool tickedOnly = index == 1;
+    if (m_dial.RowCount() == 0) {
+        m_interaction.Tell(kExportNothingText, kExportTitle, MessageIcon::Warning);
+        return;
+    }
+    if (tickedOnly &&
+        std::none_of(m_dial.rows.cbegin(), m_dial.rows.cend(), [](const Entry& entry) { return entry.checked; })) {
+        m_interaction.Tell(kExportNoneTickedText, kSelectionTitle, MessageIcon::Warning);
+        return;
+    }
+    const QString chosen = m_interaction.ChooseSaveFile(kExportChooserTitle, QDir::homePath(), kExportFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const ExportTarget target = ExportTargetFor(chosen);
+    const QFileInfo info(target.path);
+    // The export is UTF-8 and no memory dial: written over the open file it would leave the
+    // user with a file the phone cannot read, once the window closes.
+    if (!m_dial.CurrentPath.isEmpty() && info.exists() &&
+        info.canonicalFilePath() == QFileInfo(m_dial.CurrentPath).canonicalFilePath()) {
+        m_interaction.Tell(kExportOverOpenText, kExportTitle, MessageIcon::Error);
+        return;
+    }
+    if (const QString problem = ExportTargetProblem(target.path); !problem.isEmpty()) {
+        m_interaction.Tell(problem, kExportTitle, MessageIcon::Error);
+        return;
+    }
+    if (info.exists() && !m_interaction.Ask(kExportOverwriteText, kOverwriteTitle)) {
+        return;
+    }
+    const ExportResult exported = ExportAddressBook(m_dial, target.format, tickedOnly);
+    if (const QString error = WriteExportFile(target.path, exported.bytes); !error.isEmpty()) {
+        m_interaction.Tell(error, kExportTitle, MessageIcon::Error);
+        return;
+    }
+    const ExchangeReport& report = exported.report;
+    const QString details = report.Details();
+    m_interaction.ShowReport(details.isEmpty() ? report.Summary(false) : report.Summary(false) + kExportDetailsText,
+                             details, kExportTitle,
+                             details.isEmpty() ? MessageIcon::Information : MessageIcon::Warning);
 }
 
 bool MainController::mnuFileEnd_Click()

@@ -68,6 +68,13 @@ public:
     // The exit question; true when the window is to close (which then settles the changes).
     [[nodiscard]] bool mnuFileEnd_Click();
 
+    // "ｱﾄﾞﾚｽ帳の取り込み(&I)...": appends the contacts of a vCard or CSV file the user picks,
+    // then reports what was taken and what was not.
+    void mnuFileImport_Click();
+    // "ｱﾄﾞﾚｽ帳への書き出し(&E)..." writes every entry (index 0) or the ticked ones (index 1)
+    // to a vCard or CSV file, by the name's extension.
+    void mnuFileExport_Click(int index);
+
     // A click on row `row` (1-based), or on no row (-1).
     void ListView1_Click(int row);
     // A double-click; true when the editor is to open on `SelectedRow` in mode "2".

@@ -50,3 +50,19 @@ inline const QString kDeletedFileText = QStringLiteral("指定されたメモリ
 inline const QString kDeletedFileTitle = QStringLiteral("削除情報");
 inline const QString kDeleteFileFailedText =
     QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
+
+// Exchange with other address books.
+inline const QString kImportChooserTitle = QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み");
+inline const QString kImportFilter =
+    QStringLiteral("ｱﾄﾞﾚｽ帳(*.vcf;*.csv)|*.vcf;*.csv|vCard(*.vcf)|*.vcf|CSV(*.csv)|*.csv|すべてのファイル(*)|*");
+inline const QString kImportTitle = QStringLiteral("取り込み結果");
+inline const QString kImportDetailsText = QStringLiteral("取り込めなかった値は、次のとおりです。　");
+inline const QString kExportChooserTitle = QStringLiteral("ｱﾄﾞﾚｽ帳への書き出し");
+inline const QString kExportFilter = QStringLiteral("vCard 3.0(*.vcf)|*.vcf|CSV(*.csv)|*.csv");
+inline const QString kExportNoneTickedText = QStringLiteral("書き出す個別情報を選択して下さい。　");
+inline const QString kExportNothingText = QStringLiteral("書き出す個別情報がありません。　");
+inline const QString kExportOverwriteText = QStringLiteral("既存のファイルが存在します。　上書きしますか？　");
+inline const QString kExportOverOpenText =
+    QStringLiteral("開いているメモリダイヤルには書き出せません。　別の名前を指定して下さい。　");
+inline const QString kExportTitle = QStringLiteral("書き出し結果");
+inline const QString kExportDetailsText = QStringLiteral("書き出せなかった値は、次のとおりです。　");

@@ -248,7 +248,7 @@ std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
 
 } // namespace
 
-QString ExchangeReport::Text(bool import) const
+QString ExchangeReport::Summary(bool import) const
 {
     QString text = (import ? ExchangeTexts::kImportedBefore : ExchangeTexts::kExportedBefore) +
                    QString::number(entries) + ExchangeTexts::kCountAfter + u'\n';
@@ -261,6 +261,12 @@ QString ExchangeReport::Text(bool import) const
             text += QStringLiteral("  ") + file + u'\n';
         }
     }
+    return text;
+}
+
+QString ExchangeReport::Details() const
+{
+    QString text;
     for (const EntryReport& detail : details) {
         text += u'[' + detail.entry + QStringLiteral("]\n");
         for (const QString& note : detail.notes) {
@@ -268,6 +274,11 @@ QString ExchangeReport::Text(bool import) const
         }
     }
     return text;
+}
+
+QString ExchangeReport::Text(bool import) const
+{
+    return Summary(import) + Details();
 }
 
 void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayView bytes, const QDateTime& now,
@@ -340,11 +351,31 @@ ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bo
     return result;
 }
 
-QString WriteExportFile(const QString& path, const QByteArray& bytes)
+ExportTarget ExportTargetFor(const QString& name)
+{
+    const QString suffix = QFileInfo(name).suffix();
+    if (suffix.compare(u"csv", Qt::CaseInsensitive) == 0) {
+        return {name, ExchangeFormat::Csv};
+    }
+    if (suffix.compare(u"vcf", Qt::CaseInsensitive) == 0) {
+        return {name, ExchangeFormat::VCard};
+    }
+    return {name + QStringLiteral(".vcf"), ExchangeFormat::VCard};
+}
+
+QString ExportTargetProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         return path + u'：' + ExchangeTexts::kNotRegularFile;
+    }
+    return {};
+}
+
+QString WriteExportFile(const QString& path, const QByteArray& bytes)
+{
+    if (QString problem = ExportTargetProblem(path); !problem.isEmpty()) {
+        return problem;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

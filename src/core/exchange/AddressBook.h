@@ -29,7 +29,12 @@ struct ExchangeReport
     QStringList refusedFiles;   // "name：reason" for files that held nothing to import
     QList<EntryReport> details; // only entries with something to say
 
-    // The whole report as one text, for a message box or stderr.
+    // The counts and the refused files: what a message box shows first.
+    [[nodiscard]] QString Summary(bool import) const;
+    // What each entry lost, one line per value under the entry's own line; empty when nothing
+    // was lost.
+    [[nodiscard]] QString Details() const;
+    // Both, for stderr.
     [[nodiscard]] QString Text(bool import) const;
 };
 
@@ -53,6 +58,19 @@ struct ExportResult
 
 // All rows in list order, or only the ticked ones.
 [[nodiscard]] ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bool checkedOnly);
+
+struct ExportTarget
+{
+    QString path;
+    ExchangeFormat format;
+};
+
+// Where an export chosen as `name` goes, and in which format: ".csv" is CSV, ".vcf" vCard,
+// whatever the letter case; any other name gets ".vcf" added, as phones recognise only that.
+[[nodiscard]] ExportTarget ExportTargetFor(const QString& name);
+
+// Why an export cannot go to `path` (it exists but is no regular file); empty when it can.
+[[nodiscard]] QString ExportTargetProblem(const QString& path);
 
 // Writes an export safely (the old file stays intact until the new one is complete); refuses
 // a target that exists but is not a regular file. Empty on success, the message otherwise.
