@@ -76,8 +76,10 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files)) {
-            QVERIFY(QFile::remove(Path(name)));
+        for (const QFileInfo& info :
+             QDir(m_dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            QVERIFY(info.isDir() && !info.isSymLink() ? QDir(info.filePath()).removeRecursively()
+                                                      : QFile::remove(info.filePath()));
         }
         m_dial = MemoryDial();
         m_fake = FakeInteraction();
@@ -363,6 +365,8 @@ private slots:
         QTest::addColumn<QString>("memo");
         QTest::newRow("missing folder") << QStringLiteral("no/such/folder/x.VCF") << QStringLiteral("ok");
         QTest::newRow("character code page 932 lacks") << QStringLiteral("current.VCF") << QStringLiteral("😀");
+        QTest::newRow("FIFO, refused before any question") << QStringLiteral("pipe.VCF") << QStringLiteral("ok");
+        QTest::newRow("folder, refused before any question") << QStringLiteral("folder.VCF") << QStringLiteral("ok");
     }
     void failedSaveChangesNothing()
     {
@@ -373,8 +377,14 @@ private slots:
         const QByteArray before = ReadFile(current);
         m_dial.rows[1][kColMemo] = memo;
         const QList<Entry> rows = m_dial.rows;
+        if (target == u"pipe.VCF" && mkfifo(QFile::encodeName(Path(target)).constData(), 0600) != 0) {
+            QSKIP("cannot make a FIFO here");
+        }
+        if (target == u"folder.VCF") {
+            QVERIFY(QDir(m_dir.path()).mkdir(target));
+        }
         m_fake.ExpectSaveFile(kSaveTitle, Path(target));
-        if (QFile::exists(Path(target))) {
+        if (QFileInfo(Path(target)).isFile()) {
             m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, true);
         }
         m_fake.ExpectAnyTell(QStringLiteral("保存確認"), MessageIcon::Error);

@@ -185,6 +185,11 @@ bool MainController::Save(bool chooseName)
     } else {
         tested = m_dial.CurrentPath;
     }
+    // Asking whether to overwrite a FIFO or a folder would only end in a refusal.
+    if (const std::optional<QString> problem = tested.isEmpty() ? std::nullopt : SaveTargetProblem(tested)) {
+        m_interaction.Tell(*problem, kSaveCheckTitle, MessageIcon::Error);
+        return false;
+    }
     if (!tested.isEmpty() && QFileInfo::exists(tested)) {
         if (!m_interaction.Ask(kOverwriteText, kOverwriteTitle)) {
             return false;

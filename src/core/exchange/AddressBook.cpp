@@ -9,12 +9,12 @@
 #include "editor/EditorFields.h"
 #include "editor/EntryNavigation.h"
 #include "editor/EntryStore.h"
+#include "files/SafeFileWrite.h"
 #include "memorydial/CodePage.h"
 #include "memorydial/KindCodes.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -365,21 +365,18 @@ ExportTarget ExportTargetFor(const QString& name)
 
 QString ExportTargetProblem(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        return path + u'：' + ExchangeTexts::kNotRegularFile;
-    }
-    return {};
+    return MayWriteFile(path) ? QString() : path + u'：' + ExchangeTexts::kNotRegularFile;
 }
 
 QString WriteExportFile(const QString& path, const QByteArray& bytes)
 {
-    if (QString problem = ExportTargetProblem(path); !problem.isEmpty()) {
-        return problem;
+    switch (WriteFileSafely(path, bytes)) {
+    case SafeWriteResult::Written:
+        return {};
+    case SafeWriteResult::NotRegularFile:
+        return path + u'：' + ExchangeTexts::kNotRegularFile;
+    case SafeWriteResult::Failed:
+        break;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return path + u'：' + file.errorString();
-    }
-    return {};
+    return path + u'：' + ExchangeTexts::kWriteFailed;
 }

@@ -9,6 +9,8 @@ namespace ExchangeTexts {
 inline const QString kNotRegularFile = QStringLiteral("通常のファイルではありません。");
 inline const QString kTooLarge = QStringLiteral("ファイルが大きすぎます。");
 inline const QString kUnreadable = QStringLiteral("ファイルを読めません。");
+inline const QString kWriteFailed =
+    QStringLiteral("書き込めませんでした。　書き出し先とディスクの空きを確認して下さい。　");
 inline const QString kNoCard =
     QStringLiteral("vCard（BEGIN:VCARD）も、このプログラムの書き出した CSV も見つかりません。");
 inline const QString kBinary = QStringLiteral("文字データではありません（NUL バイトを含みます）。");

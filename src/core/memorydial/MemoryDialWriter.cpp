@@ -3,8 +3,7 @@
 #include "CodePage.h"
 #include "KindCodes.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "files/SafeFileWrite.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -101,33 +100,6 @@ QString NotRegularFileMessage(const QString& path)
            QStringLiteral("」は通常のファイルではないため、メモリダイヤルを保存できません。　");
 }
 
-// The kernel gives up on longer chains as well; QSaveFile follows more, so a chain it would
-// not resolve to its end is never accepted here.
-constexpr int kMaxLinkDepth = 40;
-
-// The end of the chain of symbolic links that starts at `path` (`path` itself when it is no
-// link), found the way QSaveFile finds the name it renames over. Nothing for a loop.
-std::optional<QString> FinalTarget(const QString& path)
-{
-    QFileInfo info(path);
-    for (int depth = 0; info.isSymLink(); ++depth) {
-        if (depth == kMaxLinkDepth) {
-            return std::nullopt;
-        }
-        info.setFile(info.symLinkTarget());
-    }
-    return info.filePath();
-}
-
-// QSaveFile renames its new file over whatever stands at the name, so a folder, a device, a
-// FIFO or a socket there would be replaced (as root, even /dev/null). Only a regular file, or
-// a name that holds nothing yet, may be written.
-bool MayReplace(const QString& target)
-{
-    const QFileInfo info(target);
-    return !info.isSymLink() && (info.isFile() || !info.exists());
-}
-
 } // namespace
 
 std::optional<QString> SeparatorNotice(const QList<Entry>& rows)
@@ -198,45 +170,31 @@ std::optional<QByteArray> EncodeMemoryDial(const QList<Entry>& rows, const QStri
     return std::nullopt;
 }
 
+std::optional<QString> SaveTargetProblem(const QString& path)
+{
+    if (MayWriteFile(path)) {
+        return std::nullopt;
+    }
+    return NotRegularFileMessage(path);
+}
+
 MemoryDialWriteResult WriteMemoryDial(const QString& path, const QList<Entry>& rows, const QString& vcVer)
 {
-    // QSaveFile is given the resolved name, so the name checked is the name it replaces.
-    const std::optional<QString> target = FinalTarget(path);
-    if (!target || !MayReplace(*target)) {
-        return {false, NotRegularFileMessage(path)};
+    if (std::optional<QString> problem = SaveTargetProblem(path)) {
+        return {false, *problem};
     }
     QString error;
     const std::optional<QByteArray> bytes = EncodeMemoryDial(rows, vcVer, error);
     if (!bytes) {
         return {false, error};
     }
-    QSaveFile file(*target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, WriteFailedMessage(path)};
-    }
-    // On a full disk or past a size limit a write can come back short without an error, and
-    // commit() would then seal a truncated file; write in pieces and check every count.
-    constexpr qsizetype kChunk = 64 * 1024;
-    for (qsizetype at = 0; at < bytes->size(); at += kChunk) {
-        const qsizetype length = std::min(kChunk, bytes->size() - at);
-        if (file.write(bytes->constData() + at, length) != length) {
-            file.cancelWriting();
-            return {false, WriteFailedMessage(path)};
-        }
-    }
-    if (!file.flush()) {
-        file.cancelWriting();
-        return {false, WriteFailedMessage(path)};
-    }
-    // Something else may have taken the name's place while the file was written. A rename
-    // cannot be told to replace regular files only, so looking again here leaves only the
-    // moment up to the rename open.
-    if (!MayReplace(*target)) {
-        file.cancelWriting();
+    switch (WriteFileSafely(path, *bytes)) {
+    case SafeWriteResult::Written:
+        return {true, QString()};
+    case SafeWriteResult::NotRegularFile:
         return {false, NotRegularFileMessage(path)};
+    case SafeWriteResult::Failed:
+        break;
     }
-    if (!file.commit()) {
-        return {false, WriteFailedMessage(path)};
-    }
-    return {true, QString()};
+    return {false, WriteFailedMessage(path)};
 }

@@ -32,6 +32,10 @@ struct MemoryDialWriteResult
 // The same statement as a question, for the user to decide before saving.
 [[nodiscard]] std::optional<QString> SeparatorWarning(const QList<Entry>& rows);
 
+// Why a memory dial cannot be saved at `path`: something other than a regular file stands
+// there (after following links). Nothing when it can.
+[[nodiscard]] std::optional<QString> SaveTargetProblem(const QString& path);
+
 // Writes the whole file safely: the old file stays untouched unless the new one is complete.
 // Symbolic links are followed; the file at their end must be a regular file or not exist yet,
 // and anything else (a folder, a device, a FIFO, a socket, a loop of links) is left as it is
