@@ -7,29 +7,9 @@
 set -euo pipefail
 build=$(realpath "$1")
 out=$(mkdir -p "$2" && realpath "$2")
-work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-app=
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
-
-wait_window() {
-    for _ in $(seq 1 60); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.5
-    done
-    echo "no window \"$1\"" >&2
-    exit 1
-}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/xsession.sh"
+start_session
 
 printf '[Config]\nOptLogo=0\nOptCenter%%280%%29=1\n' >"$work/settings.ini"
 # The help collection goes to the temporary folder, not the user's cache.
