@@ -94,6 +94,7 @@ void MainWindow::Connect()
     on(a.mnuFileOpen, [&c] { c.mnuFileOpen_Click(); });
     on(a.mnuFileSave[0], [&c] { c.mnuFileSave_Click(0); });
     on(a.mnuFileSave[1], [&c] { c.mnuFileSave_Click(1); });
+    c.SetRowsChanged([this] { ShowRows(); });
     on(a.mnuFileImport, [&c] { c.mnuFileImport_Click(); });
     on(a.mnuFileExport[0], [&c] { c.mnuFileExport_Click(0); });
     on(a.mnuFileExport[1], [&c] { c.mnuFileExport_Click(1); });

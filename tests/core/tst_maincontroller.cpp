@@ -464,7 +464,11 @@ private slots:
 
         m_fake.ExpectOpenFile(QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み"), source);
         m_fake.ExpectReport(summary, QStringLiteral("取り込み結果"), icon);
+        // The window shows the new rows before the report that talks about them.
+        QString lastBeforeShown;
+        m_controller->SetRowsChanged([&] { lastBeforeShown = m_fake.log.last(); });
         m_controller->mnuFileImport_Click();
+        QCOMPARE(lastBeforeShown, added > 0 ? u"OpenFile: ｱﾄﾞﾚｽ帳の取り込み"_s : QString());
 
         QCOMPARE(m_dial.RowCount(), before + added);
         QVERIFY(m_fake.lastDetails.contains(detail));

@@ -234,6 +234,9 @@ void MainController::mnuFileImport_Click()
         if (m_dial.SelectedRow < 1) {
             SelectFirstRow();
         }
+        if (m_rowsChanged) {
+            m_rowsChanged();
+        }
     }
     MessageIcon icon = MessageIcon::Information;
     if (report.entries == 0) {

@@ -49,6 +49,9 @@ public:
     // True from a sort until the next file is read.
     [[nodiscard]] bool Sorted() const { return m_sorted; }
 
+    // Called after an import appended rows and before its report, so the window can show the
+    // rows the report talks about.
+    void SetRowsChanged(std::function<void()> rowsChanged) { m_rowsChanged = std::move(rowsChanged); }
     // "OptSort": sort by entry number after opening a file.
     void SetSortOnOpen(bool sortOnOpen) { m_sortOnOpen = sortOnOpen; }
     // Enables everything that needs a loaded memory dial (also after the editor stores an entry).
@@ -112,6 +115,7 @@ private:
     Interaction& m_interaction;
     QString m_programFolder;
     RirekiSaver m_saveRireki;
+    std::function<void()> m_rowsChanged;
     MainCommandState m_commands;
     bool m_sortOnOpen = false;
     int m_sortColumn = 0;
