@@ -27,33 +27,32 @@ main=$(wait_window "Morvane for Windows")
 sleep 1
 xdotool windowactivate --sync "$main"
 
+# Picks file $3 in the chooser titled $2 that key $1 of the ﾌｧｲﾙ menu opens, and waits for
+# the result titled $4.
+through_menu() {
+    xdotool windowactivate --sync "$main"
+    xdotool key alt+f
+    sleep 0.5
+    xdotool key "$1"
+    chooser=$(wait_window "$2")
+    xdotool windowactivate --sync "$chooser"
+    xdotool type --delay 20 "$3"
+    xdotool key Return
+    result=$(wait_window "$4")
+    sleep 1
+}
+
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool key alt+f
 sleep 1
 import -window root -crop "420x250+$((X - 4))+$((Y - 24))" +repage "$out/file-menu.png"
-xdotool key i
-chooser=$(wait_window "ｱﾄﾞﾚｽ帳の取り込み")
-xdotool windowactivate --sync "$chooser"
-xdotool type --delay 20 "$work/contacts.vcf"
-xdotool key Return
-report=$(wait_window "取り込み結果")
+xdotool key Escape Escape
+through_menu i "ｱﾄﾞﾚｽ帳の取り込み" "$work/contacts.vcf" "取り込み結果"
+import -window "$result" -frame "$out/import-report.png"
+xdotool windowactivate --sync "$result" key Return
 sleep 1
-import -window "$report" -frame "$out/import-report.png"
-xdotool windowactivate --sync "$report"
-xdotool key Return
-sleep 1
-
-xdotool windowactivate --sync "$main"
-xdotool key alt+f
-sleep 0.5
-xdotool key e
-chooser=$(wait_window "ｱﾄﾞﾚｽ帳への書き出し")
-xdotool windowactivate --sync "$chooser"
-xdotool type --delay 20 "$work/exported.csv"
-xdotool key Return
-done=$(wait_window "書き出し結果")
-xdotool windowactivate --sync "$done"
-xdotool key Return
+through_menu e "ｱﾄﾞﾚｽ帳への書き出し" "$work/exported.csv" "書き出し結果"
+xdotool windowactivate --sync "$result" key Return
 sleep 0.5
 
 # The CSV holds the header and the three entries, with the byte-order mark in front.
