@@ -411,13 +411,15 @@ void TestExchange::roundTrip()
 {
     QFETCH(int, format);
     MemoryDial source;
-    source.rows = {FullEntry(0), FullEntry(1)};
+    source.rows = {FullEntry(0), FullEntry(1), FullEntry(2)};
+    source.rows[2][kColGroupNumber] = u"00"_s; // the group every new memory dial starts with
+    source.rows[2][kColGroupName] = u"ｸﾞﾙｰﾌﾟ0"_s;
     source.rows[1][kColGroupNumber] = u"12"_s;
     source.rows[1][kColGroupName] = u"会社の人"_s;
     source.rows[1][kColTelKind1] = u"その他"_s;
     source.rows[1][kColAddressKind] = u"自宅"_s;
     const ExportResult exported = ExportAddressBook(source, ExchangeFormat(format), false);
-    QCOMPARE(exported.report.entries, 2);
+    QCOMPARE(exported.report.entries, 3);
     QVERIFY(exported.report.details.isEmpty());
     if (ExchangeFormat(format) == ExchangeFormat::VCard) {
         QVERIFY(exported.bytes.contains("X-PHONETIC-LAST-NAME:ヤマダ\r\n"));
@@ -428,10 +430,10 @@ void TestExchange::roundTrip()
     }
 
     const Imported back = Import(exported.bytes);
-    QCOMPARE(back.report.entries, 2);
+    QCOMPARE(back.report.entries, 3);
     QVERIFY2(back.report.details.isEmpty(), qPrintable(back.report.Text(true)));
-    QCOMPARE(back.dial.RowCount(), 2);
-    for (int row = 0; row < 2; ++row) {
+    QCOMPARE(back.dial.RowCount(), 3);
+    for (int row = 0; row < 3; ++row) {
         for (int cell = 1; cell < kColRevision; ++cell) {
             QCOMPARE(back.dial.rows[row][cell], source.rows[row][cell]);
         }
@@ -439,6 +441,8 @@ void TestExchange::roundTrip()
     }
     QCOMPARE(back.dial.GroupNames[7], u"友人"_s);
     QCOMPARE(back.dial.GroupNames[12], u"会社の人"_s);
+    QCOMPARE(back.dial.GroupNames[0], u"ｸﾞﾙｰﾌﾟ0"_s);
+    QCOMPARE(back.dial.GroupNames.count(u"ｸﾞﾙｰﾌﾟ0"_s), 1);
 }
 
 void TestExchange::appendsWithFreeNumbers()
@@ -459,6 +463,11 @@ void TestExchange::appendsWithFreeNumbers()
     QCOMPARE(dial.rows[3][kColNumber], u"003"_s);
     QCOMPARE(dial.rows[2][kColGroupNumber], u"01"_s);
     QCOMPARE(dial.GroupNames[7], u"家族"_s);
+    // A card without a group joins group 0 as a new entry does; saved with an empty group
+    // instead, the next read would erase group 0's name.
+    QCOMPARE(dial.rows[3][kColGroupNumber], u"00"_s);
+    QCOMPARE(dial.rows[3][kColGroupName], u"ｸﾞﾙｰﾌﾟ0"_s);
+    QCOMPARE(dial.GroupNames[0], u"ｸﾞﾙｰﾌﾟ0"_s);
     QCOMPARE(dial.EntryCount, 4);
 }
 

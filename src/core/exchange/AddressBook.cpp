@@ -7,6 +7,7 @@
 #include "VCardImport.h"
 #include "VCardLines.h"
 #include "editor/EditorFields.h"
+#include "editor/EditorTexts.h"
 #include "editor/EntryNavigation.h"
 #include "editor/EntryStore.h"
 #include "files/SafeFileWrite.h"
@@ -22,7 +23,9 @@
 
 namespace {
 
-// Group numbers 1 to 99 carry names; 0 stands for no group.
+// Group 0 is the group of every entry that names none ("ｸﾞﾙｰﾌﾟ0" in a new memory dial); groups
+// 1 to 99 are handed out to the names an import brings.
+constexpr int kDefaultGroup = 0;
 constexpr int kFirstNamedGroup = 1;
 constexpr int kLastGroup = 99;
 
@@ -36,14 +39,14 @@ QString GroupNumberText(int group)
 std::optional<int> GroupFor(MemoryDial& dial, const QString& name, const QString& hint)
 {
     dial.GroupNames.resize(kGroupTableSize);
-    for (int g = kFirstNamedGroup; g <= kLastGroup; ++g) {
+    for (int g = kDefaultGroup; g <= kLastGroup; ++g) {
         if (dial.GroupNames[g] == name) {
             return g;
         }
     }
     bool ok = false;
     const int wanted = hint.toInt(&ok);
-    if (ok && wanted >= kFirstNamedGroup && wanted <= kLastGroup && dial.GroupNames[wanted].isEmpty()) {
+    if (ok && wanted >= kDefaultGroup && wanted <= kLastGroup && dial.GroupNames[wanted].isEmpty()) {
         dial.GroupNames[wanted] = name;
         return wanted;
     }
@@ -54,6 +57,19 @@ std::optional<int> GroupFor(MemoryDial& dial, const QString& name, const QString
         }
     }
     return std::nullopt;
+}
+
+// An entry without a group joins group 0 under its name, as an entry typed into the editor
+// does. Left with no group, it would be saved under number 0 with an empty name, and the
+// next read would take that as group 0's name and lose it.
+void JoinDefaultGroup(MemoryDial& dial, Entry& entry)
+{
+    dial.GroupNames.resize(kGroupTableSize);
+    if (dial.GroupNames[kDefaultGroup].isEmpty()) {
+        dial.GroupNames[kDefaultGroup] = EditorTexts::kFirstGroupName.toString();
+    }
+    entry[kColGroupNumber] = GroupNumberText(kDefaultGroup);
+    entry[kColGroupName] = dial.GroupNames[kDefaultGroup];
 }
 
 void UpdateGroupCount(MemoryDial& dial)
@@ -119,6 +135,9 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDat
                               ExchangeTexts::kNoGroupLeft);
             entry[kColGroupName].clear();
         }
+    }
+    if (entry[kColGroupNumber].isEmpty()) {
+        JoinDefaultGroup(dial, entry);
     }
     entry[kColRevision] = RevisionStamp(now);
     entry.checked = false;
