@@ -59,17 +59,24 @@ std::optional<int> GroupFor(MemoryDial& dial, const QString& name, const QString
     return std::nullopt;
 }
 
-// An entry without a group joins group 0 under its name, as an entry typed into the editor
-// does. Left with no group, it would be saved under number 0 with an empty name, and the
-// next read would take that as group 0's name and lose it.
-void JoinDefaultGroup(MemoryDial& dial, Entry& entry)
+// A card that names no group keeps the number it was written with (a group of this memory
+// dial that has no name), else joins group 0 under its name, as an entry typed into the editor
+// does; the first entry of a new memory dial names group 0 "ｸﾞﾙｰﾌﾟ0" as the editor does. Left
+// with no group, it would be saved under number 0 with an empty name, which the next read
+// takes as group 0's name, erasing it.
+void JoinUnnamedGroup(MemoryDial& dial, Entry& entry, const QString& hint)
 {
     dial.GroupNames.resize(kGroupTableSize);
-    if (dial.GroupNames[kDefaultGroup].isEmpty()) {
-        dial.GroupNames[kDefaultGroup] = EditorTexts::kFirstGroupName.toString();
+    bool ok = false;
+    int group = hint.toInt(&ok);
+    if (!ok || group < kDefaultGroup || group > kLastGroup) {
+        group = kDefaultGroup;
+        if (dial.GroupNames[group].isEmpty() && dial.RowCount() == 0) {
+            dial.GroupNames[group] = EditorTexts::kFirstGroupName.toString();
+        }
     }
-    entry[kColGroupNumber] = GroupNumberText(kDefaultGroup);
-    entry[kColGroupName] = dial.GroupNames[kDefaultGroup];
+    entry[kColGroupNumber] = GroupNumberText(group);
+    entry[kColGroupName] = dial.GroupNames[group];
 }
 
 void UpdateGroupCount(MemoryDial& dial)
@@ -127,7 +134,8 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDat
     Entry& entry = card.entry;
     entry[kColNumber] = numbers.Next();
     entry[kColGroupNumber].clear();
-    if (!entry[kColGroupName].isEmpty()) {
+    const bool named = !entry[kColGroupName].isEmpty();
+    if (named) {
         if (const std::optional<int> group = GroupFor(dial, entry[kColGroupName], card.groupHint)) {
             entry[kColGroupNumber] = GroupNumberText(*group);
         } else {
@@ -137,7 +145,7 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDat
         }
     }
     if (entry[kColGroupNumber].isEmpty()) {
-        JoinDefaultGroup(dial, entry);
+        JoinUnnamedGroup(dial, entry, named ? QString() : card.groupHint);
     }
     entry[kColRevision] = RevisionStamp(now);
     entry.checked = false;

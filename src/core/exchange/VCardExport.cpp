@@ -201,8 +201,9 @@ QByteArray ExportCard(const Entry& entry, QStringList& notes)
             notes.append(QStringLiteral("GPS ") + entry[kColGps] + u'：' + ExchangeTexts::kGpsNotWritten);
         }
     }
-    if (!entry[kColGroupName].isEmpty()) {
-        out.Text(u"CATEGORIES", entry[kColGroupName]);
+    out.Text(u"CATEGORIES", entry[kColGroupName]);
+    // The number travels even for a group without a name, so that the entry comes back to it.
+    if (!entry[kColGroupNumber].isEmpty()) {
         out.Line(QStringLiteral("X-GNO:") + QString::number(LeadingNumber(entry[kColGroupNumber])));
     }
     out.Text(u"CLASS", entry[kColSecret]);
