@@ -89,6 +89,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
+    void groups_data();
+    void groups();
     void boundOf1001();
     void refusedFiles_data();
     void refusedFiles();
@@ -452,6 +454,7 @@ void TestExchange::appendsWithFreeNumbers()
     Entry two = FullEntry(2);
     dial.rows = {zero, two};
     dial.GroupNames[7] = u"家族"_s; // the card's group number is taken by another name
+    dial.GroupNames[0] = u"未分類"_s;
     ExchangeReport report;
     const QByteArray cards = Card(u"FN:A\r\nCATEGORIES:友人\r\nX-GNO:7\r\n"_s).toUtf8() + Card(u"FN:B\r\n"_s).toUtf8();
     ImportAddressBookBytes(dial, u"in.vcf"_s, cards, kNow, report);
@@ -466,9 +469,43 @@ void TestExchange::appendsWithFreeNumbers()
     // A card without a group joins group 0 as a new entry does; saved with an empty group
     // instead, the next read would erase group 0's name.
     QCOMPARE(dial.rows[3][kColGroupNumber], u"00"_s);
-    QCOMPARE(dial.rows[3][kColGroupName], u"ｸﾞﾙｰﾌﾟ0"_s);
-    QCOMPARE(dial.GroupNames[0], u"ｸﾞﾙｰﾌﾟ0"_s);
+    QCOMPARE(dial.rows[3][kColGroupName], u"未分類"_s);
+    QCOMPARE(dial.GroupNames[0], u"未分類"_s);
     QCOMPARE(dial.EntryCount, 4);
+}
+
+void TestExchange::groups_data()
+{
+    QTest::addColumn<bool>("newDial");
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no group, new memory dial") << true << u"FN:a\r\n"_s << u"00"_s << u"ｸﾞﾙｰﾌﾟ0"_s;
+    QTest::newRow("no group, group 0 named") << false << u"FN:a\r\n"_s << u"00"_s << u"未分類"_s;
+    QTest::newRow("group 0 by name") << false << u"FN:a\r\nCATEGORIES:未分類\r\n"_s << u"00"_s << u"未分類"_s;
+    QTest::newRow("group 0 of a new memory dial")
+        << true << u"FN:a\r\nCATEGORIES:ｸﾞﾙｰﾌﾟ0\r\nX-GNO:0\r\n"_s << u"00"_s << u"ｸﾞﾙｰﾌﾟ0"_s;
+    QTest::newRow("unnamed group by number") << false << u"FN:a\r\nX-GNO:7\r\n"_s << u"07"_s << QString();
+    QTest::newRow("new name") << true << u"FN:a\r\nCATEGORIES:友人\r\n"_s << u"01"_s << u"友人"_s;
+}
+
+void TestExchange::groups()
+{
+    QFETCH(bool, newDial);
+    QFETCH(QString, card);
+    QFETCH(QString, number);
+    QFETCH(QString, name);
+    MemoryDial dial;
+    if (!newDial) {
+        dial.rows = {FullEntry(0)};
+        dial.GroupNames[0] = u"未分類"_s;
+    }
+    ExchangeReport report;
+    ImportAddressBookBytes(dial, u"in.vcf"_s, Card(card).toUtf8(), kNow, report);
+    QCOMPARE(report.entries, 1);
+    QCOMPARE(dial.rows.last()[kColGroupNumber], number);
+    QCOMPARE(dial.rows.last()[kColGroupName], name);
+    QCOMPARE(dial.GroupNames[number.toInt()], name);
 }
 
 void TestExchange::boundOf1001()
