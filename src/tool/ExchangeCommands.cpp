@@ -1,6 +1,8 @@
 #include "ExchangeCommands.h"
 
 #include "exchange/AddressBook.h"
+#include "exchange/ExchangeTexts.h"
+#include "files/SafeFileWrite.h"
 #include "memorydial/MemoryDialReader.h"
 #include "memorydial/MemoryDialWriter.h"
 
@@ -69,6 +71,10 @@ ExchangeCommandResult EvaluateExportCommand(const QStringList& arguments)
     if (out.isEmpty()) {
         result.out = exported.bytes;
         return result;
+    }
+    // The export is no memory dial: written over its own source it would destroy it.
+    if (IsSameFile(out, args[0])) {
+        return Failure(out + u'：' + ExchangeTexts::kOverSource);
     }
     const QString error = WriteExportFile(out, exported.bytes);
     if (!error.isEmpty()) {

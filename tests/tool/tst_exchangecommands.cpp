@@ -20,6 +20,12 @@ bool WriteFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QList<Entry> ReadRows(const QString& path)
 {
     const MemoryDialReadResult read = MemoryDataOpen(path, QStringList());
@@ -166,8 +172,15 @@ void TestExchangeCommands::exportToFileAndBack()
             }
         }
     }
-    // A directory is no place for an export.
+    // A directory is no place for an export, nor the memory dial it comes from (through a link).
     QCOMPARE(EvaluateExportCommand({m_dial, u"--format"_s, u"csv"_s, u"--out"_s, m_dir->path()}).exitCode, 1);
+    const QString link = m_dir->filePath(u"link.vcf"_s);
+    QVERIFY(QFile::link(m_dial, link));
+    const QByteArray before = ReadBytes(m_dial);
+    for (const QString& target : {m_dial, link}) {
+        QCOMPARE(EvaluateExportCommand({m_dial, u"--format"_s, u"vcard"_s, u"--out"_s, target}).exitCode, 1);
+        QCOMPARE(ReadBytes(m_dial), before);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestExchangeCommands)

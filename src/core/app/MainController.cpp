@@ -3,6 +3,7 @@
 #include "app/MainTexts.h"
 #include "editor/EditorTexts.h"
 #include "exchange/AddressBook.h"
+#include "files/SafeFileWrite.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
 #include "list/RowOperations.h"
@@ -269,8 +270,7 @@ void MainController::mnuFileExport_Click(int index)
     const QFileInfo info(target.path);
     // The export is UTF-8 and no memory dial: written over the open file it would leave the
     // user with a file the phone cannot read, once the window closes.
-    if (!m_dial.CurrentPath.isEmpty() && info.exists() &&
-        info.canonicalFilePath() == QFileInfo(m_dial.CurrentPath).canonicalFilePath()) {
+    if (!m_dial.CurrentPath.isEmpty() && IsSameFile(target.path, m_dial.CurrentPath)) {
         m_interaction.Tell(kExportOverOpenText, kExportTitle, MessageIcon::Error);
         return;
     }

@@ -8,6 +8,7 @@ namespace ExchangeTexts {
 // Why a whole file is refused.
 inline const QString kNotRegularFile = QStringLiteral("通常のファイルではありません。");
 inline const QString kTooLarge = QStringLiteral("ファイルが大きすぎます。");
+inline const QString kOverSource = QStringLiteral("書き出し元のメモリダイヤルには書き出せません。");
 inline const QString kUnreadable = QStringLiteral("ファイルを読めません。");
 inline const QString kWriteFailed =
     QStringLiteral("書き込めませんでした。　書き出し先とディスクの空きを確認して下さい。　");

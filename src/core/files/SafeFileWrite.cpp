@@ -77,3 +77,10 @@ SafeWriteResult WriteFileSafely(const QString& path, QByteArrayView bytes)
     }
     return file.commit() ? SafeWriteResult::Written : SafeWriteResult::Failed;
 }
+
+bool IsSameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
+}

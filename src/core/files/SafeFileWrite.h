@@ -19,3 +19,6 @@ enum class SafeWriteResult
 
 // Writes `bytes` as the whole file at `path`, following symbolic links.
 [[nodiscard]] SafeWriteResult WriteFileSafely(const QString& path, QByteArrayView bytes);
+
+// True when both names lead to one existing file (through links, ".." and the like).
+[[nodiscard]] bool IsSameFile(const QString& a, const QString& b);
