@@ -3,8 +3,6 @@
 #include "memorydial/CodePage.h"
 
 #include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
@@ -104,28 +102,6 @@ QString WithoutSeparators(QStringView text)
     return out.trimmed();
 }
 
-// CodePage::CanHold's answer (encodes without error and decodes back to the same text), with
-// converters kept open: opening one by name costs more than converting a whole cell, and an
-// import asks for every cell.
-bool Holds(QStringView text)
-{
-    constexpr auto kStateless = QStringConverter::Flag::Stateless;
-    thread_local QStringEncoder encoder("Shift_JIS", kStateless);
-    thread_local QStringDecoder decoder("Shift_JIS", kStateless);
-    if (!encoder.isValid() || !decoder.isValid()) {
-        return CodePage::CanHold(text);
-    }
-    const QByteArray bytes = encoder.encode(text);
-    const QString back = encoder.hasError() ? QString() : decoder.decode(bytes);
-    if (encoder.hasError() || decoder.hasError()) {
-        // The error mark outlives resetState() for these converters; only new ones lose it.
-        encoder = QStringEncoder("Shift_JIS", kStateless);
-        decoder = QStringDecoder("Shift_JIS", kStateless);
-        return false;
-    }
-    return !bytes.contains('\0') && back == text;
-}
-
 } // namespace
 
 QString HalfWidthReading(QStringView text)
@@ -184,7 +160,7 @@ FittedText FitMemoryDialCell(QStringView text)
 {
     FittedText fitted;
     const QString clean = WithoutSeparators(text);
-    if (Holds(clean)) {
+    if (CodePage::CanHold(clean)) {
         fitted.text = clean;
         return fitted;
     }
@@ -193,7 +169,7 @@ FittedText FitMemoryDialCell(QStringView text)
         const qsizetype length = clean[i].isHighSurrogate() && i + 1 < clean.size() ? 2 : 1;
         const QStringView one = QStringView(clean).sliced(i, length);
         i += length;
-        if (Holds(one)) {
+        if (CodePage::CanHold(one)) {
             fitted.text += one;
             continue;
         }
