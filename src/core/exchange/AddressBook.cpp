@@ -106,7 +106,7 @@ private:
     qint64 m_next = -1;
 };
 
-void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDateTime& now, ExchangeReport& report)
+void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QString& stamp, ExchangeReport& report)
 {
     Entry& entry = card.entry;
     entry[kColNumber] = numbers.Next();
@@ -120,7 +120,7 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDat
             entry[kColGroupName].clear();
         }
     }
-    entry[kColRevision] = RevisionStamp(now);
+    entry[kColRevision] = stamp;
     entry.checked = false;
     if (!card.notes.isEmpty()) {
         report.details.append({entry[kColNumber] + u' ' + entry[kColName], card.notes});
@@ -203,7 +203,7 @@ std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& erro
 }
 
 void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard card,
-          const QDateTime& now, ExchangeReport& report)
+          const QString& stamp, ExchangeReport& report)
 {
     if (!card.taken) {
         card.notes.append(ExchangeTexts::kNothingTaken);
@@ -214,7 +214,7 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
         ++report.overLimit;
         return;
     }
-    Append(dial, numbers, std::move(card), now, report);
+    Append(dial, numbers, std::move(card), stamp, report);
 }
 
 std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
@@ -275,6 +275,8 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
 {
     const int before = report.entries;
     EntryNumbers numbers(dial);
+    // Formatted once; every entry shares the text.
+    const QString stamp = RevisionStamp(now);
     QString error;
     if (const std::optional<QList<QStringList>> records = CsvRecords(bytes, error)) {
         if (!error.isEmpty()) {
@@ -282,7 +284,7 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
             return;
         }
         for (qsizetype i = 0; i < records->size(); ++i) {
-            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), now, report);
+            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), stamp, report);
         }
     } else {
         const VCardParseResult parsed = ParseVCards(bytes);
@@ -291,7 +293,7 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
             return;
         }
         for (qsizetype i = 0; i < parsed.cards.size(); ++i) {
-            Take(dial, numbers, name, i, MapCard(parsed.cards[i]), now, report);
+            Take(dial, numbers, name, i, MapCard(parsed.cards[i]), stamp, report);
         }
     }
     if (report.entries != before) {
