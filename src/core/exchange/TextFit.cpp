@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kHalfWidthFirst = 0xFF61;
@@ -81,25 +83,35 @@ char16_t CodePageEquivalent(char32_t c)
     }
 }
 
-// Separators of the memory-dial file and control characters, made harmless.
-QString WithoutSeparators(QStringView text)
+bool IsHarmless(QChar c)
 {
-    QString out;
-    out.reserve(text.size());
+    return c != u',' && c.category() != QChar::Other_Control;
+}
+
+// Separators of the memory-dial file and control characters, made harmless. Most texts have
+// none and are shared, not copied.
+QString WithoutSeparators(const QString& text)
+{
+    if (std::all_of(text.begin(), text.end(), IsHarmless)) {
+        return text.trimmed();
+    }
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             continue;
         }
         if (c == u',') {
-            out += QChar{0xFF0C};
+            *end++ = QChar{0xFF0C};
         } else if (c.category() == QChar::Other_Control) {
-            out += u' ';
+            *end++ = u' ';
         } else {
-            out += c;
+            *end++ = c;
         }
     }
-    return out.trimmed();
+    out.truncate(end - out.constData());
+    return std::move(out).trimmed();
 }
 
 } // namespace
@@ -156,7 +168,7 @@ QString FullWidthKatakana(QStringView text)
     return out;
 }
 
-FittedText FitMemoryDialCell(QStringView text)
+FittedText FitMemoryDialCell(const QString& text)
 {
     FittedText fitted;
     const QString clean = WithoutSeparators(text);

@@ -4,7 +4,9 @@
 #include "memorydial/CodePage.h"
 
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -17,50 +19,78 @@ enum class DefaultCharset
     ShiftJis,
 };
 
-// CR LF, LF, CR alone and the CR CR LF that some exports write each end one line.
-QList<QByteArrayView> PhysicalLines(QByteArrayView bytes)
+// The physical lines of a file, one after another. CR LF, LF, CR alone and the CR CR LF that
+// some exports write each end one line.
+class LineReader
 {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    const qsizetype n = bytes.size();
-    while (i < n) {
-        const char c = bytes[i];
-        if (c == '\n') {
-            lines.append(bytes.sliced(start, i - start));
-            start = ++i;
-        } else if (c == '\r') {
-            const qsizetype end = i;
-            while (i < n && bytes[i] == '\r') {
-                ++i;
-            }
-            if (i < n && bytes[i] == '\n') {
-                ++i;
-            }
-            lines.append(bytes.sliced(start, end - start));
-            start = i;
-        } else {
-            ++i;
+public:
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) { Advance(); }
+
+    [[nodiscard]] bool AtEnd() const { return m_atEnd; }
+    // The line that Next() gives; empty at the end.
+    [[nodiscard]] QByteArrayView Peek() const { return m_next; }
+    QByteArrayView Next()
+    {
+        const QByteArrayView line = m_next;
+        Advance();
+        return line;
+    }
+
+private:
+    void Advance()
+    {
+        const qsizetype n = m_bytes.size();
+        if (m_start >= n) {
+            m_atEnd = true;
+            m_next = {};
+            return;
+        }
+        if (m_lf < m_start) {
+            m_lf = m_bytes.indexOf('\n', m_start);
+            m_lf = m_lf < 0 ? n : m_lf;
+        }
+        const qsizetype cr = m_bytes.first(m_lf).indexOf('\r', m_start);
+        const qsizetype end = cr < 0 ? m_lf : cr;
+        m_next = m_bytes.sliced(m_start, end - m_start);
+        m_start = end;
+        while (m_start < n && m_bytes[m_start] == '\r') {
+            ++m_start;
+        }
+        if (m_start < n && m_bytes[m_start] == '\n') {
+            ++m_start;
         }
     }
-    if (start < n) {
-        lines.append(bytes.sliced(start));
-    }
-    return lines;
-}
+
+    QByteArrayView m_bytes;
+    QByteArrayView m_next;
+    qsizetype m_start = 0; // where the line after m_next begins
+    qsizetype m_lf = -1;   // the first LF at or after m_start (the end when none), looked for once passed
+    bool m_atEnd = false;
+};
 
 bool IsFold(QByteArrayView line)
 {
     return !line.isEmpty() && (line.front() == ' ' || line.front() == '\t');
 }
 
+// A byte read as Latin-1, or a character.
+char16_t Unit(char byte)
+{
+    return static_cast<unsigned char>(byte);
+}
+
+char16_t Unit(QChar c)
+{
+    return c.unicode();
+}
+
 // Position of the first `separator` outside double quotes, or -1. An unbalanced quote makes
 // the quoted run end at the end of the text.
-qsizetype FindUnquoted(QStringView text, char16_t separator, qsizetype from = 0)
+template <typename View> qsizetype FindUnquoted(View text, char16_t separator, qsizetype from = 0)
 {
     bool quoted = false;
     for (qsizetype i = from; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = Unit(text[i]);
         if (c == u'"') {
             quoted = !quoted;
         } else if (c == separator && !quoted) {
@@ -70,26 +100,62 @@ qsizetype FindUnquoted(QStringView text, char16_t separator, qsizetype from = 0)
     return -1;
 }
 
-QList<QStringView> SplitUnquoted(QStringView text, char16_t separator)
+// Calls `take` with each part of `text` between separators outside double quotes.
+template <typename Take> void ForEachUnquoted(QStringView text, char16_t separator, Take take)
 {
-    QList<QStringView> parts;
     qsizetype start = 0;
     for (qsizetype at = FindUnquoted(text, separator); at >= 0; at = FindUnquoted(text, separator, start)) {
-        parts.append(text.sliced(start, at - start));
+        take(text.sliced(start, at - start));
         start = at + 1;
     }
-    parts.append(text.sliced(start));
-    return parts;
+    take(text.sliced(start));
 }
 
-QString Unquoted(QStringView text)
+QStringView Unquoted(QStringView text)
 {
     text = text.trimmed();
     if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
         text = text.sliced(1, text.size() - 2);
     }
-    return text.toString();
+    return text;
 }
+
+char16_t AsciiUpper(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+}
+
+// Upper-case property names, parameter keys and type words. They repeat on every card of a
+// file, so each one is made once and shared; a hostile file with ever new words only fills
+// the list up to its bound. They are ASCII in every real file, and ASCII needs no case table.
+class Words
+{
+public:
+    QString Upper(QStringView text)
+    {
+        if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            return text.toString().toUpper();
+        }
+        const auto same = [&](const QString& word) {
+            return word.size() == text.size() &&
+                   std::equal(word.begin(), word.end(), text.begin(),
+                              [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
+        };
+        if (const auto known = std::find_if(m_words.cbegin(), m_words.cend(), same); known != m_words.cend()) {
+            return *known;
+        }
+        QString word(text.size(), Qt::Uninitialized);
+        std::transform(text.begin(), text.end(), word.begin(), [](QChar c) { return QChar(AsciiUpper(c.unicode())); });
+        if (m_words.size() < kMaxWords) {
+            m_words.append(word);
+        }
+        return word;
+    }
+
+private:
+    static constexpr qsizetype kMaxWords = 64;
+    QList<QString> m_words;
+};
 
 bool IsName(QStringView name)
 {
@@ -119,7 +185,7 @@ bool IsShiftJisName(const QString& charset)
 bool IsUtf8Name(const QString& charset)
 {
     const QString upper = charset.toUpper();
-    return upper == u"UTF-8" || upper == u"UTF8";
+    return upper == QLatin1StringView("UTF-8") || upper == QLatin1StringView("UTF8");
 }
 
 std::optional<QString> DecodeUtf8(QByteArrayView bytes)
@@ -192,18 +258,20 @@ struct Head
 
 // Name, group and parameters of a logical line. The part before the value is ASCII in every
 // real file; it is read as Latin-1 so that no byte is lost or reinterpreted.
-Head ParseHead(QByteArrayView line)
+Head ParseHead(QByteArrayView line, Words& words)
 {
     Head head;
-    const QString latin = QString::fromLatin1(line);
-    qsizetype colon = FindUnquoted(latin, u':');
+    qsizetype colon = FindUnquoted(line, u':');
     if (colon < 0) {
-        colon = latin.indexOf(u':');
+        colon = line.indexOf(':');
     }
-    const QStringView before = colon < 0 ? QStringView(latin) : QStringView(latin).first(colon);
     head.valueStart = colon < 0 ? line.size() : colon + 1;
-    const QList<QStringView> items = SplitUnquoted(before, u';');
-    QStringView name = items.front().trimmed();
+    const QByteArrayView beforeBytes = colon < 0 ? line : line.first(colon);
+    QVarLengthArray<QChar, 256> latin(beforeBytes.size());
+    std::transform(beforeBytes.begin(), beforeBytes.end(), latin.begin(), [](char c) { return QChar(QLatin1Char(c)); });
+    const QStringView before(latin.constData(), latin.size());
+    const qsizetype semicolon = FindUnquoted(before, u';');
+    QStringView name = (semicolon < 0 ? before : before.first(semicolon)).trimmed();
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot >= 0) {
         head.property.group = name.first(dot).toString();
@@ -212,38 +280,43 @@ Head ParseHead(QByteArrayView line)
     if (!IsName(name)) {
         return head;
     }
-    head.property.name = name.toString().toUpper();
-    for (qsizetype i = 1; i < items.size(); ++i) {
-        const QStringView item = items[i].trimmed();
+    head.property.name = words.Upper(name);
+    if (semicolon < 0) {
+        head.valid = true;
+        return head;
+    }
+    ForEachUnquoted(before.sliced(semicolon + 1), u';', [&](QStringView item) {
+        item = item.trimmed();
         if (item.isEmpty()) {
-            continue;
+            return;
         }
         const qsizetype equals = item.indexOf(u'=');
         if (equals < 0) {
-            const QString word = Unquoted(item).toUpper();
-            if (word == u"QUOTED-PRINTABLE" || word == u"BASE64" || word == u"8BIT" || word == u"7BIT") {
-                head.property.parameters.append({QStringLiteral("ENCODING"), word});
+            QString word = words.Upper(Unquoted(item));
+            if (word == QLatin1StringView("QUOTED-PRINTABLE") || word == QLatin1StringView("BASE64") ||
+                word == QLatin1StringView("8BIT") || word == QLatin1StringView("7BIT")) {
+                head.property.parameters.append({QStringLiteral("ENCODING"), std::move(word)});
             } else {
-                head.property.types.append(word);
+                head.property.types.append(std::move(word));
             }
-            continue;
+            return;
         }
-        const QString key = item.first(equals).trimmed().toString().toUpper();
+        QString key = words.Upper(item.first(equals).trimmed());
         const QStringView value = item.sliced(equals + 1);
-        if (key == u"TYPE") {
-            for (const QStringView type : SplitUnquoted(value, u',')) {
-                const QString word = Unquoted(type).toUpper();
+        if (key == QLatin1StringView("TYPE")) {
+            ForEachUnquoted(value, u',', [&](QStringView type) {
+                QString word = words.Upper(Unquoted(type));
                 if (!word.isEmpty()) {
-                    head.property.types.append(word);
+                    head.property.types.append(std::move(word));
                 }
-            }
+            });
         } else {
-            if (key == u"PREF") {
+            if (key == QLatin1StringView("PREF")) {
                 head.property.types.append(QStringLiteral("PREF"));
             }
-            head.property.parameters.append({key, Unquoted(value)});
+            head.property.parameters.append({std::move(key), Unquoted(value).toString()});
         }
-    }
+    });
     head.valid = true;
     return head;
 }
@@ -262,7 +335,6 @@ struct FileText
 {
     QByteArray utf8; // set when the file was converted from UTF-16
     QByteArrayView bytes;
-    DefaultCharset charset = DefaultCharset::Utf8;
     bool unicodeFile = false; // every raw value is UTF-8, whatever its CHARSET says
     QString error;
 };
@@ -306,15 +378,15 @@ FileText PrepareBytes(QByteArrayView bytes)
     return file;
 }
 
-void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& file)
+void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& file, DefaultCharset charset)
 {
     const QString encoding = property.Parameter(u"ENCODING").toUpper();
-    if (encoding == u"B" || encoding == u"BASE64") {
+    if (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64")) {
         property.binary = true;
         return;
     }
     std::optional<QString> text;
-    if (encoding == u"QUOTED-PRINTABLE") {
+    if (encoding == QLatin1StringView("QUOTED-PRINTABLE")) {
         const QByteArray decoded = DecodeQuotedPrintable(raw);
         // Without a CHARSET the decoded bytes decide for themselves, as a whole file would.
         const DefaultCharset fallback = decoded.isValidUtf8() ? DefaultCharset::Utf8 : DefaultCharset::ShiftJis;
@@ -322,13 +394,97 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
     } else if (file.unicodeFile) {
         text = DecodeUtf8(raw);
     } else {
-        text = DecodeCharset(raw, property.Parameter(u"CHARSET"), file.charset);
+        text = DecodeCharset(raw, property.Parameter(u"CHARSET"), charset);
     }
     if (text) {
         property.text = std::move(*text);
     } else {
         property.undecodable = true;
     }
+}
+
+// The cards of a file whose values without a CHARSET are in `charset`. Folds may split a UTF-8
+// sequence, so the file's charset is judged on unfolded lines: nothing when `charset` is UTF-8
+// and a line is not.
+std::optional<VCardParseResult> ParseCards(const FileText& file, DefaultCharset charset)
+{
+    VCardParseResult result;
+    Words words;
+    QByteArray joined; // the current line with its folds or soft line breaks, when it has any
+    std::optional<VCardCard> card;
+    auto closeCard = [&] {
+        if (card) {
+            result.cards.append(std::move(*card));
+            card.reset();
+        }
+    };
+    LineReader lines(file.bytes);
+    while (!lines.AtEnd()) {
+        QByteArrayView logical = lines.Next();
+        if (IsFold(lines.Peek())) {
+            joined.resize(0);
+            joined += logical;
+            while (IsFold(lines.Peek())) {
+                joined += lines.Next().sliced(1);
+            }
+            logical = joined;
+        }
+        if (logical.trimmed().isEmpty()) {
+            continue;
+        }
+        Head head = ParseHead(logical, words);
+        if (head.valid && IsQuotedPrintable(head.property) && logical.endsWith('=') && !lines.AtEnd() &&
+            !IsEndLine(lines.Peek())) {
+            // A quoted-printable value goes on over lines that end in '=', fold or not.
+            if (logical.data() != joined.constData()) {
+                joined.resize(0);
+                joined += logical;
+            }
+            while (joined.endsWith('=') && !lines.AtEnd() && !IsEndLine(lines.Peek())) {
+                joined.chop(1);
+                joined += lines.Next();
+            }
+            logical = joined;
+        }
+        if (charset == DefaultCharset::Utf8 && !logical.isValidUtf8()) {
+            return std::nullopt;
+        }
+        // A line without a colon may have lost its last byte to a soft line break.
+        const QByteArrayView raw = logical.sliced(std::min(head.valueStart, logical.size()));
+        if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
+            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+                closeCard();
+                card.emplace();
+            }
+            continue;
+        }
+        if (head.valid && head.property.name == QLatin1StringView("END")) {
+            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+                closeCard();
+            }
+            continue;
+        }
+        if (!card) {
+            if (!head.valid || head.property.name != QLatin1StringView("VERSION")) {
+                continue;
+            }
+            card.emplace();
+        }
+        if (!head.valid) {
+            // Kept nameless so that the report can show what was skipped.
+            VCardProperty unreadable;
+            unreadable.text = DecodeDefault(logical, charset).value_or(QString::fromLatin1(logical));
+            card->properties.append(std::move(unreadable));
+            continue;
+        }
+        DecodeValue(head.property, raw, file, charset);
+        card->properties.append(std::move(head.property));
+    }
+    closeCard();
+    if (result.cards.isEmpty()) {
+        result.error = ExchangeTexts::kNoCard;
+    }
+    return result;
 }
 
 } // namespace
@@ -350,82 +506,16 @@ QString VCardProperty::Parameter(QStringView key) const
 
 VCardParseResult ParseVCards(QByteArrayView bytes)
 {
-    VCardParseResult result;
-    FileText file = PrepareBytes(bytes);
+    const FileText file = PrepareBytes(bytes);
     if (!file.error.isEmpty()) {
+        VCardParseResult result;
         result.error = file.error;
         return result;
     }
-    // Folds may split a UTF-8 sequence, so the file's charset is judged on unfolded lines.
-    const QList<QByteArrayView> lines = PhysicalLines(file.bytes);
-    QList<std::pair<QByteArray, Head>> logicalLines;
-    bool allUtf8 = true;
-    qsizetype i = 0;
-    while (i < lines.size()) {
-        QByteArray logical = lines[i++].toByteArray();
-        while (i < lines.size() && IsFold(lines[i])) {
-            logical += lines[i++].sliced(1);
-        }
-        if (logical.trimmed().isEmpty()) {
-            continue;
-        }
-        Head head = ParseHead(logical);
-        if (head.valid && IsQuotedPrintable(head.property)) {
-            // A quoted-printable value goes on over lines that end in '=', fold or not.
-            while (logical.endsWith('=') && i < lines.size() && !IsEndLine(lines[i])) {
-                logical.chop(1);
-                logical += lines[i++];
-            }
-        }
-        allUtf8 = allUtf8 && logical.isValidUtf8();
-        logicalLines.append({std::move(logical), std::move(head)});
+    if (std::optional<VCardParseResult> result = ParseCards(file, DefaultCharset::Utf8)) {
+        return std::move(*result);
     }
-    if (!allUtf8) {
-        file.charset = DefaultCharset::ShiftJis;
-    }
-    std::optional<VCardCard> card;
-    auto closeCard = [&] {
-        if (card) {
-            result.cards.append(std::move(*card));
-            card.reset();
-        }
-    };
-    for (auto& [logical, head] : logicalLines) {
-        const QByteArrayView raw = QByteArrayView(logical).sliced(head.valueStart);
-        if (head.valid && head.property.name == u"BEGIN") {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-                closeCard();
-                card.emplace();
-            }
-            continue;
-        }
-        if (head.valid && head.property.name == u"END") {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-                closeCard();
-            }
-            continue;
-        }
-        if (!card) {
-            if (!head.valid || head.property.name != u"VERSION") {
-                continue;
-            }
-            card.emplace();
-        }
-        if (!head.valid) {
-            // Kept nameless so that the report can show what was skipped.
-            VCardProperty unreadable;
-            unreadable.text = DecodeDefault(logical, file.charset).value_or(QString::fromLatin1(logical));
-            card->properties.append(std::move(unreadable));
-            continue;
-        }
-        DecodeValue(head.property, raw, file);
-        card->properties.append(std::move(head.property));
-    }
-    closeCard();
-    if (result.cards.isEmpty()) {
-        result.error = ExchangeTexts::kNoCard;
-    }
-    return result;
+    return std::move(*ParseCards(file, DefaultCharset::ShiftJis));
 }
 
 QStringList SplitComponents(QStringView text)
@@ -462,33 +552,44 @@ QStringList SplitList(QStringView text)
 
 QString UnescapeText(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype i = text.indexOf(u'\\');
+    if (i < 0) {
+        return text.toString();
+    }
+    // No escape is shorter than what it stands for.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = std::copy(text.begin(), text.begin() + i, out.data());
+    for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c != u'\\' || i + 1 == text.size()) {
-            out += c;
+            *end++ = c;
             continue;
         }
         const QChar next = text[++i];
         switch (next.unicode()) {
         case u'n':
         case u'N':
-            out += u'\n';
+            *end++ = u'\n';
             break;
         case u'\\':
         case u';':
         case u',':
         case u':':
-            out += next;
+            *end++ = next;
             break;
         default:
-            out += c;
-            out += next;
+            *end++ = c;
+            *end++ = next;
             break;
         }
     }
+    out.truncate(end - out.constData());
     return out;
+}
+
+QString UnescapeText(const QString& text)
+{
+    return text.contains(u'\\') ? UnescapeText(QStringView(text)) : text;
 }
 
 QString EscapeText(QStringView text)

@@ -25,10 +25,15 @@ struct VCardProperty
     [[nodiscard]] QString Parameter(QStringView key) const;
 };
 
+// Every member may be moved by copying its bytes, so a growing list of properties or cards
+// need not move them one by one.
+Q_DECLARE_TYPEINFO(VCardProperty, Q_RELOCATABLE_TYPE);
+
 struct VCardCard
 {
     QList<VCardProperty> properties;
 };
+Q_DECLARE_TYPEINFO(VCardCard, Q_RELOCATABLE_TYPE);
 
 struct VCardParseResult
 {
@@ -48,6 +53,8 @@ struct VCardParseResult
 [[nodiscard]] QStringList SplitList(QStringView text);
 // Resolves \n \N \, \; \: \\; any other backslash stays as written.
 [[nodiscard]] QString UnescapeText(QStringView text);
+// The same for a whole value, which is shared, not copied, when it holds no backslash.
+[[nodiscard]] QString UnescapeText(const QString& text);
 
 // The escaped form of a text value for writing: '\' ',' ';' and line breaks.
 [[nodiscard]] QString EscapeText(QStringView text);
