@@ -175,7 +175,9 @@ void TestExchange::unescape()
     QFETCH(QString, escaped);
     QFETCH(QString, text);
     QCOMPARE(UnescapeText(escaped), text);
-    QCOMPARE(UnescapeText(EscapeText(text)), text);
+    QString written = u"NOTE:"_s;
+    AppendEscapedText(written, text);
+    QCOMPARE(UnescapeText(QStringView(written).sliced(5)), text);
 }
 
 void TestExchange::foldLine_data()
@@ -190,7 +192,11 @@ void TestExchange::foldLine_data()
 void TestExchange::foldLine()
 {
     QFETCH(QString, line);
-    const QByteArray folded = FoldLine(line);
+    // Appended after the lines before it, and folded by its own length alone.
+    QByteArray bytes = "BEGIN:VCARD\r\n"_ba;
+    AppendFoldedLine(bytes, line);
+    QVERIFY(bytes.startsWith("BEGIN:VCARD\r\n"));
+    const QByteArray folded = bytes.sliced(13);
     QVERIFY(folded.endsWith("\r\n"));
     QByteArray unfolded;
     const QList<QByteArray> pieces = folded.chopped(2).split('\n');
@@ -200,6 +206,8 @@ void TestExchange::foldLine()
             piece.chop(1);
         }
         QVERIFY2(piece.size() <= 75, piece.constData());
+        // A fold comes only where the next character would not fit.
+        QVERIFY2(i + 1 == pieces.size() || piece.size() > 75 - 4, piece.constData());
         QVERIFY(piece.isValidUtf8()); // no character split across lines
         if (i > 0) {
             QVERIFY(piece.startsWith(' '));

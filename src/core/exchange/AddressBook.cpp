@@ -332,7 +332,7 @@ ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bo
     } else {
         for (const Entry& entry : rows) {
             QStringList notes;
-            result.bytes += ExportCard(entry, notes);
+            ExportCard(entry, result.bytes, notes);
             if (!notes.isEmpty()) {
                 result.report.details.append({entry[kColNumber] + u' ' + entry[kColName], notes});
             }

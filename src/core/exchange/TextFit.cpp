@@ -120,10 +120,13 @@ QString HalfWidthReading(QStringView text)
 {
     const QHash<char16_t, QString>& forms = HalfWidthForms();
     QString out;
+    out.reserve(text.size() * 2);
     QString other;
     auto flushOther = [&] {
-        out += other.normalized(QString::NormalizationForm_KC);
-        other.clear();
+        if (!other.isEmpty()) {
+            out += other.normalized(QString::NormalizationForm_KC);
+            other.resize(0);
+        }
     };
     for (const QChar c : text) {
         char16_t u = c.unicode();
@@ -154,16 +157,19 @@ QString FullWidthKatakana(QStringView text)
     out.reserve(text.size());
     qsizetype i = 0;
     while (i < text.size()) {
-        qsizetype end = i;
-        while (end < text.size() && IsHalfWidthKana(text[end].unicode())) {
+        // A run of half-width katakana, or one of everything else.
+        const bool kana = IsHalfWidthKana(text[i].unicode());
+        qsizetype end = i + 1;
+        while (end < text.size() && IsHalfWidthKana(text[end].unicode()) == kana) {
             ++end;
         }
-        if (end > i) {
-            out += text.sliced(i, end - i).toString().normalized(QString::NormalizationForm_KC);
-            i = end;
+        const QStringView run = text.sliced(i, end - i);
+        if (kana) {
+            out += run.toString().normalized(QString::NormalizationForm_KC);
         } else {
-            out += text[i++];
+            out += run;
         }
+        i = end;
     }
     return out;
 }

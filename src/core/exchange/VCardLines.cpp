@@ -4,9 +4,12 @@
 #include "memorydial/CodePage.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -127,34 +130,45 @@ char16_t AsciiUpper(char16_t c)
 
 // Upper-case property names, parameter keys and type words. They repeat on every card of a
 // file, so each one is made once and shared; a hostile file with ever new words only fills
-// the list up to its bound. They are ASCII in every real file, and ASCII needs no case table.
+// the table up to its bound. They are ASCII in every real file, and ASCII needs no case table.
 class Words
 {
 public:
     QString Upper(QStringView text)
     {
-        if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-            return text.toString().toUpper();
+        std::uint64_t hash = text.size();
+        for (const QChar c : text) {
+            if (c.unicode() >= 0x80) {
+                return text.toString().toUpper();
+            }
+            hash = hash * 31 + AsciiUpper(c.unicode());
         }
         const auto same = [&](const QString& word) {
             return word.size() == text.size() &&
-                   std::equal(word.begin(), word.end(), text.begin(),
+                   std::equal(word.cbegin(), word.cend(), text.begin(),
                               [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
         };
-        if (const auto known = std::find_if(m_words.cbegin(), m_words.cend(), same); known != m_words.cend()) {
-            return *known;
+        // Open addressing, at most half full, so a word is found within a few slots.
+        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
+        while (!m_slots[at].isNull() && !same(m_slots[at])) {
+            at = (at + 1) % m_slots.size();
+        }
+        if (!m_slots[at].isNull()) {
+            return m_slots[at];
         }
         QString word(text.size(), Qt::Uninitialized);
         std::transform(text.begin(), text.end(), word.begin(), [](QChar c) { return QChar(AsciiUpper(c.unicode())); });
-        if (m_words.size() < kMaxWords) {
-            m_words.append(word);
+        if (m_count < m_slots.size() / 2) {
+            m_slots[at] = word;
+            ++m_count;
         }
         return word;
     }
 
 private:
-    static constexpr qsizetype kMaxWords = 64;
-    QList<QString> m_words;
+    static constexpr int kSlotBits = 7;
+    std::array<QString, 1 << kSlotBits> m_slots;
+    std::size_t m_count = 0;
 };
 
 bool IsName(QStringView name)
@@ -190,9 +204,12 @@ bool IsUtf8Name(const QString& charset)
 
 std::optional<QString> DecodeUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, kStateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? std::nullopt : std::optional<QString>(std::move(text));
+    // Checked first and converted then: a decoder that reports errors takes several times as
+    // long for the short texts of a card.
+    if (!bytes.isValidUtf8()) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
 }
 
 std::optional<QString> DecodeDefault(QByteArrayView bytes, DefaultCharset charset)
@@ -592,56 +609,58 @@ QString UnescapeText(const QString& text)
     return text.contains(u'\\') ? UnescapeText(QStringView(text)) : text;
 }
 
-QString EscapeText(QStringView text)
+void AppendEscapedText(QString& out, QStringView text)
 {
-    QString out;
-    out.reserve(text.size() + 8);
+    qsizetype from = 0; // where the run that needs no escape begins
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        switch (c.unicode()) {
-        case u'\\':
-        case u',':
-        case u';':
-            out += u'\\';
-            out += c;
-            break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+        if (c != u'\\' && c != u',' && c != u';' && c != u'\r' && c != u'\n') {
+            continue;
+        }
+        out += text.sliced(from, i - from);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
             }
-            out += QStringLiteral("\\n");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
+            out += QLatin1StringView("\\n");
+        } else {
+            out += u'\\';
             out += c;
-            break;
         }
+        from = i + 1;
     }
-    return out;
+    out += text.sliced(from);
 }
 
-QByteArray FoldLine(QStringView line)
+void AppendFoldedLine(QByteArray& out, QStringView line)
 {
     constexpr qsizetype kMaxOctets = 75;
-    const QByteArray utf8 = line.toUtf8();
-    QByteArray out;
-    out.reserve(utf8.size() + utf8.size() / (kMaxOctets - 1) * 3 + 2);
-    qsizetype pos = 0;
-    qsizetype room = kMaxOctets;
-    while (utf8.size() - pos > room) {
-        qsizetype cut = pos + room;
-        // Back off to the start of a UTF-8 sequence so that no character is split.
-        while (cut > pos && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        out += QByteArrayView(utf8).sliced(pos, cut - pos);
-        out += "\r\n ";
-        pos = cut;
-        room = kMaxOctets - 1; // the leading space counts
+    const qsizetype start = out.size();
+    // The encoder writes U+FFFD for a surrogate without its partner where toUtf8() writes '?'.
+    if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.isSurrogate(); })) {
+        out += line.toUtf8();
+    } else {
+        QStringEncoder encoder(QStringConverter::Utf8, kStateless);
+        out.resize(start + encoder.requiredSpace(line.size()));
+        out.truncate(encoder.appendToBuffer(out.data() + start, line) - out.constData());
     }
-    out += QByteArrayView(utf8).sliced(pos);
+    if (out.size() - start > kMaxOctets) {
+        const QByteArray utf8 = out.sliced(start);
+        out.truncate(start);
+        qsizetype pos = 0;
+        qsizetype room = kMaxOctets;
+        while (utf8.size() - pos > room) {
+            qsizetype cut = pos + room;
+            // Back off to the start of a UTF-8 sequence so that no character is split.
+            while (cut > pos && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
+                --cut;
+            }
+            out += QByteArrayView(utf8).sliced(pos, cut - pos);
+            out += "\r\n ";
+            pos = cut;
+            room = kMaxOctets - 1; // the leading space counts
+        }
+        out += QByteArrayView(utf8).sliced(pos);
+    }
     out += "\r\n";
-    return out;
 }

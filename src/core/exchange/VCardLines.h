@@ -56,8 +56,8 @@ struct VCardParseResult
 // The same for a whole value, which is shared, not copied, when it holds no backslash.
 [[nodiscard]] QString UnescapeText(const QString& text);
 
-// The escaped form of a text value for writing: '\' ',' ';' and line breaks.
-[[nodiscard]] QString EscapeText(QStringView text);
-// A content line encoded as UTF-8 and folded so that no line passes 75 octets, never inside a
-// UTF-8 sequence; ends with CR LF.
-[[nodiscard]] QByteArray FoldLine(QStringView line);
+// Appends the escaped form of a text value for writing: '\' ',' ';' and line breaks.
+void AppendEscapedText(QString& out, QStringView text);
+// Appends a content line encoded as UTF-8 and folded so that no line passes 75 octets, never
+// inside a UTF-8 sequence; ends with CR LF.
+void AppendFoldedLine(QByteArray& out, QStringView line);
