@@ -148,10 +148,11 @@ void TestExchange::lineLayer()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QStringList, types);
-    const VCardParseResult result = ParseVCards(bytes);
-    QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
-    QCOMPARE(result.cards.size(), 1);
-    const auto& properties = result.cards.front().properties;
+    QList<VCardCard> cards;
+    const QString error = ReadVCards(bytes, [&](const VCardCard& card) { cards.append(card); });
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(cards.size(), 1);
+    const auto& properties = cards.front().properties;
     const auto found =
         std::find_if(properties.cbegin(), properties.cend(), [&](const VCardProperty& p) { return p.name == name; });
     QVERIFY(found != properties.cend());

@@ -287,13 +287,12 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
             Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), stamp, report);
         }
     } else {
-        const VCardParseResult parsed = ParseVCards(bytes);
-        if (!parsed.error.isEmpty()) {
-            report.refusedFiles.append(name + u'：' + parsed.error);
+        qsizetype index = 0;
+        error = ReadVCards(
+            bytes, [&](const VCardCard& card) { Take(dial, numbers, name, index++, MapCard(card), stamp, report); });
+        if (!error.isEmpty()) {
+            report.refusedFiles.append(name + u'：' + error);
             return;
-        }
-        for (qsizetype i = 0; i < parsed.cards.size(); ++i) {
-            Take(dial, numbers, name, i, MapCard(parsed.cards[i]), stamp, report);
         }
     }
     if (report.entries != before) {

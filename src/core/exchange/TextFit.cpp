@@ -83,9 +83,16 @@ char16_t CodePageEquivalent(char32_t c)
     }
 }
 
+// The control characters (category Cc): Unicode keeps them to these two ranges for good, and
+// the check runs for every character of every imported cell.
+bool IsControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+}
+
 bool IsHarmless(QChar c)
 {
-    return c != u',' && c.category() != QChar::Other_Control;
+    return c != u',' && !IsControl(c);
 }
 
 // Separators of the memory-dial file and control characters, made harmless. Most texts have
@@ -104,7 +111,7 @@ QString WithoutSeparators(const QString& text)
         }
         if (c == u',') {
             *end++ = QChar{0xFF0C};
-        } else if (c.category() == QChar::Other_Control) {
+        } else if (IsControl(c)) {
             *end++ = u' ';
         } else {
             *end++ = c;

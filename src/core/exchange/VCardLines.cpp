@@ -420,95 +420,83 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
     }
 }
 
-// The cards of a file whose values without a CHARSET are in `charset`. Folds may split a UTF-8
-// sequence, so the file's charset is judged on unfolded lines: nothing when `charset` is UTF-8
-// and a line is not.
-std::optional<VCardParseResult> ParseCards(const FileText& file, DefaultCharset charset)
+struct LogicalLine
 {
-    VCardParseResult result;
-    Words words;
-    QByteArray joined; // the current line with its folds or soft line breaks, when it has any
-    std::optional<VCardCard> card;
-    auto closeCard = [&] {
-        if (card) {
-            result.cards.append(std::move(*card));
-            card.reset();
-        }
-    };
-    LineReader lines(file.bytes);
-    while (!lines.AtEnd()) {
-        QByteArrayView logical = lines.Next();
-        if (IsFold(lines.Peek())) {
-            joined.resize(0);
-            joined += logical;
-            while (IsFold(lines.Peek())) {
-                joined += lines.Next().sliced(1);
+    QByteArrayView bytes; // valid until the next line is read
+    Head head;
+};
+
+// The lines of a file with their folds and soft line breaks joined, blank ones left out.
+class LogicalLines
+{
+public:
+    explicit LogicalLines(QByteArrayView bytes) : m_lines(bytes) {}
+
+    // False at the end.
+    bool Next(LogicalLine& line)
+    {
+        QByteArrayView logical;
+        do {
+            if (m_lines.AtEnd()) {
+                return false;
             }
-            logical = joined;
-        }
-        if (logical.trimmed().isEmpty()) {
-            continue;
-        }
-        Head head = ParseHead(logical, words);
-        if (head.valid && IsQuotedPrintable(head.property) && logical.endsWith('=') && !lines.AtEnd() &&
-            !IsEndLine(lines.Peek())) {
+            logical = m_lines.Next();
+            if (IsFold(m_lines.Peek())) {
+                m_joined.resize(0);
+                m_joined += logical;
+                while (IsFold(m_lines.Peek())) {
+                    m_joined += m_lines.Next().sliced(1);
+                }
+                logical = m_joined;
+            }
+        } while (logical.trimmed().isEmpty());
+        line.head = ParseHead(logical, m_words);
+        if (line.head.valid && IsQuotedPrintable(line.head.property) && logical.endsWith('=') && !m_lines.AtEnd() &&
+            !IsEndLine(m_lines.Peek())) {
             // A quoted-printable value goes on over lines that end in '=', fold or not.
-            if (logical.data() != joined.constData()) {
-                joined.resize(0);
-                joined += logical;
+            if (logical.data() != m_joined.constData()) {
+                m_joined.resize(0);
+                m_joined += logical;
             }
-            while (joined.endsWith('=') && !lines.AtEnd() && !IsEndLine(lines.Peek())) {
-                joined.chop(1);
-                joined += lines.Next();
+            while (m_joined.endsWith('=') && !m_lines.AtEnd() && !IsEndLine(m_lines.Peek())) {
+                m_joined.chop(1);
+                m_joined += m_lines.Next();
             }
-            logical = joined;
+            logical = m_joined;
         }
-        if (charset == DefaultCharset::Utf8 && !logical.isValidUtf8()) {
-            return std::nullopt;
-        }
-        // A line without a colon may have lost its last byte to a soft line break.
-        const QByteArrayView raw = logical.sliced(std::min(head.valueStart, logical.size()));
-        if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-                closeCard();
-                card.emplace();
-            }
-            continue;
-        }
-        if (head.valid && head.property.name == QLatin1StringView("END")) {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-                closeCard();
-            }
-            continue;
-        }
-        if (!card) {
-            if (!head.valid || head.property.name != QLatin1StringView("VERSION")) {
-                continue;
-            }
-            card.emplace();
-        }
-        if (!head.valid) {
-            // Kept nameless so that the report can show what was skipped.
-            VCardProperty unreadable;
-            unreadable.text = DecodeDefault(logical, charset).value_or(QString::fromLatin1(logical));
-            card->properties.append(std::move(unreadable));
-            continue;
-        }
-        DecodeValue(head.property, raw, file, charset);
-        card->properties.append(std::move(head.property));
+        line.bytes = logical;
+        return true;
     }
-    closeCard();
-    if (result.cards.isEmpty()) {
-        result.error = ExchangeTexts::kNoCard;
+
+private:
+    LineReader m_lines;
+    QByteArray m_joined; // the current line when something was joined to it
+    Words m_words;
+};
+
+// Values without a CHARSET are UTF-8 when every unfolded line is. A file that is valid UTF-8
+// as a whole is so line by line; otherwise the lines are looked at, since a fold may split a
+// sequence.
+DefaultCharset FileCharset(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8()) {
+        return DefaultCharset::Utf8;
     }
-    return result;
+    LogicalLines lines(bytes);
+    LogicalLine line;
+    while (lines.Next(line)) {
+        if (!line.bytes.isValidUtf8()) {
+            return DefaultCharset::ShiftJis;
+        }
+    }
+    return DefaultCharset::Utf8;
 }
 
 } // namespace
 
 bool VCardProperty::HasType(QStringView type) const
 {
-    return types.contains(type);
+    return std::any_of(types.cbegin(), types.cend(), [&](const QString& word) { return word == type; });
 }
 
 QString VCardProperty::Parameter(QStringView key) const
@@ -521,18 +509,62 @@ QString VCardProperty::Parameter(QStringView key) const
     return {};
 }
 
-VCardParseResult ParseVCards(QByteArrayView bytes)
+QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take)
 {
     const FileText file = PrepareBytes(bytes);
     if (!file.error.isEmpty()) {
-        VCardParseResult result;
-        result.error = file.error;
-        return result;
+        return file.error;
     }
-    if (std::optional<VCardParseResult> result = ParseCards(file, DefaultCharset::Utf8)) {
-        return std::move(*result);
+    const DefaultCharset charset = FileCharset(file.bytes);
+    // One card at a time, its list of properties kept for the next one.
+    VCardCard card;
+    bool open = false;
+    bool any = false;
+    auto closeCard = [&] {
+        if (open) {
+            take(card);
+            card.properties.clear();
+            open = false;
+            any = true;
+        }
+    };
+    LogicalLines lines(file.bytes);
+    LogicalLine line;
+    while (lines.Next(line)) {
+        Head& head = line.head;
+        // A line without a colon may have lost its last byte to a soft line break.
+        const QByteArrayView raw = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
+        if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
+            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+                closeCard();
+                open = true;
+            }
+            continue;
+        }
+        if (head.valid && head.property.name == QLatin1StringView("END")) {
+            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+                closeCard();
+            }
+            continue;
+        }
+        if (!open) {
+            if (!head.valid || head.property.name != QLatin1StringView("VERSION")) {
+                continue;
+            }
+            open = true;
+        }
+        if (!head.valid) {
+            // Kept nameless so that the report can show what was skipped.
+            VCardProperty unreadable;
+            unreadable.text = DecodeDefault(line.bytes, charset).value_or(QString::fromLatin1(line.bytes));
+            card.properties.append(std::move(unreadable));
+            continue;
+        }
+        DecodeValue(head.property, raw, file, charset);
+        card.properties.append(std::move(head.property));
     }
-    return std::move(*ParseCards(file, DefaultCharset::ShiftJis));
+    closeCard();
+    return any ? QString() : ExchangeTexts::kNoCard;
 }
 
 QStringList SplitComponents(QStringView text)
