@@ -320,11 +320,16 @@ ExchangeReport ImportAddressBook(MemoryDial& dial, const QStringList& paths, con
 ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bool checkedOnly)
 {
     ExportResult result;
+    // All rows share the memory dial's list; only a selection is copied.
     QList<Entry> rows;
-    for (const Entry& entry : dial.rows) {
-        if (!checkedOnly || entry.checked) {
-            rows.append(entry);
+    if (checkedOnly) {
+        for (const Entry& entry : dial.rows) {
+            if (entry.checked) {
+                rows.append(entry);
+            }
         }
+    } else {
+        rows = dial.rows;
     }
     if (format == ExchangeFormat::Csv) {
         result.bytes = ExportCsv(rows);

@@ -184,9 +184,9 @@ QString FullWidthKatakana(QStringView text)
 FittedText FitMemoryDialCell(const QString& text)
 {
     FittedText fitted;
-    const QString clean = WithoutSeparators(text);
+    QString clean = WithoutSeparators(text);
     if (CodePage::CanHold(clean)) {
-        fitted.text = clean;
+        fitted.text = std::move(clean);
         return fitted;
     }
     qsizetype i = 0;

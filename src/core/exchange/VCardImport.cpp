@@ -48,14 +48,14 @@ private:
     // Writes a text into a cell through the code-page fit, noting what was left out.
     void Put(int cell, const QString& text, const VCardProperty& property)
     {
-        const FittedText fitted = FitMemoryDialCell(text);
+        FittedText fitted = FitMemoryDialCell(text);
         if (!fitted.dropped.isEmpty()) {
             Note(property, text, ExchangeTexts::kDroppedBefore + fitted.dropped + ExchangeTexts::kDroppedAfter);
         }
-        m_result.entry[cell] = fitted.text;
         if (!fitted.text.isEmpty()) {
             m_result.taken = true;
         }
+        m_result.entry[cell] = std::move(fitted.text);
     }
     // True when the property's value may be read; notes the reason otherwise.
     bool Readable(const VCardProperty& property)
@@ -271,8 +271,9 @@ QString JoinAddress(const QStringList& parts)
 
 bool IsJapan(QStringView country)
 {
-    const QString upper = country.trimmed().toString().toUpper();
-    return upper.isEmpty() || upper == u"日本" || upper == u"JAPAN" || upper == u"JP" || upper == u"日本国";
+    country = country.trimmed();
+    return country.isEmpty() || country == u"日本" || country == u"日本国" ||
+           country.compare(u"JAPAN", Qt::CaseInsensitive) == 0 || country.compare(u"JP", Qt::CaseInsensitive) == 0;
 }
 
 void CardMapper::MapAddress()
@@ -562,11 +563,8 @@ QString GpsCell(QStringView geo)
 QString PostalCodeCell(QStringView code)
 {
     QString digits = code.toString().normalized(QString::NormalizationForm_KC);
-    digits.remove(u'-');
-    digits.remove(u'〒');
-    digits.remove(QChar{0x2212});
-    digits.remove(QChar{0x30FC});
-    digits.remove(u' ');
+    digits.removeIf(
+        [](QChar c) { return c == u'-' || c == u'〒' || c == QChar{0x2212} || c == QChar{0x30FC} || c == u' '; });
     if (digits.size() != 7 || !Digits(digits)) {
         return {};
     }

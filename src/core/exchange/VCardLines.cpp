@@ -128,45 +128,111 @@ char16_t AsciiUpper(char16_t c)
     return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
 }
 
+// A hash of the upper-case form of an ASCII text; nothing for any other text.
+std::optional<std::uint64_t> AsciiUpperHash(QStringView text)
+{
+    std::uint64_t hash = text.size();
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            return std::nullopt;
+        }
+        hash = hash * 31 + AsciiUpper(c.unicode());
+    }
+    return hash;
+}
+
 // Upper-case property names, parameter keys and type words. They repeat on every card of a
 // file, so each one is made once and shared; a hostile file with ever new words only fills
 // the table up to its bound. They are ASCII in every real file, and ASCII needs no case table.
 class Words
 {
 public:
+    Words()
+    {
+        // The words that phones write on every card are the program's own texts, shared
+        // without counting references.
+        static const QString kKnown[] = {
+            QStringLiteral("BEGIN"),
+            QStringLiteral("END"),
+            QStringLiteral("VERSION"),
+            QStringLiteral("PRODID"),
+            QStringLiteral("UID"),
+            QStringLiteral("REV"),
+            QStringLiteral("FN"),
+            QStringLiteral("N"),
+            QStringLiteral("ORG"),
+            QStringLiteral("SORT-STRING"),
+            QStringLiteral("SOUND"),
+            QStringLiteral("X-IRMC-N"),
+            QStringLiteral("TEL"),
+            QStringLiteral("EMAIL"),
+            QStringLiteral("ADR"),
+            QStringLiteral("LABEL"),
+            QStringLiteral("BDAY"),
+            QStringLiteral("URL"),
+            QStringLiteral("NOTE"),
+            QStringLiteral("GEO"),
+            QStringLiteral("CATEGORIES"),
+            QStringLiteral("CLASS"),
+            QStringLiteral("PHOTO"),
+            QStringLiteral("X-ABLABEL"),
+            QStringLiteral("TYPE"),
+            QStringLiteral("VALUE"),
+            QStringLiteral("CHARSET"),
+            QStringLiteral("ENCODING"),
+            QStringLiteral("PREF"),
+            QStringLiteral("INTERNET"),
+            QStringLiteral("VOICE"),
+            QStringLiteral("CELL"),
+            QStringLiteral("HOME"),
+            QStringLiteral("WORK"),
+            QStringLiteral("FAX"),
+            QStringLiteral("X-PHONETIC-LAST-NAME"),
+            QStringLiteral("X-PHONETIC-FIRST-NAME"),
+        };
+        for (const QString& word : kKnown) {
+            Slot(word, *AsciiUpperHash(word)) = word;
+            ++m_count;
+        }
+    }
+
     QString Upper(QStringView text)
     {
-        std::uint64_t hash = text.size();
-        for (const QChar c : text) {
-            if (c.unicode() >= 0x80) {
-                return text.toString().toUpper();
-            }
-            hash = hash * 31 + AsciiUpper(c.unicode());
+        const std::optional<std::uint64_t> hash = AsciiUpperHash(text);
+        if (!hash) {
+            return text.toString().toUpper();
         }
-        const auto same = [&](const QString& word) {
-            return word.size() == text.size() &&
-                   std::equal(word.cbegin(), word.cend(), text.begin(),
-                              [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
-        };
-        // Open addressing, at most half full, so a word is found within a few slots.
-        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
-        while (!m_slots[at].isNull() && !same(m_slots[at])) {
-            at = (at + 1) % m_slots.size();
-        }
-        if (!m_slots[at].isNull()) {
-            return m_slots[at];
+        QString& slot = Slot(text, *hash);
+        if (!slot.isNull()) {
+            return slot;
         }
         QString word(text.size(), Qt::Uninitialized);
         std::transform(text.begin(), text.end(), word.begin(), [](QChar c) { return QChar(AsciiUpper(c.unicode())); });
         if (m_count < m_slots.size() / 2) {
-            m_slots[at] = word;
+            slot = word;
             ++m_count;
         }
         return word;
     }
 
 private:
-    static constexpr int kSlotBits = 7;
+    // Open addressing, at most half full, so a word is found within a few slots: the slot
+    // that holds `text`, or the empty one where it would go.
+    QString& Slot(QStringView text, std::uint64_t hash)
+    {
+        const auto same = [&](const QString& word) {
+            return word.size() == text.size() &&
+                   std::equal(word.cbegin(), word.cend(), text.begin(),
+                              [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
+        };
+        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
+        while (!m_slots[at].isNull() && !same(m_slots[at])) {
+            at = (at + 1) % m_slots.size();
+        }
+        return m_slots[at];
+    }
+
+    static constexpr int kSlotBits = 8;
     std::array<QString, 1 << kSlotBits> m_slots;
     std::size_t m_count = 0;
 };
@@ -420,6 +486,24 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
     }
 }
 
+// The parts of `text` between unescaped `separator`s, each unescaped.
+QStringList SplitUnescaped(QStringView text, QChar separator)
+{
+    QStringList parts;
+    parts.reserve(text.count(separator) + 1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\') {
+            ++i;
+        } else if (text[i] == separator) {
+            parts.append(UnescapeText(text.sliced(start, i - start)));
+            start = i + 1;
+        }
+    }
+    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
+    return parts;
+}
+
 struct LogicalLine
 {
     QByteArrayView bytes; // valid until the next line is read
@@ -569,34 +653,12 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
 
 QStringList SplitComponents(QStringView text)
 {
-    QStringList parts;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
-            ++i;
-        } else if (text[i] == u';') {
-            parts.append(UnescapeText(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
-    return parts;
+    return SplitUnescaped(text, u';');
 }
 
 QStringList SplitList(QStringView text)
 {
-    QStringList parts;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
-            ++i;
-        } else if (text[i] == u',') {
-            parts.append(UnescapeText(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
-    return parts;
+    return SplitUnescaped(text, u',');
 }
 
 QString UnescapeText(QStringView text)

@@ -68,9 +68,6 @@ struct Entry
     const QString& operator[](int column) const { return cells[static_cast<std::size_t>(column)]; }
     friend bool operator==(const Entry& a, const Entry& b) { return a.cells == b.cells; }
 };
-// Its cells may be moved by copying their bytes, so a growing list of rows need not move them
-// one by one.
-Q_DECLARE_TYPEINFO(Entry, Q_RELOCATABLE_TYPE);
 
 // Reads a cell as a number the way the file writer does: the leading decimal digits of the
 // text, 0 when there are none.
