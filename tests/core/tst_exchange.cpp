@@ -119,6 +119,8 @@ void TestExchange::lineLayer_data()
     QTest::newRow("soft break inside an escape")
         << "BEGIN:VCARD\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=9A==\nD0=A1\nEND:VCARD\n"_ba << u"N"_s << u"КС"_s
         << QStringList();
+    QTest::newRow("soft line break eating the end of a line without colon")
+        << "BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE;X=\n\nEND:VCARD\n"_ba << u"NOTE"_s << QString() << QStringList();
     QTest::newRow("equals sign ending a plain value")
         << "BEGIN:VCARD\nNOTE:ends with=\nTEL:1\nEND:VCARD\n"_ba << u"NOTE"_s << u"ends with="_s << QStringList();
     QTest::newRow("Shift_JIS trail byte 0x5C before a separator")
@@ -127,6 +129,8 @@ void TestExchange::lineLayer_data()
         << "BEGIN:VCARD\nFN:山田\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
     QTest::newRow("no charset, Shift_JIS")
         << "BEGIN:VCARD\nFN:\x8eR\x93\x63\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
+    QTest::newRow("a Shift_JIS line after the card decides for it too")
+        << "BEGIN:VCARD\nFN:\xe5\xb1\xb1\nEND:VCARD\nX-AFTER:\x8eR\n"_ba << u"FN"_s << u"螻ｱ"_s << QStringList();
     QTest::newRow("fold splitting a UTF-8 sequence")
         << "BEGIN:VCARD\r\nFN:\xe5\xb1\r\n \xb1\xe7\x94\xb0\r\nEND:VCARD\r\n"_ba << u"FN"_s << u"山田"_s
         << QStringList();

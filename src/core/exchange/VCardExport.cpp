@@ -73,7 +73,8 @@ std::optional<double> Degrees(QStringView text)
 class CardWriter
 {
 public:
-    explicit CardWriter(QByteArray& bytes) : m_bytes(bytes) {}
+    // Room for the longest line of a usual card, so that the line buffer is allocated once.
+    explicit CardWriter(QByteArray& bytes) : m_bytes(bytes) { m_line.reserve(160); }
 
     // Starts a line with `text`, its name and parameters.
     CardWriter& Begin(QStringView text)

@@ -474,6 +474,9 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
         // Without a CHARSET the decoded bytes decide for themselves, as a whole file would.
         const DefaultCharset fallback = decoded.isValidUtf8() ? DefaultCharset::Utf8 : DefaultCharset::ShiftJis;
         text = DecodeCharset(decoded, property.Parameter(u"CHARSET"), fallback);
+    } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || property.Parameter(u"CHARSET").isEmpty())) {
+        // Every line of such a file is valid UTF-8, and so is the value after its colon.
+        text = QString::fromUtf8(raw);
     } else if (file.unicodeFile) {
         text = DecodeUtf8(raw);
     } else {
