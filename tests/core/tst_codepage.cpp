@@ -50,6 +50,7 @@ private slots:
     void decodeMatchesConverter();
     void encodeMatchesConverter();
     void longTextsMatchConverter();
+    void pairsMatchConverter();
     void utf8TextMatchesConverter();
 };
 
@@ -149,6 +150,8 @@ void TestCodePage::encodeMatchesConverter()
         const QChar character(static_cast<char16_t>(c));
         const QStringView alone(&character, 1);
         const QString between = u"a"_s + character + u"\\"_s;
+        // Asked within a text first, so that a remembered answer cannot stand in for it.
+        QCOMPARE(CodePage::CanHold(between), ConverterCanHold(between));
         QCOMPARE(CodePage::Encode(alone), ConverterEncode(alone));
         QCOMPARE(CodePage::Encode(between), ConverterEncode(between));
         QCOMPARE(CodePage::CanHold(alone), ConverterCanHold(alone));
@@ -182,6 +185,32 @@ void TestCodePage::longTextsMatchConverter()
             changed[at] = QChar(c);
             QCOMPARE(CodePage::Encode(changed), ConverterEncode(changed));
             QCOMPARE(CodePage::EncodeExact(changed).has_value(), ConverterCanHold(changed));
+            QCOMPARE(CodePage::CanHold(changed), ConverterCanHold(changed));
+        }
+    }
+}
+
+// CanHold answers character by character: every pair of characters whose codes could run into
+// each other (single bytes, half-width kana, second bytes that are ASCII, characters with two
+// codes or none, the user-defined area and its edges, surrogates), against the whole text.
+void TestCodePage::pairsMatchConverter()
+{
+    QList<char16_t> characters;
+    for (char16_t c = 0; c < 0x100; ++c) {
+        characters << c;
+    }
+    for (char16_t c = 0xff61; c <= 0xff9f; ++c) {
+        characters << c;
+    }
+    for (const char16_t c : {u'あ', u'ソ', u'―', u'×', u'￥', u'〜', u'～', u'≒', u'∵', u'￢', u'髙', u'纊', u'\ue000',
+                             u'\ue757', u'\ue758', u'\uf8f0', char16_t(0xd83d), char16_t(0xde00)}) {
+        characters << c;
+    }
+    for (const char16_t first : characters) {
+        for (const char16_t second : characters) {
+            const char16_t pair[] = {first, second};
+            const QStringView text(pair, 2);
+            QCOMPARE(CodePage::CanHold(text), ConverterCanHold(text));
         }
     }
 }

@@ -129,7 +129,7 @@ private:
     qint64 m_next = -1;
 };
 
-void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDateTime& now, ExchangeReport& report)
+void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QString& stamp, ExchangeReport& report)
 {
     Entry& entry = card.entry;
     entry[kColNumber] = numbers.Next();
@@ -147,7 +147,7 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QDat
     if (entry[kColGroupNumber].isEmpty()) {
         JoinUnnamedGroup(dial, entry, named ? QString() : card.groupHint);
     }
-    entry[kColRevision] = RevisionStamp(now);
+    entry[kColRevision] = stamp;
     entry.checked = false;
     if (!card.notes.isEmpty()) {
         report.details.append({entry[kColNumber] + u' ' + entry[kColName], card.notes});
@@ -230,7 +230,7 @@ std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& erro
 }
 
 void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard card,
-          const QDateTime& now, ExchangeReport& report)
+          const QString& stamp, ExchangeReport& report)
 {
     if (!card.taken) {
         card.notes.append(ExchangeTexts::kNothingTaken);
@@ -241,7 +241,7 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
         ++report.overLimit;
         return;
     }
-    Append(dial, numbers, std::move(card), now, report);
+    Append(dial, numbers, std::move(card), stamp, report);
 }
 
 std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
@@ -313,6 +313,8 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
 {
     const int before = report.entries;
     EntryNumbers numbers(dial);
+    // Formatted once; every entry shares the text.
+    const QString stamp = RevisionStamp(now);
     QString error;
     if (const std::optional<QList<QStringList>> records = CsvRecords(bytes, error)) {
         if (!error.isEmpty()) {
@@ -320,16 +322,15 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
             return;
         }
         for (qsizetype i = 0; i < records->size(); ++i) {
-            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), now, report);
+            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), stamp, report);
         }
     } else {
-        const VCardParseResult parsed = ParseVCards(bytes);
-        if (!parsed.error.isEmpty()) {
-            report.refusedFiles.append(name + u'：' + parsed.error);
+        qsizetype index = 0;
+        error = ReadVCards(
+            bytes, [&](const VCardCard& card) { Take(dial, numbers, name, index++, MapCard(card), stamp, report); });
+        if (!error.isEmpty()) {
+            report.refusedFiles.append(name + u'：' + error);
             return;
-        }
-        for (qsizetype i = 0; i < parsed.cards.size(); ++i) {
-            Take(dial, numbers, name, i, MapCard(parsed.cards[i]), now, report);
         }
     }
     if (report.entries != before) {
@@ -357,18 +358,23 @@ ExchangeReport ImportAddressBook(MemoryDial& dial, const QStringList& paths, con
 ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bool checkedOnly)
 {
     ExportResult result;
+    // All rows share the memory dial's list; only a selection is copied.
     QList<Entry> rows;
-    for (const Entry& entry : dial.rows) {
-        if (!checkedOnly || entry.checked) {
-            rows.append(entry);
+    if (checkedOnly) {
+        for (const Entry& entry : dial.rows) {
+            if (entry.checked) {
+                rows.append(entry);
+            }
         }
+    } else {
+        rows = dial.rows;
     }
     if (format == ExchangeFormat::Csv) {
         result.bytes = ExportCsv(rows);
     } else {
         for (const Entry& entry : rows) {
             QStringList notes;
-            result.bytes += ExportCard(entry, notes);
+            ExportCard(entry, result.bytes, notes);
             if (!notes.isEmpty()) {
                 result.report.details.append({entry[kColNumber] + u' ' + entry[kColName], notes});
             }

@@ -3,8 +3,8 @@
 #include "memorydial/CodePage.h"
 
 #include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -83,47 +83,42 @@ char16_t CodePageEquivalent(char32_t c)
     }
 }
 
-// Separators of the memory-dial file and control characters, made harmless.
-QString WithoutSeparators(QStringView text)
+// The control characters (category Cc): Unicode keeps them to these two ranges for good, and
+// the check runs for every character of every imported cell.
+bool IsControl(QChar c)
 {
-    QString out;
-    out.reserve(text.size());
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+}
+
+bool IsHarmless(QChar c)
+{
+    return c != u',' && !IsControl(c);
+}
+
+// Separators of the memory-dial file and control characters, made harmless. Most texts have
+// none and are shared, not copied.
+QString WithoutSeparators(const QString& text)
+{
+    if (std::all_of(text.begin(), text.end(), IsHarmless)) {
+        return text.trimmed();
+    }
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             continue;
         }
         if (c == u',') {
-            out += QChar{0xFF0C};
-        } else if (c.category() == QChar::Other_Control) {
-            out += u' ';
+            *end++ = QChar{0xFF0C};
+        } else if (IsControl(c)) {
+            *end++ = u' ';
         } else {
-            out += c;
+            *end++ = c;
         }
     }
-    return out.trimmed();
-}
-
-// CodePage::CanHold's answer (encodes without error and decodes back to the same text), with
-// converters kept open: opening one by name costs more than converting a whole cell, and an
-// import asks for every cell.
-bool Holds(QStringView text)
-{
-    constexpr auto kStateless = QStringConverter::Flag::Stateless;
-    thread_local QStringEncoder encoder("Shift_JIS", kStateless);
-    thread_local QStringDecoder decoder("Shift_JIS", kStateless);
-    if (!encoder.isValid() || !decoder.isValid()) {
-        return CodePage::CanHold(text);
-    }
-    const QByteArray bytes = encoder.encode(text);
-    const QString back = encoder.hasError() ? QString() : decoder.decode(bytes);
-    if (encoder.hasError() || decoder.hasError()) {
-        // The error mark outlives resetState() for these converters; only new ones lose it.
-        encoder = QStringEncoder("Shift_JIS", kStateless);
-        decoder = QStringDecoder("Shift_JIS", kStateless);
-        return false;
-    }
-    return !bytes.contains('\0') && back == text;
+    out.truncate(end - out.constData());
+    return std::move(out).trimmed();
 }
 
 } // namespace
@@ -132,10 +127,13 @@ QString HalfWidthReading(QStringView text)
 {
     const QHash<char16_t, QString>& forms = HalfWidthForms();
     QString out;
+    out.reserve(text.size() * 2);
     QString other;
     auto flushOther = [&] {
-        out += other.normalized(QString::NormalizationForm_KC);
-        other.clear();
+        if (!other.isEmpty()) {
+            out += other.normalized(QString::NormalizationForm_KC);
+            other.resize(0);
+        }
     };
     for (const QChar c : text) {
         char16_t u = c.unicode();
@@ -166,26 +164,29 @@ QString FullWidthKatakana(QStringView text)
     out.reserve(text.size());
     qsizetype i = 0;
     while (i < text.size()) {
-        qsizetype end = i;
-        while (end < text.size() && IsHalfWidthKana(text[end].unicode())) {
+        // A run of half-width katakana, or one of everything else.
+        const bool kana = IsHalfWidthKana(text[i].unicode());
+        qsizetype end = i + 1;
+        while (end < text.size() && IsHalfWidthKana(text[end].unicode()) == kana) {
             ++end;
         }
-        if (end > i) {
-            out += text.sliced(i, end - i).toString().normalized(QString::NormalizationForm_KC);
-            i = end;
+        const QStringView run = text.sliced(i, end - i);
+        if (kana) {
+            out += run.toString().normalized(QString::NormalizationForm_KC);
         } else {
-            out += text[i++];
+            out += run;
         }
+        i = end;
     }
     return out;
 }
 
-FittedText FitMemoryDialCell(QStringView text)
+FittedText FitMemoryDialCell(const QString& text)
 {
     FittedText fitted;
-    const QString clean = WithoutSeparators(text);
-    if (Holds(clean)) {
-        fitted.text = clean;
+    QString clean = WithoutSeparators(text);
+    if (CodePage::CanHold(clean)) {
+        fitted.text = std::move(clean);
         return fitted;
     }
     qsizetype i = 0;
@@ -193,7 +194,7 @@ FittedText FitMemoryDialCell(QStringView text)
         const qsizetype length = clean[i].isHighSurrogate() && i + 1 < clean.size() ? 2 : 1;
         const QStringView one = QStringView(clean).sliced(i, length);
         i += length;
-        if (Holds(one)) {
+        if (CodePage::CanHold(one)) {
             fitted.text += one;
             continue;
         }

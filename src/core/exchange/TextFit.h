@@ -23,4 +23,4 @@ struct FittedText
 // the like); line breaks and other control characters become a space and commas the
 // full-width comma, since the file is read back as comma- and line-separated values; leading
 // and trailing blanks go. What still cannot be held is left out and named in `dropped`.
-[[nodiscard]] FittedText FitMemoryDialCell(QStringView text);
+[[nodiscard]] FittedText FitMemoryDialCell(const QString& text);

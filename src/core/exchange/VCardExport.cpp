@@ -6,6 +6,7 @@
 #include "memorydial/KindCodes.h"
 
 #include <QDate>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -25,13 +26,26 @@ std::pair<QString, QString> SplitName(const QString& name)
     return {name.first(at), name.sliced(at + 1)};
 }
 
+// What split() gives, without a list on the heap for the few parts of a cell.
+QVarLengthArray<QStringView, 5> Split(QStringView text, QChar separator)
+{
+    QVarLengthArray<QStringView, 5> parts;
+    qsizetype start = 0;
+    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, start)) {
+        parts.append(text.sliced(start, at - start));
+        start = at + 1;
+    }
+    parts.append(text.sliced(start));
+    return parts;
+}
+
 std::optional<double> Degrees(QStringView text)
 {
     if (text.size() < 2 || (text.front() != u'+' && text.front() != u'-')) {
         return std::nullopt;
     }
     const double sign = text.front() == u'-' ? -1.0 : 1.0;
-    const QList<QStringView> parts = text.sliced(1).split(u'.');
+    const auto parts = Split(text.sliced(1), u'.');
     bool ok = true;
     double value = 0;
     if (parts.size() == 4) {
@@ -54,52 +68,85 @@ std::optional<double> Degrees(QStringView text)
     return sign * value;
 }
 
+// Puts each content line together in one reused buffer and appends it, folded, to the bytes
+// of the file.
 class CardWriter
 {
 public:
-    void Line(const QString& line) { m_bytes += FoldLine(line); }
-    void Text(QStringView name, const QString& value)
+    // Room for the longest line of a usual card, so that the line buffer is allocated once.
+    explicit CardWriter(QByteArray& bytes) : m_bytes(bytes) { m_line.reserve(160); }
+
+    // Starts a line with `text`, its name and parameters.
+    CardWriter& Begin(QStringView text)
+    {
+        m_line.resize(0);
+        m_line += text;
+        return *this;
+    }
+    CardWriter& Add(QStringView text)
+    {
+        m_line += text;
+        return *this;
+    }
+    CardWriter& Add(QChar c)
+    {
+        m_line += c;
+        return *this;
+    }
+    CardWriter& Escaped(QStringView text)
+    {
+        AppendEscapedText(m_line, text);
+        return *this;
+    }
+    void End() { AppendFoldedLine(m_bytes, m_line); }
+    void Line(QStringView line) { Begin(line).End(); }
+    // "name:value", left out when the value is empty.
+    void Text(QStringView name, QStringView value)
     {
         if (!value.isEmpty()) {
-            Line(name.toString() + u':' + EscapeText(value));
+            Begin(name).Add(u':').Escaped(value).End();
         }
     }
-    QByteArray Take() { return std::move(m_bytes); }
     int NextGroup() { return ++m_groups; }
 
 private:
-    QByteArray m_bytes;
+    QByteArray& m_bytes;
+    QString m_line;
     int m_groups = 0;
 };
 
 void WriteSlot(CardWriter& out, QStringView property, const QString& value, const QString& code, int slot)
 {
-    QStringList types;
+    QVarLengthArray<QStringView, 4> types;
     if (property == u"EMAIL") {
-        types.append(QStringLiteral("INTERNET"));
+        types.append(u"INTERNET");
     }
-    QString label;
-    if (code == u"PCS" || code == u"SCHOOL") {
-        // No common importer knows these types: an X- type keeps them on Android, a grouped
-        // label on iOS and in web address books.
-        types.append(QStringLiteral("X-") + code);
-        label = code == u"PCS" ? QStringLiteral("PHS") : QStringLiteral("学校");
+    QStringView label;
+    // No common importer knows these types: an X- type keeps them on Android, a grouped label
+    // on iOS and in web address books.
+    if (code == u"PCS") {
+        types.append(u"X-PCS");
+        label = u"PHS";
+    } else if (code == u"SCHOOL") {
+        types.append(u"X-SCHOOL");
+        label = u"学校";
     } else if (!code.isEmpty() && code != u"INTERNET") {
         types.append(code);
     }
     if (slot == 1) {
-        types.append(QStringLiteral("PREF"));
+        types.append(u"PREF");
     }
-    QString head = property.toString();
+    QString group;
     if (!label.isEmpty()) {
-        head = QStringLiteral("item%1.").arg(out.NextGroup()) + head;
+        group = QStringLiteral("item") + QString::number(out.NextGroup()) + u'.';
     }
-    if (!types.isEmpty()) {
-        head += QStringLiteral(";TYPE=") + types.join(u',');
+    out.Begin(group).Add(property);
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        out.Add(i == 0 ? QStringView(u";TYPE=") : QStringView(u",")).Add(types[i]);
     }
-    out.Line(head + u':' + EscapeText(value));
+    out.Add(u':').Escaped(value).End();
     if (!label.isEmpty()) {
-        out.Line(head.first(head.indexOf(u'.') + 1) + QStringLiteral("X-ABLabel:") + label);
+        out.Begin(group).Add(u"X-ABLabel:").Add(label).End();
     }
 }
 
@@ -107,11 +154,11 @@ void WriteSlot(CardWriter& out, QStringView property, const QString& value, cons
 
 std::optional<std::pair<double, double>> GpsDegrees(QStringView cell)
 {
-    const QList<QStringView> parts = cell.trimmed().split(u'&');
+    const auto parts = Split(cell.trimmed(), u'&');
     if (parts.size() < 2) {
         // Some files hold the position as two decimal numbers, as GEO writes them.
         for (const char16_t separator : {u';', u','}) {
-            const QList<QStringView> pair = cell.trimmed().split(separator);
+            const auto pair = Split(cell.trimmed(), separator);
             bool latOk = false;
             bool lonOk = false;
             const double lat = pair.size() == 2 ? pair[0].trimmed().toDouble(&latOk) : 0;
@@ -145,15 +192,15 @@ QString IsoBirthday(QStringView cell)
     return QStringLiteral("%1-%2-%3").arg(cell.first(4), cell.sliced(4, 2), cell.sliced(6, 2));
 }
 
-QByteArray ExportCard(const Entry& entry, QStringList& notes)
+void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes)
 {
-    CardWriter out;
-    out.Line(QStringLiteral("BEGIN:VCARD"));
-    out.Line(QStringLiteral("VERSION:3.0"));
+    CardWriter out(bytes);
+    out.Line(u"BEGIN:VCARD");
+    out.Line(u"VERSION:3.0");
     const QString& name = entry[kColName];
-    out.Line(QStringLiteral("FN:") + EscapeText(name));
+    out.Begin(u"FN:").Escaped(name).End();
     const auto [family, given] = SplitName(name);
-    out.Line(QStringLiteral("N:") + EscapeText(family) + u';' + EscapeText(given) + QStringLiteral(";;;"));
+    out.Begin(u"N:").Escaped(family).Add(u';').Escaped(given).Add(u";;;").End();
     const QString reading = FullWidthKatakana(entry[kColReading]);
     if (!reading.isEmpty()) {
         const auto [readingFamily, readingGiven] = SplitName(reading);
@@ -175,18 +222,31 @@ QByteArray ExportCard(const Entry& entry, QStringList& notes)
     const QString& postalCode = entry[kColPostalCode];
     if (!address.isEmpty() || !postalCode.isEmpty()) {
         const QString code = Jusho_Kind2(entry[kColAddressKind]);
-        const QString type = code.isEmpty() ? QString() : QStringLiteral(";TYPE=") + code;
-        out.Line(QStringLiteral("ADR") + type + QStringLiteral(":;;") + EscapeText(address) + QStringLiteral(";;;") +
-                 EscapeText(postalCode) + u';');
-        const QString label = postalCode.isEmpty() ? address : u'〒' + postalCode + u' ' + address;
-        out.Line(QStringLiteral("LABEL") + type + u':' + EscapeText(label));
+        const QStringView type = code.isEmpty() ? QStringView() : QStringView(u";TYPE=");
+        out.Begin(u"ADR")
+            .Add(type)
+            .Add(code)
+            .Add(u":;;")
+            .Escaped(address)
+            .Add(u";;;")
+            .Escaped(postalCode)
+            .Add(u';')
+            .End();
+        out.Begin(u"LABEL").Add(type).Add(code).Add(u':');
+        if (!postalCode.isEmpty()) {
+            out.Escaped(u"〒").Escaped(postalCode).Escaped(u" ");
+        }
+        out.Escaped(address).End();
     }
     const QString& birthday = entry[kColBirthday];
     if (!birthday.isEmpty()) {
         const QString iso = IsoBirthday(birthday);
         // A partial date has no vCard 3.0 form; it is kept for our own import only.
-        out.Line(iso.isEmpty() ? QStringLiteral("X-MORVANE-BIRTHDAY:") + EscapeText(birthday)
-                               : QStringLiteral("BDAY:") + iso);
+        if (iso.isEmpty()) {
+            out.Begin(u"X-MORVANE-BIRTHDAY:").Escaped(birthday).End();
+        } else {
+            out.Begin(u"BDAY:").Add(iso).End();
+        }
     }
     out.Text(u"URL", entry[kColUrl]);
     QString note = entry[kColMemo];
@@ -196,7 +256,11 @@ QByteArray ExportCard(const Entry& entry, QStringList& notes)
     out.Text(u"NOTE", note);
     if (!entry[kColGps].isEmpty()) {
         if (const auto degrees = GpsDegrees(entry[kColGps])) {
-            out.Line(QStringLiteral("GEO:%1;%2").arg(degrees->first, 0, 'f', 6).arg(degrees->second, 0, 'f', 6));
+            out.Begin(u"GEO:")
+                .Add(QString::number(degrees->first, 'f', 6))
+                .Add(u';')
+                .Add(QString::number(degrees->second, 'f', 6))
+                .End();
         } else {
             notes.append(QStringLiteral("GPS ") + entry[kColGps] + u'：' + ExchangeTexts::kGpsNotWritten);
         }
@@ -204,12 +268,11 @@ QByteArray ExportCard(const Entry& entry, QStringList& notes)
     out.Text(u"CATEGORIES", entry[kColGroupName]);
     // The number travels even for a group without a name, so that the entry comes back to it.
     if (!entry[kColGroupNumber].isEmpty()) {
-        out.Line(QStringLiteral("X-GNO:") + QString::number(LeadingNumber(entry[kColGroupNumber])));
+        out.Begin(u"X-GNO:").Add(QString::number(LeadingNumber(entry[kColGroupNumber]))).End();
     }
     out.Text(u"CLASS", entry[kColSecret]);
     out.Text(u"X-HOBBY", entry[kColHobby]);
     out.Text(u"X-BLOODTYPE", entry[kColBloodType]);
     out.Text(u"X-CONSTELLATION", Seiza_Kind2(entry[kColConstellation]));
-    out.Line(QStringLiteral("END:VCARD"));
-    return out.Take();
+    out.Line(u"END:VCARD");
 }

@@ -8,9 +8,9 @@
 #include <optional>
 #include <utility>
 
-// One entry as a vCard 3.0 card: UTF-8, CR LF, folded at 75 octets. `notes` receives what
-// could not be written (a position text that does not parse).
-[[nodiscard]] QByteArray ExportCard(const Entry& entry, QStringList& notes);
+// Appends one entry as a vCard 3.0 card: UTF-8, CR LF, folded at 75 octets. `notes` receives
+// what could not be written (a position text that does not parse).
+void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes);
 
 // Latitude and longitude in degrees for a position text "+35.39.29.20&+139.44.28.80&" (degrees,
 // minutes, seconds and hundredths) or "+35.658&+139.741&" (decimal degrees); nothing when it

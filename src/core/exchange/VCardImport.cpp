@@ -5,6 +5,7 @@
 #include "memorydial/KindCodes.h"
 
 #include <QDate>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <optional>
@@ -20,6 +21,11 @@ QString Shown(QStringView value)
         text = text.first(kShownValueLength) + u'…';
     }
     return text;
+}
+
+bool IsBlank(QStringView text)
+{
+    return text.trimmed().isEmpty();
 }
 
 class CardMapper
@@ -40,16 +46,16 @@ private:
         m_result.notes.append(label + u'：' + reason);
     }
     // Writes a text into a cell through the code-page fit, noting what was left out.
-    void Put(int cell, QStringView text, const VCardProperty& property)
+    void Put(int cell, const QString& text, const VCardProperty& property)
     {
-        const FittedText fitted = FitMemoryDialCell(text);
+        FittedText fitted = FitMemoryDialCell(text);
         if (!fitted.dropped.isEmpty()) {
             Note(property, text, ExchangeTexts::kDroppedBefore + fitted.dropped + ExchangeTexts::kDroppedAfter);
         }
-        m_result.entry[cell] = fitted.text;
         if (!fitted.text.isEmpty()) {
             m_result.taken = true;
         }
+        m_result.entry[cell] = std::move(fitted.text);
     }
     // True when the property's value may be read; notes the reason otherwise.
     bool Readable(const VCardProperty& property)
@@ -67,7 +73,7 @@ private:
     const VCardProperty* First(QStringView name) const
     {
         for (const VCardProperty& property : m_card.properties) {
-            if (property.name == name && !property.undecodable && !property.text.trimmed().isEmpty()) {
+            if (property.name == name && !property.undecodable && !IsBlank(property.text)) {
                 return &property;
             }
         }
@@ -99,8 +105,8 @@ private:
     MappedCard m_result;
     QStringList m_memo; // the lines of every NOTE, joined once at the end
     const VCardProperty* m_memoProperty = nullptr;
-    QString m_hobby;                      // as written, to recognise the labelled copy in the NOTE
-    QList<const VCardProperty*> m_single; // single-valued properties already taken
+    QString m_hobby;                                    // as written, to recognise the labelled copy in the NOTE
+    QVarLengthArray<const VCardProperty*, 16> m_single; // single-valued properties already taken
 };
 
 void CardMapper::MapName()
@@ -206,9 +212,9 @@ QString CardMapper::MailCode(const VCardProperty& property) const
 
 void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCell)(int))
 {
-    QList<const VCardProperty*> found;
+    QVarLengthArray<const VCardProperty*, kSlotCount + 1> found;
     for (const VCardProperty& property : m_card.properties) {
-        if (property.name != name || (!property.undecodable && property.text.trimmed().isEmpty())) {
+        if (property.name != name || (!property.undecodable && IsBlank(property.text))) {
             continue;
         }
         if (Readable(property)) {
@@ -237,7 +243,8 @@ void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCe
         const int slot = static_cast<int>(i) + 1;
         QString code = tel ? TelCode(property) : MailCode(property);
         QString word;
-        const bool known = tel ? Tel_Kind(code.left(3), code, word) : E_mail_Kind(code.left(3), code, word);
+        const bool known =
+            tel ? Tel_Kind(QStringView(code).left(3), code, word) : E_mail_Kind(QStringView(code).left(3), code, word);
         Put(numberCell(slot), value, property);
         if (known && !m_result.entry[numberCell(slot)].isEmpty()) {
             m_result.entry[kindCell(slot)] = word;
@@ -264,16 +271,16 @@ QString JoinAddress(const QStringList& parts)
 
 bool IsJapan(QStringView country)
 {
-    const QString upper = country.trimmed().toString().toUpper();
-    return upper.isEmpty() || upper == u"日本" || upper == u"JAPAN" || upper == u"JP" || upper == u"日本国";
+    country = country.trimmed();
+    return country.isEmpty() || country == u"日本" || country == u"日本国" ||
+           country.compare(u"JAPAN", Qt::CaseInsensitive) == 0 || country.compare(u"JP", Qt::CaseInsensitive) == 0;
 }
 
 void CardMapper::MapAddress()
 {
-    QList<const VCardProperty*> found;
+    QVarLengthArray<const VCardProperty*, 2> found;
     for (const VCardProperty& property : m_card.properties) {
-        if (property.name == u"ADR" && (property.undecodable || !property.text.trimmed().isEmpty()) &&
-            Readable(property)) {
+        if (property.name == u"ADR" && (property.undecodable || !IsBlank(property.text)) && Readable(property)) {
             found.append(&property);
         }
     }
@@ -316,7 +323,7 @@ void CardMapper::SetAddressKind(const VCardProperty& property)
                    : property.HasType(u"WORK") ? QStringLiteral("WORK")
                                                : QStringLiteral("POSTAL");
     QString word;
-    if (!m_result.entry[kColAddress].isEmpty() && Jusho_Kind(kind.left(3), kind, word)) {
+    if (!m_result.entry[kColAddress].isEmpty() && Jusho_Kind(QStringView(kind).left(3), kind, word)) {
         m_result.entry[kColAddressKind] = word;
     }
 }
@@ -325,24 +332,24 @@ void CardMapper::SetAddressKind(const VCardProperty& property)
 // person; they are not reported.
 bool Consumed(QStringView name)
 {
-    static const QStringList names = {
-        QStringLiteral("VERSION"),
-        QStringLiteral("PRODID"),
-        QStringLiteral("UID"),
-        QStringLiteral("REV"),
-        QStringLiteral("FN"),
-        QStringLiteral("N"),
-        QStringLiteral("SORT-STRING"),
-        QStringLiteral("X-PHONETIC-LAST-NAME"),
-        QStringLiteral("X-PHONETIC-FIRST-NAME"),
-        QStringLiteral("X-ABLABEL"),
-        QStringLiteral("X-REDUCTION"),
-        QStringLiteral("TEL"),
-        QStringLiteral("EMAIL"),
-        QStringLiteral("ADR"),
-        QStringLiteral("LABEL"),
+    static constexpr QLatin1StringView kNames[] = {
+        QLatin1StringView("VERSION"),
+        QLatin1StringView("PRODID"),
+        QLatin1StringView("UID"),
+        QLatin1StringView("REV"),
+        QLatin1StringView("FN"),
+        QLatin1StringView("N"),
+        QLatin1StringView("SORT-STRING"),
+        QLatin1StringView("X-PHONETIC-LAST-NAME"),
+        QLatin1StringView("X-PHONETIC-FIRST-NAME"),
+        QLatin1StringView("X-ABLABEL"),
+        QLatin1StringView("X-REDUCTION"),
+        QLatin1StringView("TEL"),
+        QLatin1StringView("EMAIL"),
+        QLatin1StringView("ADR"),
+        QLatin1StringView("LABEL"),
     };
-    return names.contains(name);
+    return std::any_of(std::begin(kNames), std::end(kNames), [&](QLatin1StringView known) { return name == known; });
 }
 
 void CardMapper::MapProperty(const VCardProperty& property)
@@ -556,11 +563,8 @@ QString GpsCell(QStringView geo)
 QString PostalCodeCell(QStringView code)
 {
     QString digits = code.toString().normalized(QString::NormalizationForm_KC);
-    digits.remove(u'-');
-    digits.remove(u'〒');
-    digits.remove(QChar{0x2212});
-    digits.remove(QChar{0x30FC});
-    digits.remove(u' ');
+    digits.removeIf(
+        [](QChar c) { return c == u'-' || c == u'〒' || c == QChar{0x2212} || c == QChar{0x30FC} || c == u' '; });
     if (digits.size() != 7 || !Digits(digits)) {
         return {};
     }

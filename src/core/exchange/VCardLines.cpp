@@ -4,7 +4,12 @@
 #include "memorydial/CodePage.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
+#include <QVarLengthArray>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -17,50 +22,78 @@ enum class DefaultCharset
     ShiftJis,
 };
 
-// CR LF, LF, CR alone and the CR CR LF that some exports write each end one line.
-QList<QByteArrayView> PhysicalLines(QByteArrayView bytes)
+// The physical lines of a file, one after another. CR LF, LF, CR alone and the CR CR LF that
+// some exports write each end one line.
+class LineReader
 {
-    QList<QByteArrayView> lines;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    const qsizetype n = bytes.size();
-    while (i < n) {
-        const char c = bytes[i];
-        if (c == '\n') {
-            lines.append(bytes.sliced(start, i - start));
-            start = ++i;
-        } else if (c == '\r') {
-            const qsizetype end = i;
-            while (i < n && bytes[i] == '\r') {
-                ++i;
-            }
-            if (i < n && bytes[i] == '\n') {
-                ++i;
-            }
-            lines.append(bytes.sliced(start, end - start));
-            start = i;
-        } else {
-            ++i;
+public:
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) { Advance(); }
+
+    [[nodiscard]] bool AtEnd() const { return m_atEnd; }
+    // The line that Next() gives; empty at the end.
+    [[nodiscard]] QByteArrayView Peek() const { return m_next; }
+    QByteArrayView Next()
+    {
+        const QByteArrayView line = m_next;
+        Advance();
+        return line;
+    }
+
+private:
+    void Advance()
+    {
+        const qsizetype n = m_bytes.size();
+        if (m_start >= n) {
+            m_atEnd = true;
+            m_next = {};
+            return;
+        }
+        if (m_lf < m_start) {
+            m_lf = m_bytes.indexOf('\n', m_start);
+            m_lf = m_lf < 0 ? n : m_lf;
+        }
+        const qsizetype cr = m_bytes.first(m_lf).indexOf('\r', m_start);
+        const qsizetype end = cr < 0 ? m_lf : cr;
+        m_next = m_bytes.sliced(m_start, end - m_start);
+        m_start = end;
+        while (m_start < n && m_bytes[m_start] == '\r') {
+            ++m_start;
+        }
+        if (m_start < n && m_bytes[m_start] == '\n') {
+            ++m_start;
         }
     }
-    if (start < n) {
-        lines.append(bytes.sliced(start));
-    }
-    return lines;
-}
+
+    QByteArrayView m_bytes;
+    QByteArrayView m_next;
+    qsizetype m_start = 0; // where the line after m_next begins
+    qsizetype m_lf = -1;   // the first LF at or after m_start (the end when none), looked for once passed
+    bool m_atEnd = false;
+};
 
 bool IsFold(QByteArrayView line)
 {
     return !line.isEmpty() && (line.front() == ' ' || line.front() == '\t');
 }
 
+// A byte read as Latin-1, or a character.
+char16_t Unit(char byte)
+{
+    return static_cast<unsigned char>(byte);
+}
+
+char16_t Unit(QChar c)
+{
+    return c.unicode();
+}
+
 // Position of the first `separator` outside double quotes, or -1. An unbalanced quote makes
 // the quoted run end at the end of the text.
-qsizetype FindUnquoted(QStringView text, char16_t separator, qsizetype from = 0)
+template <typename View> qsizetype FindUnquoted(View text, char16_t separator, qsizetype from = 0)
 {
     bool quoted = false;
     for (qsizetype i = from; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = Unit(text[i]);
         if (c == u'"') {
             quoted = !quoted;
         } else if (c == separator && !quoted) {
@@ -70,26 +103,139 @@ qsizetype FindUnquoted(QStringView text, char16_t separator, qsizetype from = 0)
     return -1;
 }
 
-QList<QStringView> SplitUnquoted(QStringView text, char16_t separator)
+// Calls `take` with each part of `text` between separators outside double quotes.
+template <typename Take> void ForEachUnquoted(QStringView text, char16_t separator, Take take)
 {
-    QList<QStringView> parts;
     qsizetype start = 0;
     for (qsizetype at = FindUnquoted(text, separator); at >= 0; at = FindUnquoted(text, separator, start)) {
-        parts.append(text.sliced(start, at - start));
+        take(text.sliced(start, at - start));
         start = at + 1;
     }
-    parts.append(text.sliced(start));
-    return parts;
+    take(text.sliced(start));
 }
 
-QString Unquoted(QStringView text)
+QStringView Unquoted(QStringView text)
 {
     text = text.trimmed();
     if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
         text = text.sliced(1, text.size() - 2);
     }
-    return text.toString();
+    return text;
 }
+
+char16_t AsciiUpper(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+}
+
+// A hash of the upper-case form of an ASCII text; nothing for any other text.
+std::optional<std::uint64_t> AsciiUpperHash(QStringView text)
+{
+    std::uint64_t hash = text.size();
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            return std::nullopt;
+        }
+        hash = hash * 31 + AsciiUpper(c.unicode());
+    }
+    return hash;
+}
+
+// Upper-case property names, parameter keys and type words. They repeat on every card of a
+// file, so each one is made once and shared; a hostile file with ever new words only fills
+// the table up to its bound. They are ASCII in every real file, and ASCII needs no case table.
+class Words
+{
+public:
+    Words()
+    {
+        // The words that phones write on every card are the program's own texts, shared
+        // without counting references.
+        static const QString kKnown[] = {
+            QStringLiteral("BEGIN"),
+            QStringLiteral("END"),
+            QStringLiteral("VERSION"),
+            QStringLiteral("PRODID"),
+            QStringLiteral("UID"),
+            QStringLiteral("REV"),
+            QStringLiteral("FN"),
+            QStringLiteral("N"),
+            QStringLiteral("ORG"),
+            QStringLiteral("SORT-STRING"),
+            QStringLiteral("SOUND"),
+            QStringLiteral("X-IRMC-N"),
+            QStringLiteral("TEL"),
+            QStringLiteral("EMAIL"),
+            QStringLiteral("ADR"),
+            QStringLiteral("LABEL"),
+            QStringLiteral("BDAY"),
+            QStringLiteral("URL"),
+            QStringLiteral("NOTE"),
+            QStringLiteral("GEO"),
+            QStringLiteral("CATEGORIES"),
+            QStringLiteral("CLASS"),
+            QStringLiteral("PHOTO"),
+            QStringLiteral("X-ABLABEL"),
+            QStringLiteral("TYPE"),
+            QStringLiteral("VALUE"),
+            QStringLiteral("CHARSET"),
+            QStringLiteral("ENCODING"),
+            QStringLiteral("PREF"),
+            QStringLiteral("INTERNET"),
+            QStringLiteral("VOICE"),
+            QStringLiteral("CELL"),
+            QStringLiteral("HOME"),
+            QStringLiteral("WORK"),
+            QStringLiteral("FAX"),
+            QStringLiteral("X-PHONETIC-LAST-NAME"),
+            QStringLiteral("X-PHONETIC-FIRST-NAME"),
+        };
+        for (const QString& word : kKnown) {
+            Slot(word, *AsciiUpperHash(word)) = word;
+            ++m_count;
+        }
+    }
+
+    QString Upper(QStringView text)
+    {
+        const std::optional<std::uint64_t> hash = AsciiUpperHash(text);
+        if (!hash) {
+            return text.toString().toUpper();
+        }
+        QString& slot = Slot(text, *hash);
+        if (!slot.isNull()) {
+            return slot;
+        }
+        QString word(text.size(), Qt::Uninitialized);
+        std::transform(text.begin(), text.end(), word.begin(), [](QChar c) { return QChar(AsciiUpper(c.unicode())); });
+        if (m_count < m_slots.size() / 2) {
+            slot = word;
+            ++m_count;
+        }
+        return word;
+    }
+
+private:
+    // Open addressing, at most half full, so a word is found within a few slots: the slot
+    // that holds `text`, or the empty one where it would go.
+    QString& Slot(QStringView text, std::uint64_t hash)
+    {
+        const auto same = [&](const QString& word) {
+            return word.size() == text.size() &&
+                   std::equal(word.cbegin(), word.cend(), text.begin(),
+                              [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
+        };
+        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
+        while (!m_slots[at].isNull() && !same(m_slots[at])) {
+            at = (at + 1) % m_slots.size();
+        }
+        return m_slots[at];
+    }
+
+    static constexpr int kSlotBits = 8;
+    std::array<QString, 1 << kSlotBits> m_slots;
+    std::size_t m_count = 0;
+};
 
 bool IsName(QStringView name)
 {
@@ -119,14 +265,17 @@ bool IsShiftJisName(const QString& charset)
 bool IsUtf8Name(const QString& charset)
 {
     const QString upper = charset.toUpper();
-    return upper == u"UTF-8" || upper == u"UTF8";
+    return upper == QLatin1StringView("UTF-8") || upper == QLatin1StringView("UTF8");
 }
 
 std::optional<QString> DecodeUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, kStateless);
-    QString text = decoder.decode(bytes);
-    return decoder.hasError() ? std::nullopt : std::optional<QString>(std::move(text));
+    // Checked first and converted then: a decoder that reports errors takes several times as
+    // long for the short texts of a card.
+    if (!bytes.isValidUtf8()) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
 }
 
 std::optional<QString> DecodeDefault(QByteArrayView bytes, DefaultCharset charset)
@@ -192,18 +341,20 @@ struct Head
 
 // Name, group and parameters of a logical line. The part before the value is ASCII in every
 // real file; it is read as Latin-1 so that no byte is lost or reinterpreted.
-Head ParseHead(QByteArrayView line)
+Head ParseHead(QByteArrayView line, Words& words)
 {
     Head head;
-    const QString latin = QString::fromLatin1(line);
-    qsizetype colon = FindUnquoted(latin, u':');
+    qsizetype colon = FindUnquoted(line, u':');
     if (colon < 0) {
-        colon = latin.indexOf(u':');
+        colon = line.indexOf(':');
     }
-    const QStringView before = colon < 0 ? QStringView(latin) : QStringView(latin).first(colon);
     head.valueStart = colon < 0 ? line.size() : colon + 1;
-    const QList<QStringView> items = SplitUnquoted(before, u';');
-    QStringView name = items.front().trimmed();
+    const QByteArrayView beforeBytes = colon < 0 ? line : line.first(colon);
+    QVarLengthArray<QChar, 256> latin(beforeBytes.size());
+    std::transform(beforeBytes.begin(), beforeBytes.end(), latin.begin(), [](char c) { return QChar(QLatin1Char(c)); });
+    const QStringView before(latin.constData(), latin.size());
+    const qsizetype semicolon = FindUnquoted(before, u';');
+    QStringView name = (semicolon < 0 ? before : before.first(semicolon)).trimmed();
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot >= 0) {
         head.property.group = name.first(dot).toString();
@@ -212,38 +363,43 @@ Head ParseHead(QByteArrayView line)
     if (!IsName(name)) {
         return head;
     }
-    head.property.name = name.toString().toUpper();
-    for (qsizetype i = 1; i < items.size(); ++i) {
-        const QStringView item = items[i].trimmed();
+    head.property.name = words.Upper(name);
+    if (semicolon < 0) {
+        head.valid = true;
+        return head;
+    }
+    ForEachUnquoted(before.sliced(semicolon + 1), u';', [&](QStringView item) {
+        item = item.trimmed();
         if (item.isEmpty()) {
-            continue;
+            return;
         }
         const qsizetype equals = item.indexOf(u'=');
         if (equals < 0) {
-            const QString word = Unquoted(item).toUpper();
-            if (word == u"QUOTED-PRINTABLE" || word == u"BASE64" || word == u"8BIT" || word == u"7BIT") {
-                head.property.parameters.append({QStringLiteral("ENCODING"), word});
+            QString word = words.Upper(Unquoted(item));
+            if (word == QLatin1StringView("QUOTED-PRINTABLE") || word == QLatin1StringView("BASE64") ||
+                word == QLatin1StringView("8BIT") || word == QLatin1StringView("7BIT")) {
+                head.property.parameters.append({QStringLiteral("ENCODING"), std::move(word)});
             } else {
-                head.property.types.append(word);
+                head.property.types.append(std::move(word));
             }
-            continue;
+            return;
         }
-        const QString key = item.first(equals).trimmed().toString().toUpper();
+        QString key = words.Upper(item.first(equals).trimmed());
         const QStringView value = item.sliced(equals + 1);
-        if (key == u"TYPE") {
-            for (const QStringView type : SplitUnquoted(value, u',')) {
-                const QString word = Unquoted(type).toUpper();
+        if (key == QLatin1StringView("TYPE")) {
+            ForEachUnquoted(value, u',', [&](QStringView type) {
+                QString word = words.Upper(Unquoted(type));
                 if (!word.isEmpty()) {
-                    head.property.types.append(word);
+                    head.property.types.append(std::move(word));
                 }
-            }
+            });
         } else {
-            if (key == u"PREF") {
+            if (key == QLatin1StringView("PREF")) {
                 head.property.types.append(QStringLiteral("PREF"));
             }
-            head.property.parameters.append({key, Unquoted(value)});
+            head.property.parameters.append({std::move(key), Unquoted(value).toString()});
         }
-    }
+    });
     head.valid = true;
     return head;
 }
@@ -262,7 +418,6 @@ struct FileText
 {
     QByteArray utf8; // set when the file was converted from UTF-16
     QByteArrayView bytes;
-    DefaultCharset charset = DefaultCharset::Utf8;
     bool unicodeFile = false; // every raw value is UTF-8, whatever its CHARSET says
     QString error;
 };
@@ -306,23 +461,26 @@ FileText PrepareBytes(QByteArrayView bytes)
     return file;
 }
 
-void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& file)
+void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& file, DefaultCharset charset)
 {
     const QString encoding = property.Parameter(u"ENCODING").toUpper();
-    if (encoding == u"B" || encoding == u"BASE64") {
+    if (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64")) {
         property.binary = true;
         return;
     }
     std::optional<QString> text;
-    if (encoding == u"QUOTED-PRINTABLE") {
+    if (encoding == QLatin1StringView("QUOTED-PRINTABLE")) {
         const QByteArray decoded = DecodeQuotedPrintable(raw);
         // Without a CHARSET the decoded bytes decide for themselves, as a whole file would.
         const DefaultCharset fallback = decoded.isValidUtf8() ? DefaultCharset::Utf8 : DefaultCharset::ShiftJis;
         text = DecodeCharset(decoded, property.Parameter(u"CHARSET"), fallback);
+    } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || property.Parameter(u"CHARSET").isEmpty())) {
+        // Every line of such a file is valid UTF-8, and so is the value after its colon.
+        text = QString::fromUtf8(raw);
     } else if (file.unicodeFile) {
         text = DecodeUtf8(raw);
     } else {
-        text = DecodeCharset(raw, property.Parameter(u"CHARSET"), file.charset);
+        text = DecodeCharset(raw, property.Parameter(u"CHARSET"), charset);
     }
     if (text) {
         property.text = std::move(*text);
@@ -331,11 +489,101 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
     }
 }
 
+// The parts of `text` between unescaped `separator`s, each unescaped.
+QStringList SplitUnescaped(QStringView text, QChar separator)
+{
+    QStringList parts;
+    parts.reserve(text.count(separator) + 1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\\') {
+            ++i;
+        } else if (text[i] == separator) {
+            parts.append(UnescapeText(text.sliced(start, i - start)));
+            start = i + 1;
+        }
+    }
+    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
+    return parts;
+}
+
+struct LogicalLine
+{
+    QByteArrayView bytes; // valid until the next line is read
+    Head head;
+};
+
+// The lines of a file with their folds and soft line breaks joined, blank ones left out.
+class LogicalLines
+{
+public:
+    explicit LogicalLines(QByteArrayView bytes) : m_lines(bytes) {}
+
+    // False at the end.
+    bool Next(LogicalLine& line)
+    {
+        QByteArrayView logical;
+        do {
+            if (m_lines.AtEnd()) {
+                return false;
+            }
+            logical = m_lines.Next();
+            if (IsFold(m_lines.Peek())) {
+                m_joined.resize(0);
+                m_joined += logical;
+                while (IsFold(m_lines.Peek())) {
+                    m_joined += m_lines.Next().sliced(1);
+                }
+                logical = m_joined;
+            }
+        } while (logical.trimmed().isEmpty());
+        line.head = ParseHead(logical, m_words);
+        if (line.head.valid && IsQuotedPrintable(line.head.property) && logical.endsWith('=') && !m_lines.AtEnd() &&
+            !IsEndLine(m_lines.Peek())) {
+            // A quoted-printable value goes on over lines that end in '=', fold or not.
+            if (logical.data() != m_joined.constData()) {
+                m_joined.resize(0);
+                m_joined += logical;
+            }
+            while (m_joined.endsWith('=') && !m_lines.AtEnd() && !IsEndLine(m_lines.Peek())) {
+                m_joined.chop(1);
+                m_joined += m_lines.Next();
+            }
+            logical = m_joined;
+        }
+        line.bytes = logical;
+        return true;
+    }
+
+private:
+    LineReader m_lines;
+    QByteArray m_joined; // the current line when something was joined to it
+    Words m_words;
+};
+
+// Values without a CHARSET are UTF-8 when every unfolded line is. A file that is valid UTF-8
+// as a whole is so line by line; otherwise the lines are looked at, since a fold may split a
+// sequence.
+DefaultCharset FileCharset(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8()) {
+        return DefaultCharset::Utf8;
+    }
+    LogicalLines lines(bytes);
+    LogicalLine line;
+    while (lines.Next(line)) {
+        if (!line.bytes.isValidUtf8()) {
+            return DefaultCharset::ShiftJis;
+        }
+    }
+    return DefaultCharset::Utf8;
+}
+
 } // namespace
 
 bool VCardProperty::HasType(QStringView type) const
 {
-    return types.contains(type);
+    return std::any_of(types.cbegin(), types.cend(), [&](const QString& word) { return word == type; });
 }
 
 QString VCardProperty::Parameter(QStringView key) const
@@ -348,199 +596,168 @@ QString VCardProperty::Parameter(QStringView key) const
     return {};
 }
 
-VCardParseResult ParseVCards(QByteArrayView bytes)
+QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take)
 {
-    VCardParseResult result;
-    FileText file = PrepareBytes(bytes);
+    const FileText file = PrepareBytes(bytes);
     if (!file.error.isEmpty()) {
-        result.error = file.error;
-        return result;
+        return file.error;
     }
-    // Folds may split a UTF-8 sequence, so the file's charset is judged on unfolded lines.
-    const QList<QByteArrayView> lines = PhysicalLines(file.bytes);
-    QList<std::pair<QByteArray, Head>> logicalLines;
-    bool allUtf8 = true;
-    qsizetype i = 0;
-    while (i < lines.size()) {
-        QByteArray logical = lines[i++].toByteArray();
-        while (i < lines.size() && IsFold(lines[i])) {
-            logical += lines[i++].sliced(1);
-        }
-        if (logical.trimmed().isEmpty()) {
-            continue;
-        }
-        Head head = ParseHead(logical);
-        if (head.valid && IsQuotedPrintable(head.property)) {
-            // A quoted-printable value goes on over lines that end in '=', fold or not.
-            while (logical.endsWith('=') && i < lines.size() && !IsEndLine(lines[i])) {
-                logical.chop(1);
-                logical += lines[i++];
-            }
-        }
-        allUtf8 = allUtf8 && logical.isValidUtf8();
-        logicalLines.append({std::move(logical), std::move(head)});
-    }
-    if (!allUtf8) {
-        file.charset = DefaultCharset::ShiftJis;
-    }
-    std::optional<VCardCard> card;
+    const DefaultCharset charset = FileCharset(file.bytes);
+    // One card at a time, its list of properties kept for the next one.
+    VCardCard card;
+    bool open = false;
+    bool any = false;
     auto closeCard = [&] {
-        if (card) {
-            result.cards.append(std::move(*card));
-            card.reset();
+        if (open) {
+            take(card);
+            card.properties.clear();
+            open = false;
+            any = true;
         }
     };
-    for (auto& [logical, head] : logicalLines) {
-        const QByteArrayView raw = QByteArrayView(logical).sliced(head.valueStart);
-        if (head.valid && head.property.name == u"BEGIN") {
+    LogicalLines lines(file.bytes);
+    LogicalLine line;
+    while (lines.Next(line)) {
+        Head& head = line.head;
+        // A line without a colon may have lost its last byte to a soft line break.
+        const QByteArrayView raw = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
+        if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
             if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
                 closeCard();
-                card.emplace();
+                open = true;
             }
             continue;
         }
-        if (head.valid && head.property.name == u"END") {
+        if (head.valid && head.property.name == QLatin1StringView("END")) {
             if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
                 closeCard();
             }
             continue;
         }
-        if (!card) {
-            if (!head.valid || head.property.name != u"VERSION") {
+        if (!open) {
+            if (!head.valid || head.property.name != QLatin1StringView("VERSION")) {
                 continue;
             }
-            card.emplace();
+            open = true;
         }
         if (!head.valid) {
             // Kept nameless so that the report can show what was skipped.
             VCardProperty unreadable;
-            unreadable.text = DecodeDefault(logical, file.charset).value_or(QString::fromLatin1(logical));
-            card->properties.append(std::move(unreadable));
+            unreadable.text = DecodeDefault(line.bytes, charset).value_or(QString::fromLatin1(line.bytes));
+            card.properties.append(std::move(unreadable));
             continue;
         }
-        DecodeValue(head.property, raw, file);
-        card->properties.append(std::move(head.property));
+        DecodeValue(head.property, raw, file, charset);
+        card.properties.append(std::move(head.property));
     }
     closeCard();
-    if (result.cards.isEmpty()) {
-        result.error = ExchangeTexts::kNoCard;
-    }
-    return result;
+    return any ? QString() : ExchangeTexts::kNoCard;
 }
 
 QStringList SplitComponents(QStringView text)
 {
-    QStringList parts;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
-            ++i;
-        } else if (text[i] == u';') {
-            parts.append(UnescapeText(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
-    return parts;
+    return SplitUnescaped(text, u';');
 }
 
 QStringList SplitList(QStringView text)
 {
-    QStringList parts;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
-            ++i;
-        } else if (text[i] == u',') {
-            parts.append(UnescapeText(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
-    return parts;
+    return SplitUnescaped(text, u',');
 }
 
 QString UnescapeText(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype i = text.indexOf(u'\\');
+    if (i < 0) {
+        return text.toString();
+    }
+    // No escape is shorter than what it stands for.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = std::copy(text.begin(), text.begin() + i, out.data());
+    for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c != u'\\' || i + 1 == text.size()) {
-            out += c;
+            *end++ = c;
             continue;
         }
         const QChar next = text[++i];
         switch (next.unicode()) {
         case u'n':
         case u'N':
-            out += u'\n';
+            *end++ = u'\n';
             break;
         case u'\\':
         case u';':
         case u',':
         case u':':
-            out += next;
+            *end++ = next;
             break;
         default:
-            out += c;
-            out += next;
+            *end++ = c;
+            *end++ = next;
             break;
         }
     }
+    out.truncate(end - out.constData());
     return out;
 }
 
-QString EscapeText(QStringView text)
+QString UnescapeText(const QString& text)
 {
-    QString out;
-    out.reserve(text.size() + 8);
+    return text.contains(u'\\') ? UnescapeText(QStringView(text)) : text;
+}
+
+void AppendEscapedText(QString& out, QStringView text)
+{
+    qsizetype from = 0; // where the run that needs no escape begins
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        switch (c.unicode()) {
-        case u'\\':
-        case u',':
-        case u';':
-            out += u'\\';
-            out += c;
-            break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+        if (c != u'\\' && c != u',' && c != u';' && c != u'\r' && c != u'\n') {
+            continue;
+        }
+        out += text.sliced(from, i - from);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
             }
-            out += QStringLiteral("\\n");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        default:
+            out += QLatin1StringView("\\n");
+        } else {
+            out += u'\\';
             out += c;
-            break;
         }
+        from = i + 1;
     }
-    return out;
+    out += text.sliced(from);
 }
 
-QByteArray FoldLine(QStringView line)
+void AppendFoldedLine(QByteArray& out, QStringView line)
 {
     constexpr qsizetype kMaxOctets = 75;
-    const QByteArray utf8 = line.toUtf8();
-    QByteArray out;
-    out.reserve(utf8.size() + utf8.size() / (kMaxOctets - 1) * 3 + 2);
-    qsizetype pos = 0;
-    qsizetype room = kMaxOctets;
-    while (utf8.size() - pos > room) {
-        qsizetype cut = pos + room;
-        // Back off to the start of a UTF-8 sequence so that no character is split.
-        while (cut > pos && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        out += QByteArrayView(utf8).sliced(pos, cut - pos);
-        out += "\r\n ";
-        pos = cut;
-        room = kMaxOctets - 1; // the leading space counts
+    const qsizetype start = out.size();
+    // The encoder writes U+FFFD for a surrogate without its partner where toUtf8() writes '?'.
+    if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.isSurrogate(); })) {
+        out += line.toUtf8();
+    } else {
+        QStringEncoder encoder(QStringConverter::Utf8, kStateless);
+        out.resize(start + encoder.requiredSpace(line.size()));
+        out.truncate(encoder.appendToBuffer(out.data() + start, line) - out.constData());
     }
-    out += QByteArrayView(utf8).sliced(pos);
+    if (out.size() - start > kMaxOctets) {
+        const QByteArray utf8 = out.sliced(start);
+        out.truncate(start);
+        qsizetype pos = 0;
+        qsizetype room = kMaxOctets;
+        while (utf8.size() - pos > room) {
+            qsizetype cut = pos + room;
+            // Back off to the start of a UTF-8 sequence so that no character is split.
+            while (cut > pos && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) {
+                --cut;
+            }
+            out += QByteArrayView(utf8).sliced(pos, cut - pos);
+            out += "\r\n ";
+            pos = cut;
+            room = kMaxOctets - 1; // the leading space counts
+        }
+        out += QByteArrayView(utf8).sliced(pos);
+    }
     out += "\r\n";
-    return out;
 }

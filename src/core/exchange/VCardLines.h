@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 // One content line of a vCard (2.1, 3.0 or 4.0) after unfolding, parameter parsing, transfer
@@ -25,22 +26,21 @@ struct VCardProperty
     [[nodiscard]] QString Parameter(QStringView key) const;
 };
 
+// Every member may be moved by copying its bytes, so a growing list of properties need not
+// move them one by one.
+Q_DECLARE_TYPEINFO(VCardProperty, Q_RELOCATABLE_TYPE);
+
 struct VCardCard
 {
     QList<VCardProperty> properties;
 };
 
-struct VCardParseResult
-{
-    QList<VCardCard> cards;
-    QString error; // why the bytes hold no vCard at all; empty when cards were found
-};
-
-// Cuts a whole file into cards. Values without a CHARSET are UTF-8 when the whole file is
-// valid UTF-8 and Shift_JIS otherwise; UTF-16 files (with or without a byte-order mark) are
-// read as such. A missing END at the end of the file closes the last card; a missing BEGIN
-// before a VERSION line opens one.
-[[nodiscard]] VCardParseResult ParseVCards(QByteArrayView bytes);
+// Hands each card of a whole file to `take` in turn; the card is only valid during the call.
+// Values without a CHARSET are UTF-8 when the whole file is valid UTF-8 and Shift_JIS
+// otherwise; UTF-16 files (with or without a byte-order mark) are read as such. A missing END
+// at the end of the file closes the last card; a missing BEGIN before a VERSION line opens one.
+// Returns why the bytes hold no vCard at all, or nothing when cards were found.
+[[nodiscard]] QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take);
 
 // The components of a structured value (N, ADR) split at unescaped ';', each unescaped.
 [[nodiscard]] QStringList SplitComponents(QStringView text);
@@ -48,9 +48,11 @@ struct VCardParseResult
 [[nodiscard]] QStringList SplitList(QStringView text);
 // Resolves \n \N \, \; \: \\; any other backslash stays as written.
 [[nodiscard]] QString UnescapeText(QStringView text);
+// The same for a whole value, which is shared, not copied, when it holds no backslash.
+[[nodiscard]] QString UnescapeText(const QString& text);
 
-// The escaped form of a text value for writing: '\' ',' ';' and line breaks.
-[[nodiscard]] QString EscapeText(QStringView text);
-// A content line encoded as UTF-8 and folded so that no line passes 75 octets, never inside a
-// UTF-8 sequence; ends with CR LF.
-[[nodiscard]] QByteArray FoldLine(QStringView line);
+// Appends the escaped form of a text value for writing: '\' ',' ';' and line breaks.
+void AppendEscapedText(QString& out, QStringView text);
+// Appends a content line encoded as UTF-8 and folded so that no line passes 75 octets, never
+// inside a UTF-8 sequence; ends with CR LF.
+void AppendFoldedLine(QByteArray& out, QStringView line);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -149,6 +150,32 @@ std::optional<QByteArray> EncodeRuns(QStringView text, bool exact)
     return bytes;
 }
 
+// Whether one character of the basic plane (not a surrogate) survives encoding and decoding.
+// Each character has its own code, with no shift state between them, and each code read alone
+// gives its character back; so a text without surrogates holds exactly when each of its
+// characters does. Cells are checked again and again while an import or a save runs, so the
+// converter is asked once per character and its answer kept. Threads that ask at the same time
+// both compute the same answer.
+enum class Held : std::uint8_t
+{
+    Unknown,
+    Yes,
+    No,
+};
+
+std::array<std::atomic<Held>, 0x10000> g_held{};
+
+bool HoldsCharacter(QChar c)
+{
+    std::atomic<Held>& known = g_held[c.unicode()];
+    Held held = known.load(std::memory_order_relaxed);
+    if (held == Held::Unknown) {
+        held = EncodeRuns(QStringView(&c, 1), true).has_value() ? Held::Yes : Held::No;
+        known.store(held, std::memory_order_relaxed);
+    }
+    return held == Held::Yes;
+}
+
 } // namespace
 
 bool CodePage::IsAvailable()
@@ -286,5 +313,12 @@ bool CodePage::CanHold(QStringView text)
 {
     // Some characters encode without an error to a code that reads back as another character;
     // such a save would change the data silently.
-    return EncodeExact(text).has_value();
+    static const bool available = IsAvailable();
+    if (!available) {
+        return false;
+    }
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) {
+        return EncodeExact(text).has_value();
+    }
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return HoldsCharacter(c); });
 }
