@@ -317,6 +317,7 @@ void TestExchange::mapping_data()
                                  << u"-33.51.00.00&-070.40.00.00&"_s;
     QTest::newRow("NOTE escapes") << u"NOTE:a\\nb\\, c\r\n"_s << int(kColMemo) << u"a b， c"_s;
     QTest::newRow("URL escaped colon") << u"URL:http\\://x.jp\r\n"_s << int(kColUrl) << u"http://x.jp"_s;
+    QTest::newRow("decomposed kana") << u"NOTE:か\u3099っこう\r\n"_s << int(kColMemo) << u"がっこう"_s;
     QTest::newRow("CATEGORIES first") << u"CATEGORIES:友人,会社\r\n"_s << int(kColGroupName) << u"友人"_s;
     QTest::newRow("CLASS") << u"CLASS:confidential\r\n"_s << int(kColSecret) << u"PRIVATE"_s;
     QTest::newRow("constellation code") << u"X-CONSTELLATION:PISCES\r\n"_s << int(kColConstellation) << u"魚"_s;
@@ -350,6 +351,10 @@ void TestExchange::report_data()
                                       << u"BDAY --03-22：年月日のそろった日付でないため取り込みませんでした"_s;
     QTest::newRow("wrong Shift_JIS bytes") << u"NOTE;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=81\r\n"_s
                                            << u"NOTE：文字コードが正しくないため取り込みませんでした"_s;
+    QTest::newRow("wrong bytes in the reading") << u"SORT-STRING;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=81\r\n"_s
+                                                << u"SORT-STRING：文字コードが正しくないため取り込みませんでした"_s;
+    QTest::newRow("postal code without address")
+        << u"ADR;TYPE=home:;;;;;150-0001;\r\n"_s << u"ADR 150-0001：住所がないため郵便番号を取り込みませんでした"_s;
 }
 
 void TestExchange::report()

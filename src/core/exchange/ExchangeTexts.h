@@ -26,6 +26,7 @@ inline const QString kBinaryData = QStringLiteral("画像などのデータは�
 inline const QString kDroppedBefore = QStringLiteral("Shift_JIS にない文字 「");
 inline const QString kDroppedAfter = QStringLiteral("」 を除いて取り込みました");
 inline const QString kBadPostalCode = QStringLiteral("郵便番号が 7 桁でないため取り込みませんでした");
+inline const QString kPostalCodeAlone = QStringLiteral("住所がないため郵便番号を取り込みませんでした");
 inline const QString kBadBirthday = QStringLiteral("年月日のそろった日付でないため取り込みませんでした");
 inline const QString kNoGroupLeft = QStringLiteral("空きのグループ番号がないため取り込みませんでした");
 inline const QString kUnknownValue = QStringLiteral("取り込める値ではありません");

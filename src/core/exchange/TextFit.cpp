@@ -189,6 +189,15 @@ FittedText FitMemoryDialCell(const QString& text)
         fitted.text = std::move(clean);
         return fitted;
     }
+    // Some address books keep kana decomposed (か followed by a combining voiced mark); the
+    // composed letter is what code page 932 holds, where the bare mark would be dropped.
+    if (std::any_of(clean.cbegin(), clean.cend(), [](QChar c) { return c.combiningClass() != 0; })) {
+        clean = clean.normalized(QString::NormalizationForm_C);
+        if (CodePage::CanHold(clean)) {
+            fitted.text = std::move(clean);
+            return fitted;
+        }
+    }
     qsizetype i = 0;
     while (i < clean.size()) {
         const qsizetype length = clean[i].isHighSurrogate() && i + 1 < clean.size() ? 2 : 1;

@@ -107,10 +107,12 @@ private:
     const VCardProperty* m_memoProperty = nullptr;
     QString m_hobby;                                    // as written, to recognise the labelled copy in the NOTE
     QVarLengthArray<const VCardProperty*, 16> m_single; // single-valued properties already taken
+    bool m_namedByPerson = false;                       // FN or N gave the name, not ORG
 };
 
 void CardMapper::MapName()
 {
+    m_namedByPerson = First(u"FN") != nullptr || First(u"N") != nullptr;
     if (const VCardProperty* fn = First(u"FN")) {
         Put(kColName, UnescapeText(fn->text), *fn);
         return;
@@ -308,8 +310,13 @@ void CardMapper::MapAddress()
         const QString cell = PostalCodeCell(code);
         if (cell.isEmpty()) {
             Note(adr, code, ExchangeTexts::kBadPostalCode);
+        } else if (m_result.entry[kColAddress].isEmpty()) {
+            // A memory dial keeps the postal code on the address line; without an address it
+            // would not be saved.
+            Note(adr, code, ExchangeTexts::kPostalCodeAlone);
+        } else {
+            m_result.entry[kColPostalCode] = cell;
         }
-        m_result.entry[kColPostalCode] = cell;
     }
     if (!IsJapan(parts.value(6))) {
         Note(adr, parts.value(6), ExchangeTexts::kNoPlace);
@@ -352,20 +359,54 @@ bool Consumed(QStringView name)
     return std::any_of(std::begin(kNames), std::end(kNames), [&](QLatin1StringView known) { return name == known; });
 }
 
+// FN, N and the readings: what MapName and MapReading take the first readable one of.
+bool NamesThePerson(const VCardProperty& property)
+{
+    static constexpr QLatin1StringView kNames[] = {
+        QLatin1StringView("FN"),
+        QLatin1StringView("N"),
+        QLatin1StringView("SORT-STRING"),
+        QLatin1StringView("X-PHONETIC-LAST-NAME"),
+        QLatin1StringView("X-PHONETIC-FIRST-NAME"),
+        QLatin1StringView("SOUND"),
+    };
+    return std::any_of(std::begin(kNames), std::end(kNames),
+                       [&](QLatin1StringView known) { return property.name == known; });
+}
+
+// The single-valued properties that fill a cell of their own.
+bool HasCell(QStringView name)
+{
+    static constexpr QLatin1StringView kNames[] = {
+        QLatin1StringView("URL"),
+        QLatin1StringView("CLASS"),
+        QLatin1StringView("BDAY"),
+        QLatin1StringView("X-MORVANE-BIRTHDAY"),
+        QLatin1StringView("GEO"),
+        QLatin1StringView("CATEGORIES"),
+        QLatin1StringView("X-HOBBY"),
+        QLatin1StringView("X-BLOODTYPE"),
+        QLatin1StringView("X-CONSTELLATION"),
+    };
+    return std::any_of(std::begin(kNames), std::end(kNames), [&](QLatin1StringView known) { return name == known; });
+}
+
 void CardMapper::MapProperty(const VCardProperty& property)
 {
     if (property.name.isEmpty()) {
         Note(property, property.text, ExchangeTexts::kUnreadableLine);
         return;
     }
-    if (Consumed(property.name)) {
+    if (Consumed(property.name) || (property.name == u"SOUND" && property.HasType(u"X-IRMC-N"))) {
+        // The name and reading are taken from the first readable one; one that could not be
+        // decoded would otherwise vanish without a word.
+        if (property.undecodable && NamesThePerson(property)) {
+            Note(property, {}, ExchangeTexts::kUndecodable);
+        }
         return;
     }
-    if (property.name == u"SOUND" && property.HasType(u"X-IRMC-N")) {
-        return;
-    }
-    if (property.name == u"ORG" && m_result.entry[kColName] == SplitComponents(property.text).value(0).trimmed() &&
-        !First(u"FN") && !First(u"N")) {
+    if (property.name == u"ORG" && !m_namedByPerson &&
+        m_result.entry[kColName] == SplitComponents(property.text).value(0).trimmed()) {
         return;
     }
     if (!Readable(property)) {
@@ -386,6 +427,10 @@ void CardMapper::MapProperty(const VCardProperty& property)
     }
     if (property.name == u"X-GNO") {
         m_result.groupHint = text;
+        return;
+    }
+    if (!HasCell(property.name)) {
+        Note(property, text, ExchangeTexts::kNoPlace);
         return;
     }
     // The rest keep one value each; a second one is reported.
@@ -445,8 +490,6 @@ void CardMapper::MapProperty(const VCardProperty& property)
             Note(property, text, ExchangeTexts::kUnknownValue);
         }
         m_result.entry[kColConstellation] = word;
-    } else {
-        Note(property, text, ExchangeTexts::kNoPlace);
     }
 }
 
