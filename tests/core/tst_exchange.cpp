@@ -89,6 +89,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
+    void charsets_data();
+    void charsets();
     void groups_data();
     void groups();
     void boundOf1001();
@@ -109,6 +111,11 @@ void TestExchange::lineLayer_data()
 
     QTest::newRow("fold with space") << "BEGIN:VCARD\r\nTEL;WORK:5555\r\n 4444\r\nEND:VCARD\r\n"_ba << u"TEL"_s
                                      << u"55554444"_s << QStringList{u"WORK"_s};
+    QTest::newRow("type list quoted whole") << "BEGIN:VCARD\r\nTEL;TYPE=\"cell,voice\":1\r\nEND:VCARD\r\n"_ba
+                                            << u"TEL"_s << u"1"_s << QStringList{u"CELL"_s, u"VOICE"_s};
+    QTest::newRow("soft line break before a blank")
+        << "BEGIN:VCARD\r\nNOTE;ENCODING=QUOTED-PRINTABLE:hello=\r\n world=\r\n again\r\nEND:VCARD\r\n"_ba << u"NOTE"_s
+        << u"hello world again"_s << QStringList{};
     QTest::newRow("fold with tab inside parameters")
         << "BEGIN:VCARD\nTEL;TYPE=VOICE,M\n\tSG,WORK:+1\nEND:VCARD\n"_ba << u"TEL"_s << u"+1"_s
         << QStringList{u"VOICE"_s, u"MSG"_s, u"WORK"_s};
@@ -490,6 +497,49 @@ void TestExchange::appendsWithFreeNumbers()
     QCOMPARE(dial.rows[3][kColGroupName], u"未分類"_s);
     QCOMPARE(dial.GroupNames[0], u"未分類"_s);
     QCOMPARE(dial.EntryCount, 4);
+}
+
+// Which bytes are read as what: values without a CHARSET, in files that mix cards, in
+// Shift_JIS half-width katakana that is valid UTF-8 too, and around an embedded card.
+void TestExchange::charsets_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("note");
+
+    const QByteArray utf8Card = u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:山田太郎\r\nNOTE:東京都\r\nEND:VCARD\r\n"_s.toUtf8();
+    const QByteArray sjisCard =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=SHIFT_JIS:" + *CodePage::Encode(u"佐藤") + "\r\nEND:VCARD\r\n";
+    QTest::newRow("UTF-8 card, then a Shift_JIS one that says so")
+        << utf8Card + sjisCard << QStringList{u"山田太郎"_s, u"佐藤"_s} << u"東京都"_s << QString();
+    QTest::newRow("half-width katakana of a 2.1 phone")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:" + *CodePage::Encode(u"ﾏｷ") + "\r\nNOTE:" + *CodePage::Encode(u"ﾐｶ") +
+               "\r\nEND:VCARD\r\n"
+        << QStringList{u"ﾏｷ"_s} << u"ﾐｶ"_s << QString();
+    QTest::newRow("accented letters of a 3.0 file")
+        << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:José\r\nNOTE:Müller\r\nEND:VCARD\r\n"_s.toUtf8() << QStringList{u"Jos"_s}
+        << u"Mller"_s << u"「é」"_s;
+    QTest::newRow("agent card inside a 2.1 card")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Boss\r\nAGENT:\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nFN:Secretary\r\n"
+           "TEL:111\r\nEND:VCARD\r\nNOTE:after\r\nEND:VCARD\r\n"_ba
+        << QStringList{u"Boss"_s} << u"after"_s << u"AGENT Secretary"_s;
+}
+
+void TestExchange::charsets()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, names);
+    QFETCH(QString, memo);
+    QFETCH(QString, note);
+    const Imported imported = Import(bytes);
+    QStringList got;
+    for (const Entry& entry : imported.dial.rows) {
+        got.append(entry[kColName]);
+    }
+    QCOMPARE(got, names);
+    QCOMPARE(imported.dial.rows[0][kColMemo], memo);
+    QCOMPARE(imported.report.Details().contains(note), true);
 }
 
 void TestExchange::groups_data()

@@ -387,12 +387,22 @@ Head ParseHead(QByteArrayView line, Words& words)
         QString key = words.Upper(item.first(equals).trimmed());
         const QStringView value = item.sliced(equals + 1);
         if (key == QLatin1StringView("TYPE")) {
-            ForEachUnquoted(value, u',', [&](QStringView type) {
+            const auto add = [&](QStringView type) {
                 QString word = words.Upper(Unquoted(type));
                 if (!word.isEmpty()) {
                     head.property.types.append(std::move(word));
                 }
-            });
+            };
+            // vCard 4.0 quotes the whole list (TYPE="cell,voice"); a quoted item among others
+            // stays whole.
+            const QStringView inner = Unquoted(value);
+            if (inner.size() != value.trimmed().size() && !inner.contains(u'"')) {
+                for (const QStringView type : inner.tokenize(u',')) {
+                    add(type);
+                }
+            } else {
+                ForEachUnquoted(value, u',', add);
+            }
         } else {
             if (key == QLatin1StringView("PREF")) {
                 head.property.types.append(QStringLiteral("PREF"));
@@ -407,6 +417,21 @@ Head ParseHead(QByteArrayView line, Words& words)
 bool IsQuotedPrintable(const VCardProperty& property)
 {
     return property.Parameter(u"ENCODING").compare(u"QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
+}
+
+// Whether a line's head (before the first colon) names quoted-printable encoding; a quick
+// look for the few lines that end in '=' before they are joined.
+bool SaysQuotedPrintable(QByteArrayView line)
+{
+    const qsizetype colon = line.indexOf(':');
+    const QByteArrayView head = colon < 0 ? line : line.first(colon);
+    constexpr QByteArrayView kWord("QUOTED-PRINTABLE");
+    for (qsizetype at = 0; at + kWord.size() <= head.size(); ++at) {
+        if (head.sliced(at, kWord.size()).compare(kWord, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool IsEndLine(QByteArrayView line)
@@ -471,8 +496,15 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
     std::optional<QString> text;
     if (encoding == QLatin1StringView("QUOTED-PRINTABLE")) {
         const QByteArray decoded = DecodeQuotedPrintable(raw);
-        // Without a CHARSET the decoded bytes decide for themselves, as a whole file would.
-        const DefaultCharset fallback = decoded.isValidUtf8() ? DefaultCharset::Utf8 : DefaultCharset::ShiftJis;
+        // Without a CHARSET the decoded bytes decide for themselves where they can: UTF-8
+        // when they hold kana or kanji as UTF-8, Shift_JIS when they are no UTF-8; the file's
+        // default for two-byte text that could be either.
+        DefaultCharset fallback = charset;
+        if (!decoded.isValidUtf8()) {
+            fallback = DefaultCharset::ShiftJis;
+        } else if (CodePage::AsUtf8(decoded) == CodePage::Utf8Form::Wide) {
+            fallback = DefaultCharset::Utf8;
+        }
         text = DecodeCharset(decoded, property.Parameter(u"CHARSET"), fallback);
     } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || property.Parameter(u"CHARSET").isEmpty())) {
         // Every line of such a file is valid UTF-8, and so is the value after its colon.
@@ -528,6 +560,11 @@ public:
                 return false;
             }
             logical = m_lines.Next();
+            if (logical.endsWith('=') && SaysQuotedPrintable(logical)) {
+                // A soft line break: the next line goes on unchanged, a leading blank
+                // included, however it looks.
+                break;
+            }
             if (IsFold(m_lines.Peek())) {
                 m_joined.resize(0);
                 m_joined += logical;
@@ -561,20 +598,48 @@ private:
     Words m_words;
 };
 
-// Values without a CHARSET are UTF-8 when every unfolded line is. A file that is valid UTF-8
-// as a whole is so line by line; otherwise the lines are looked at, since a fold may split a
-// sequence.
+// The charset of values that name none. Only such values count: a file may join cards in
+// UTF-8 with cards that say CHARSET=SHIFT_JIS. They are UTF-8 when all are valid UTF-8 and
+// one holds a character of three or four bytes, as every kana and kanji does in UTF-8. Valid
+// UTF-8 of two-byte characters only is also valid Shift_JIS of half-width katakana whenever
+// it is, say, "ﾏｷ": in a vCard 2.1 file, which Japanese phones write in Shift_JIS, such
+// values are Shift_JIS; in later versions, whose default is UTF-8, they are UTF-8.
 DefaultCharset FileCharset(QByteArrayView bytes)
 {
-    if (bytes.isValidUtf8()) {
+    if (bytes.isValidUtf8() && CodePage::AsUtf8(bytes) == CodePage::Utf8Form::Wide) {
         return DefaultCharset::Utf8;
     }
+    bool allUtf8 = true;
+    bool wide = false;
+    bool allShiftJis = true;
+    bool version21 = false;
     LogicalLines lines(bytes);
     LogicalLine line;
     while (lines.Next(line)) {
-        if (!line.bytes.isValidUtf8()) {
-            return DefaultCharset::ShiftJis;
+        const Head& head = line.head;
+        if (!head.valid) {
+            allUtf8 = allUtf8 && line.bytes.isValidUtf8();
+            continue;
         }
+        if (head.property.name == QLatin1StringView("VERSION")) {
+            version21 = version21 || line.bytes.sliced(head.valueStart).trimmed() == "2.1";
+        }
+        if (!head.property.Parameter(u"CHARSET").isEmpty() || IsQuotedPrintable(head.property)) {
+            continue;
+        }
+        const QByteArrayView value = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
+        if (!value.isValidUtf8()) {
+            allUtf8 = false;
+            break;
+        }
+        wide = wide || CodePage::AsUtf8(value) == CodePage::Utf8Form::Wide;
+        allShiftJis = allShiftJis && CodePage::Decode(value).has_value();
+    }
+    if (!allUtf8) {
+        return DefaultCharset::ShiftJis;
+    }
+    if (!wide && version21 && allShiftJis) {
+        return DefaultCharset::ShiftJis;
     }
     return DefaultCharset::Utf8;
 }
@@ -615,14 +680,36 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             any = true;
         }
     };
+    int embedded = 0; // how deep inside a card that an AGENT carries within this one
     LogicalLines lines(file.bytes);
     LogicalLine line;
     while (lines.Next(line)) {
         Head& head = line.head;
         // A line without a colon may have lost its last byte to a soft line break.
         const QByteArrayView raw = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
+        const bool cardLine = head.valid && raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0;
+        if (embedded > 0) {
+            if (cardLine && head.property.name == QLatin1StringView("BEGIN")) {
+                ++embedded;
+            } else if (cardLine && head.property.name == QLatin1StringView("END")) {
+                --embedded;
+            } else if (embedded == 1 && head.valid && head.property.name == QLatin1StringView("FN")) {
+                // The agent's name stands for the card in the report.
+                DecodeValue(head.property, raw, file, charset);
+                card.properties.back().text = head.property.text;
+            }
+            continue;
+        }
         if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+            if (cardLine) {
+                // vCard 2.1 writes an agent's whole card right after an empty AGENT value;
+                // it belongs to this card, and the lines after it too.
+                if (open && !card.properties.isEmpty() && card.properties.back().name == QLatin1StringView("AGENT") &&
+                    card.properties.back().text.trimmed().isEmpty()) {
+                    embedded = 1;
+                    card.properties.back().text = QStringLiteral("VCARD");
+                    continue;
+                }
                 closeCard();
                 open = true;
             }
