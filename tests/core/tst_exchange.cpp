@@ -592,6 +592,16 @@ void TestExchange::boundOf1001()
     QCOMPARE(report.entries, 1);
     QCOMPARE(report.overLimit, 2);
     QVERIFY(report.Text(true).contains(u"上限の 1001 件を超えるため取り込まなかった個別情報：2 件"_s));
+
+    // A flood of cards with nothing to take is counted, not listed line by line.
+    QByteArray empty;
+    for (int i = 0; i < kMaxReportedEntries + 5; ++i) {
+        empty += "BEGIN:VCARD\r\nEND:VCARD\r\n";
+    }
+    const Imported flood = Import(empty);
+    QCOMPARE(flood.report.details.size(), kMaxReportedEntries);
+    QCOMPARE(flood.report.unlistedEntries, 5);
+    QVERIFY(flood.report.Details().endsWith(u"ほかに 5 件の個別情報にも、取り込めなかった値があります。\n"_s));
 }
 
 void TestExchange::refusedFiles_data()

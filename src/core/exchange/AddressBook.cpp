@@ -150,7 +150,7 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QStr
     entry[kColRevision] = stamp;
     entry.checked = false;
     if (!card.notes.isEmpty()) {
-        report.details.append({entry[kColNumber] + u' ' + entry[kColName], card.notes});
+        report.Add({entry[kColNumber] + u' ' + entry[kColName], card.notes});
     }
     dial.rows.append(std::move(entry));
     ++report.entries;
@@ -234,7 +234,7 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
 {
     if (!card.taken) {
         card.notes.append(ExchangeTexts::kNothingTaken);
-        report.details.append({CardLabel(name, index), card.notes});
+        report.Add({CardLabel(name, index), card.notes});
         return;
     }
     if (dial.RowCount() >= kMaxEntries) {
@@ -291,6 +291,15 @@ QString ExchangeReport::Summary(bool import) const
     return text;
 }
 
+void ExchangeReport::Add(EntryReport entry)
+{
+    if (details.size() < kMaxReportedEntries) {
+        details.append(std::move(entry));
+    } else {
+        ++unlistedEntries;
+    }
+}
+
 QString ExchangeReport::Details() const
 {
     QString text;
@@ -299,6 +308,10 @@ QString ExchangeReport::Details() const
         for (const QString& note : detail.notes) {
             text += QStringLiteral("  ") + note + u'\n';
         }
+    }
+    if (unlistedEntries > 0) {
+        text +=
+            ExchangeTexts::kUnlistedBefore + QString::number(unlistedEntries) + ExchangeTexts::kUnlistedAfter + u'\n';
     }
     return text;
 }
@@ -376,7 +389,7 @@ ExportResult ExportAddressBook(const MemoryDial& dial, ExchangeFormat format, bo
             QStringList notes;
             ExportCard(entry, result.bytes, notes);
             if (!notes.isEmpty()) {
-                result.report.details.append({entry[kColNumber] + u' ' + entry[kColName], notes});
+                result.report.Add({entry[kColNumber] + u' ' + entry[kColName], notes});
             }
         }
     }

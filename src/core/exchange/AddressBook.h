@@ -22,12 +22,21 @@ struct EntryReport
     QStringList notes; // one line per value not taken, or not taken whole
 };
 
+// More than an import can take (1001 entries and as many refused cards), and as much as
+// anyone reads.
+constexpr int kMaxReportedEntries = 2002;
+
 struct ExchangeReport
 {
     int entries = 0;            // entries imported or exported
     int overLimit = 0;          // cards left out because the memory dial was full
     QStringList refusedFiles;   // "name：reason" for files that held nothing to import
-    QList<EntryReport> details; // only entries with something to say
+    QList<EntryReport> details; // only entries with something to say, up to kMaxReportedEntries
+    int unlistedEntries = 0;    // further entries with something to say, counted only
+
+    // Lists what `entry` lost, or only counts it once the list is full: a file of a million
+    // empty cards must not build a report of a million lines.
+    void Add(EntryReport entry);
 
     // The counts and the refused files: what a message box shows first.
     [[nodiscard]] QString Summary(bool import) const;

@@ -39,6 +39,8 @@ inline const QString kImportedBefore = QStringLiteral("取り込んだ個別情�
 inline const QString kCountAfter = QStringLiteral(" 件");
 inline const QString kOverLimitBefore = QStringLiteral("上限の 1001 件を超えるため取り込まなかった個別情報：");
 inline const QString kFileRefused = QStringLiteral("取り込めなかったファイル：");
+inline const QString kUnlistedBefore = QStringLiteral("ほかに ");
+inline const QString kUnlistedAfter = QStringLiteral(" 件の個別情報にも、取り込めなかった値があります。");
 inline const QString kExportedBefore = QStringLiteral("書き出した個別情報：");
 
 // Labels written into an exported NOTE, and read back from it.
