@@ -10,6 +10,7 @@
 #include "editor/EditorTexts.h"
 #include "editor/EntryNavigation.h"
 #include "editor/EntryStore.h"
+#include "files/SafeFileRead.h"
 #include "files/SafeFileWrite.h"
 #include "memorydial/CodePage.h"
 #include "memorydial/KindCodes.h"
@@ -246,17 +247,17 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
 
 std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
+    QFile file;
+    switch (OpenRegularFile(path, kMaxImportFileSize, file)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotRegularFile:
         error = ExchangeTexts::kNotRegularFile;
         return std::nullopt;
-    }
-    if (info.size() > kMaxImportFileSize) {
+    case RegularFileOpen::TooLarge:
         error = ExchangeTexts::kTooLarge;
         return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    case RegularFileOpen::Unreadable:
         error = ExchangeTexts::kUnreadable;
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "services/PostalIndex.h"
 
 #include "Interaction.h"
+#include "files/SafeFileRead.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -9,10 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -380,33 +377,15 @@ bool PostalIndex::LoadFromDevice(QIODevice& device, qint64 maxBytes, qsizetype p
 std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path)
 {
     index.Clear();
-    // Only a regular file can hold a table. Its type is checked before anything is opened:
-    // opening a FIFO waits for a writer, and opening some devices already acts (a tape rewinds,
-    // a watchdog starts). Between the check and the open the path may come to name something
-    // else, so the open cannot block (O_NONBLOCK; on a regular file it changes nothing), and
-    // what was opened must still be the file that was checked.
-    const QByteArray name = QFile::encodeName(path);
-    struct stat named = {};
-    if (::stat(name.constData(), &named) != 0 || !S_ISREG(named.st_mode)) {
-        return kPostalMissingText;
-    }
-    if (named.st_size > PostalIndex::kMaxBytes) {
-        return kPostalUnreadableText;
-    }
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return kPostalUnreadableText;
-    }
-    struct stat opened = {};
-    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != named.st_dev ||
-        opened.st_ino != named.st_ino) {
-        ::close(descriptor);
-        return kPostalMissingText;
-    }
-    // Unbuffered: the loader reads in large pieces of its own.
+    // Only a regular file can hold a table.
     QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
+    switch (OpenRegularFile(path, PostalIndex::kMaxBytes, file)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotRegularFile:
+        return kPostalMissingText;
+    case RegularFileOpen::TooLarge:
+    case RegularFileOpen::Unreadable:
         return kPostalUnreadableText;
     }
     // The size was checked, but the file may grow while it is read: the loader keeps the bound.
