@@ -606,7 +606,10 @@ private:
 // values are Shift_JIS; in later versions, whose default is UTF-8, they are UTF-8.
 DefaultCharset FileCharset(QByteArrayView bytes)
 {
-    if (bytes.isValidUtf8() && CodePage::AsUtf8(bytes) == CodePage::Utf8Form::Wide) {
+    // In valid UTF-8 a byte from 0xE0 up can only start a character of three or four bytes;
+    // the first kana or kanji ends the search.
+    if (bytes.isValidUtf8() &&
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE0; })) {
         return DefaultCharset::Utf8;
     }
     bool allUtf8 = true;
