@@ -89,6 +89,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
+    void csvChecks_data();
+    void csvChecks();
     void charsets_data();
     void charsets();
     void groups_data();
@@ -138,8 +140,10 @@ void TestExchange::lineLayer_data()
         << "BEGIN:VCARD\nFN:山田\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
     QTest::newRow("no charset, Shift_JIS")
         << "BEGIN:VCARD\nFN:\x8eR\x93\x63\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
-    QTest::newRow("a Shift_JIS line after the card decides for it too")
-        << "BEGIN:VCARD\nFN:\xe5\xb1\xb1\nEND:VCARD\nX-AFTER:\x8eR\n"_ba << u"FN"_s << u"螻ｱ"_s << QStringList();
+    QTest::newRow("kanji in UTF-8 stay UTF-8 beside a Shift_JIS line")
+        << "BEGIN:VCARD\nFN:\xe5\xb1\xb1\nEND:VCARD\nX-AFTER:\x8eR\n"_ba << u"FN"_s << u"山"_s << QStringList();
+    QTest::newRow("a Shift_JIS line after the card decides two-byte text")
+        << "BEGIN:VCARD\nFN:\xc3\xa9\nEND:VCARD\nX-AFTER:\x8eR\n"_ba << u"FN"_s << u"ﾃｩ"_s << QStringList();
     QTest::newRow("fold splitting a UTF-8 sequence")
         << "BEGIN:VCARD\r\nFN:\xe5\xb1\r\n \xb1\xe7\x94\xb0\r\nEND:VCARD\r\n"_ba << u"FN"_s << u"山田"_s
         << QStringList();
@@ -324,6 +328,8 @@ void TestExchange::mapping_data()
                                  << u"-33.51.00.00&-070.40.00.00&"_s;
     QTest::newRow("NOTE escapes") << u"NOTE:a\\nb\\, c\r\n"_s << int(kColMemo) << u"a b， c"_s;
     QTest::newRow("URL escaped colon") << u"URL:http\\://x.jp\r\n"_s << int(kColUrl) << u"http://x.jp"_s;
+    QTest::newRow("number of nothing holdable leaves no gap")
+        << u"TEL:\u0001\u0002\r\nTEL:03\r\n"_s << TelNumberCell(1) << u"03"_s;
     QTest::newRow("decomposed kana") << u"NOTE:か\u3099っこう\r\n"_s << int(kColMemo) << u"がっこう"_s;
     QTest::newRow("CATEGORIES first") << u"CATEGORIES:友人,会社\r\n"_s << int(kColGroupName) << u"友人"_s;
     QTest::newRow("CLASS") << u"CLASS:confidential\r\n"_s << int(kColSecret) << u"PRIVATE"_s;
@@ -499,6 +505,35 @@ void TestExchange::appendsWithFreeNumbers()
     QCOMPARE(dial.EntryCount, 4);
 }
 
+// Cells of a CSV that a memory dial would not carry back are reported and left empty.
+void TestExchange::csvChecks_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("secret") << int(kColSecret) << u"maybe"_s << u"東京都"_s << u"取り込める値ではありません"_s;
+    QTest::newRow("blood type") << int(kColBloodType) << u"Z"_s << u"東京都"_s << u"取り込める値ではありません"_s;
+    QTest::newRow("short postal code") << int(kColPostalCode) << u"12345"_s << u"東京都"_s << u"7 桁でない"_s;
+    QTest::newRow("postal code alone") << int(kColPostalCode) << u"100-0001"_s << QString() << u"住所がない"_s;
+}
+
+void TestExchange::csvChecks()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, text);
+    QFETCH(QString, address);
+    QFETCH(QString, note);
+    MemoryDial source;
+    source.rows = {FullEntry(0)};
+    source.rows[0][cell] = text;
+    source.rows[0][kColAddress] = address;
+    const Imported back = Import(ExportAddressBook(source, ExchangeFormat::Csv, false).bytes);
+    QCOMPARE(back.dial.RowCount(), 1);
+    QCOMPARE(back.dial.rows[0][cell], QString());
+    QVERIFY2(back.report.Details().contains(note), qPrintable(back.report.Details()));
+}
+
 // Which bytes are read as what: values without a CHARSET, in files that mix cards, in
 // Shift_JIS half-width katakana that is valid UTF-8 too, and around an embedded card.
 void TestExchange::charsets_data()
@@ -513,6 +548,9 @@ void TestExchange::charsets_data()
         "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=SHIFT_JIS:" + *CodePage::Encode(u"佐藤") + "\r\nEND:VCARD\r\n";
     QTest::newRow("UTF-8 card, then a Shift_JIS one that says so")
         << utf8Card + sjisCard << QStringList{u"山田太郎"_s, u"佐藤"_s} << u"東京都"_s << QString();
+    QTest::newRow("UTF-8 card joined with a Shift_JIS one that does not say so")
+        << utf8Card + "BEGIN:VCARD\r\nVERSION:2.1\r\nN:" + *CodePage::Encode(u"佐藤") + "\r\nEND:VCARD\r\n"
+        << QStringList{u"山田太郎"_s, u"佐藤"_s} << u"東京都"_s << QString();
     QTest::newRow("half-width katakana of a 2.1 phone")
         << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:" + *CodePage::Encode(u"ﾏｷ") + "\r\nNOTE:" + *CodePage::Encode(u"ﾐｶ") +
                "\r\nEND:VCARD\r\n"

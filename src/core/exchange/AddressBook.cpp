@@ -21,6 +21,9 @@
 #include <QStringDecoder>
 
 #include <optional>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -185,6 +188,24 @@ MappedCard MapCsvRecord(const QStringList& record)
     }
     CheckKind(card.entry, kColAddressKind, Jusho_Kind2, card.notes);
     CheckKind(card.entry, kColConstellation, Seiza_Kind2, card.notes);
+    // The postal code is saved on the address line, as three and four digits: anything else,
+    // or one without an address, would not come back.
+    if (QString& postal = card.entry[kColPostalCode]; !postal.isEmpty()) {
+        const QString cell = PostalCodeCell(postal);
+        if (cell.isEmpty() || card.entry[kColAddress].isEmpty()) {
+            card.notes.append(EntryColumnCaption(kColPostalCode) + u' ' + postal + u'：' +
+                              (cell.isEmpty() ? ExchangeTexts::kBadPostalCode : ExchangeTexts::kPostalCodeAlone));
+        }
+        postal = card.entry[kColAddress].isEmpty() ? QString() : cell;
+    }
+    // Cells of a few fixed words: anything else would be lost on the next export.
+    for (const auto& [cell, words] : {std::pair{kColSecret, QStringList{u"PUBLIC"_s, u"PRIVATE"_s}},
+                                      std::pair{kColBloodType, QStringList{u"A"_s, u"B"_s, u"O"_s, u"AB"_s}}}) {
+        if (QString& text = card.entry[cell]; !text.isEmpty() && !words.contains(text)) {
+            card.notes.append(EntryColumnCaption(cell) + u' ' + text + u'：' + ExchangeTexts::kUnknownValue);
+            text.clear();
+        }
+    }
     card.groupHint = card.entry[kColGroupNumber];
     // The number and the stamp are given anew, like those of every imported entry.
     for (int column = kColName; column < kColRevision; ++column) {

@@ -230,6 +230,7 @@ void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCe
         std::rotate(found.begin(), preferred, preferred + 1);
     }
     const bool tel = name == u"TEL";
+    int filled = 0;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
         QString value = UnescapeText(property.text).trimmed();
@@ -238,17 +239,22 @@ void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCe
         } else if (!tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
             value = value.sliced(7);
         }
-        if (i >= kSlotCount) {
+        if (filled == kSlotCount) {
             Note(property, value, ExchangeTexts::kSlotsFull);
             continue;
         }
-        const int slot = static_cast<int>(i) + 1;
+        const int slot = filled + 1;
+        Put(numberCell(slot), value, property);
+        // A value with nothing a memory dial can hold leaves its slot to the next one: a gap
+        // before a filled slot would not survive the next export.
+        if (m_result.entry[numberCell(slot)].isEmpty()) {
+            continue;
+        }
+        filled = slot;
         QString code = tel ? TelCode(property) : MailCode(property);
         QString word;
-        const bool known =
-            tel ? Tel_Kind(QStringView(code).left(3), code, word) : E_mail_Kind(QStringView(code).left(3), code, word);
-        Put(numberCell(slot), value, property);
-        if (known && !m_result.entry[numberCell(slot)].isEmpty()) {
+        if (tel ? Tel_Kind(QStringView(code).left(3), code, word)
+                : E_mail_Kind(QStringView(code).left(3), code, word)) {
             m_result.entry[kindCell(slot)] = word;
         }
     }

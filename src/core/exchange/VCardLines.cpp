@@ -278,8 +278,20 @@ std::optional<QString> DecodeUtf8(QByteArrayView bytes)
     return QString::fromUtf8(bytes);
 }
 
+// In valid UTF-8 a byte from 0xE0 up can only start a character of three or four bytes.
+bool HasWideLead(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+}
+
 std::optional<QString> DecodeDefault(QByteArrayView bytes, DefaultCharset charset)
 {
+    // Kana or kanji in valid UTF-8 are UTF-8 even in a file of Shift_JIS cards: a file joined
+    // from an old phone's export and a new one's holds both, and decoding them as Shift_JIS
+    // would garble them.
+    if (charset == DefaultCharset::ShiftJis && bytes.isValidUtf8() && HasWideLead(bytes)) {
+        return QString::fromUtf8(bytes);
+    }
     return charset == DefaultCharset::Utf8 ? DecodeUtf8(bytes) : CodePage::Decode(bytes);
 }
 
@@ -606,10 +618,8 @@ private:
 // values are Shift_JIS; in later versions, whose default is UTF-8, they are UTF-8.
 DefaultCharset FileCharset(QByteArrayView bytes)
 {
-    // In valid UTF-8 a byte from 0xE0 up can only start a character of three or four bytes;
-    // the first kana or kanji ends the search.
-    if (bytes.isValidUtf8() &&
-        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE0; })) {
+    // The first kana or kanji ends the search.
+    if (bytes.isValidUtf8() && HasWideLead(bytes)) {
         return DefaultCharset::Utf8;
     }
     bool allUtf8 = true;
