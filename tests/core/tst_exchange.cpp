@@ -399,6 +399,8 @@ void TestExchange::exportLines_data()
         << int(kColGps) << u"somewhere"_s << QByteArray()
         << u"GPS somewhere：位置の形式が読めないため GEO を書き出しませんでした"_s;
     QTest::newRow("full birthday") << int(kColBirthday) << u"19991231"_s << "BDAY:1999-12-31\r\n"_ba << QString();
+    QTest::newRow("month with a blank kept for our import")
+        << int(kColBirthday) << u"1980 101"_s << "X-MORVANE-BIRTHDAY:1980 101\r\n"_ba << QString();
     QTest::newRow("partial birthday kept for our import")
         << int(kColBirthday) << u"0315"_s << "X-MORVANE-BIRTHDAY:0315\r\n"_ba << QString();
     QTest::newRow("PHS telephone keeps its kind")

@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QVarLengthArray>
 
+#include <algorithm>
+
 namespace {
 
 // A name or reading splits into family and given name at its first half- or full-width space.
@@ -179,14 +181,15 @@ std::optional<std::pair<double, double>> GpsDegrees(QStringView cell)
 
 QString IsoBirthday(QStringView cell)
 {
-    if (cell.size() != 8) {
+    // Eight ASCII digits; toInt() alone would also take " 1" for a month.
+    if (cell.size() != 8 || !std::all_of(cell.begin(), cell.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
         return {};
     }
     bool ok = true;
     const int year = cell.first(4).toInt(&ok);
     const int month = ok ? cell.sliced(4, 2).toInt(&ok) : 0;
     const int day = ok ? cell.sliced(6, 2).toInt(&ok) : 0;
-    if (!ok || !QDate(year, month, day).isValid() || !cell.first(4).front().isDigit()) {
+    if (!ok || !QDate(year, month, day).isValid()) {
         return {};
     }
     return QStringLiteral("%1-%2-%3").arg(cell.first(4), cell.sliced(4, 2), cell.sliced(6, 2));
