@@ -1,19 +1,10 @@
+#include "KenAllPath.h"
 #include "exchange/AddressBook.h"
 #include "services/PostalIndex.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
-
-QString TablePath()
-{
-    if (const char* path = std::getenv("MORVANX_KEN_ALL"); path != nullptr && *path != '\0') {
-        return QString::fromLocal8Bit(path);
-    }
-    return QStringLiteral(MORVANX_DEFAULT_KEN_ALL);
-}
 
 const QDateTime kNow(QDate(2026, 1, 2), QTime(3, 4, 5));
 
@@ -59,7 +50,7 @@ MemoryDial FullMemoryDial()
 
 void BM_LoadPostalIndex(benchmark::State& state)
 {
-    const QString path = TablePath();
+    const QString path = KenAllPath();
     PostalIndex index;
     for (auto _ : state) {
         if (LoadPostalIndex(index, path)) {

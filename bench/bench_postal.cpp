@@ -1,3 +1,4 @@
+#include "KenAllPath.h"
 #include "services/PostalIndex.h"
 
 #include <QFile>
@@ -5,20 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <malloc.h>
 #include <unistd.h>
 
 namespace {
-
-QString TablePath()
-{
-    if (const char* path = std::getenv("MORVANX_KEN_ALL"); path != nullptr && *path != '\0') {
-        return QString::fromLocal8Bit(path);
-    }
-    return QStringLiteral(MORVANX_DEFAULT_KEN_ALL);
-}
 
 // Resident set size in bytes, from the second field of /proc/self/statm (in pages). Memory the
 // allocator keeps after a free is handed back first, so only live data counts.
@@ -35,7 +27,7 @@ double ResidentBytes()
 // The floor for any load: read the file and turn all of it into text.
 void BM_DecodeOnly(benchmark::State& state)
 {
-    const QString path = TablePath();
+    const QString path = KenAllPath();
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -50,7 +42,7 @@ void BM_DecodeOnly(benchmark::State& state)
 
 void BM_LoadPostalIndex(benchmark::State& state)
 {
-    const QString path = TablePath();
+    const QString path = KenAllPath();
     PostalIndex index;
     for (auto _ : state) {
         if (LoadPostalIndex(index, path)) {
@@ -65,7 +57,7 @@ void BM_LoadPostalIndex(benchmark::State& state)
 // What a loaded table keeps resident once the file bytes and the decoded text are gone.
 void BM_PostalIndexResident(benchmark::State& state)
 {
-    const QString path = TablePath();
+    const QString path = KenAllPath();
     double grown = 0;
     for (auto _ : state) {
         const double before = ResidentBytes();
@@ -84,7 +76,7 @@ void BM_PostalIndexResident(benchmark::State& state)
 void BM_ShowAddressForPostalCode(benchmark::State& state)
 {
     PostalIndex index;
-    if (LoadPostalIndex(index, TablePath())) {
+    if (LoadPostalIndex(index, KenAllPath())) {
         state.SkipWithError("postal table not found; set MORVANX_KEN_ALL");
         return;
     }

@@ -1,3 +1,4 @@
+#include "KenAllPath.h"
 #include "services/CandidateSearch.h"
 #include "services/PostalIndex.h"
 
@@ -5,22 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
-
-QString TablePath()
-{
-    if (const char* path = std::getenv("MORVANX_KEN_ALL"); path != nullptr && *path != '\0') {
-        return QString::fromLocal8Bit(path);
-    }
-    return QStringLiteral(MORVANX_DEFAULT_KEN_ALL);
-}
 
 const PostalIndex* Table(benchmark::State& state)
 {
     static PostalIndex index;
-    static const bool loaded = !LoadPostalIndex(index, TablePath());
+    static const bool loaded = !LoadPostalIndex(index, KenAllPath());
     if (!loaded) {
         state.SkipWithError("postal table not found; set MORVANX_KEN_ALL");
         return nullptr;

@@ -3,9 +3,10 @@
 // start-up ≤ bare window + 1.5 × postal load. All three run in the same process and time only
 // the way up, not the tearing down of what was built.
 #include "AppStartup.h"
+#include "KenAllPath.h"
 #include "MainWindow.h"
-#include "settings/SettingsStore.h"
 #include "services/PostalIndex.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,13 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QString KenAll()
-{
-    const QByteArray fromEnvironment = qgetenv("MORVANX_KEN_ALL");
-    return fromEnvironment.isEmpty() ? QStringLiteral(MORVANX_DEFAULT_KEN_ALL)
-                                     : QString::fromLocal8Bit(fromEnvironment);
-}
 
 void WaitUntilShown(QWidget& window)
 {
@@ -65,7 +59,7 @@ void BM_PostalTableLoad(benchmark::State& state)
         QElapsedTimer timer;
         timer.start();
         PostalIndex index;
-        if (LoadPostalIndex(index, KenAll())) {
+        if (LoadPostalIndex(index, KenAllPath())) {
             state.SkipWithError("postal table missing");
         }
         benchmark::DoNotOptimize(index.count());
@@ -77,7 +71,7 @@ BENCHMARK(BM_PostalTableLoad)->Unit(benchmark::kMillisecond)->Iterations(10)->Us
 void BM_StartupToShownMainWindow(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QFileInfo table(KenAll());
+    const QFileInfo table(KenAllPath());
     for (auto _ : state) {
         QFile::remove(dir.filePath(QStringLiteral("MORVANX.ini")));
         {
