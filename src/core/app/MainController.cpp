@@ -245,9 +245,17 @@ void MainController::mnuFileImport_Click()
     } else if (report.overLimit > 0 || !report.details.isEmpty()) {
         icon = MessageIcon::Warning;
     }
+    ShowExchangeReport(report, true, icon);
+}
+
+void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon)
+{
     const QString details = report.Details();
-    m_interaction.ShowReport(details.isEmpty() ? report.Summary(true) : report.Summary(true) + kImportDetailsText,
-                             details, kImportTitle, icon);
+    QString summary = report.Summary(import);
+    if (!details.isEmpty()) {
+        summary += import ? kImportDetailsText : kExportDetailsText;
+    }
+    m_interaction.ShowReport(summary, details, import ? kImportTitle : kExportTitle, icon);
 }
 
 void MainController::mnuFileExport_Click(int index)
@@ -267,7 +275,6 @@ void MainController::mnuFileExport_Click(int index)
         return;
     }
     const ExportTarget target = ExportTargetFor(chosen);
-    const QFileInfo info(target.path);
     // The export is UTF-8 and no memory dial: written over the open file it would leave the
     // user with a file the phone cannot read, once the window closes.
     if (!m_dial.CurrentPath.isEmpty() && IsSameFile(target.path, m_dial.CurrentPath)) {
@@ -278,7 +285,7 @@ void MainController::mnuFileExport_Click(int index)
         m_interaction.Tell(problem, kExportTitle, MessageIcon::Error);
         return;
     }
-    if (info.exists() && !m_interaction.Ask(kExportOverwriteText, kOverwriteTitle)) {
+    if (QFileInfo::exists(target.path) && !m_interaction.Ask(kExportOverwriteText, kOverwriteTitle)) {
         return;
     }
     const ExportResult exported = ExportAddressBook(m_dial, target.format, tickedOnly);
@@ -286,11 +293,8 @@ void MainController::mnuFileExport_Click(int index)
         m_interaction.Tell(error, kExportTitle, MessageIcon::Error);
         return;
     }
-    const ExchangeReport& report = exported.report;
-    const QString details = report.Details();
-    m_interaction.ShowReport(details.isEmpty() ? report.Summary(false) : report.Summary(false) + kExportDetailsText,
-                             details, kExportTitle,
-                             details.isEmpty() ? MessageIcon::Information : MessageIcon::Warning);
+    ShowExchangeReport(exported.report, false,
+                       exported.report.details.isEmpty() ? MessageIcon::Information : MessageIcon::Warning);
 }
 
 bool MainController::mnuFileEnd_Click()

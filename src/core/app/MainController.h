@@ -2,6 +2,7 @@
 
 #include "Interaction.h"
 #include "editor/EntryNavigation.h"
+#include "exchange/AddressBook.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QString>
@@ -107,6 +108,8 @@ private:
     [[nodiscard]] bool Read(const QString& path);
     void RememberPath(const QString& path);
     void SelectFirstRow();
+    // The report of an import or export: the counts, and what was lost as a list of its own.
+    void ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon);
     // True when the rows reached a file.
     bool Save(bool chooseName);
     void Sort(int column);
