@@ -1,5 +1,7 @@
 #include "EditorFields.h"
 
+#include <array>
+
 namespace {
 
 const QString kDefaultKind = QStringLiteral("その他");
@@ -111,5 +113,11 @@ void ClearForNewEntry(EditorFields& fields)
 
 QString EntryNumberText(qint64 number)
 {
+    // Every number of a memory dial has three digits; an import formats a thousand of them.
+    if (number >= 0 && number < 1000) {
+        const auto digit = [](qint64 d) { return QChar(static_cast<char16_t>(u'0' + d)); };
+        const std::array<QChar, 3> digits = {digit(number / 100), digit(number / 10 % 10), digit(number % 10)};
+        return QString(digits.data(), digits.size());
+    }
     return QStringLiteral("%1").arg(number, 3, 10, QChar(u'0'));
 }

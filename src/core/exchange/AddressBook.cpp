@@ -20,6 +20,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -33,9 +34,17 @@ constexpr int kDefaultGroup = 0;
 constexpr int kFirstNamedGroup = 1;
 constexpr int kLastGroup = 99;
 
-QString GroupNumberText(int group)
+// Made once and shared by every entry of the group.
+const QString& GroupNumberText(int group)
 {
-    return QStringLiteral("%1").arg(group, 2, 10, QChar(u'0'));
+    static const std::array<QString, kLastGroup + 1> texts = [] {
+        std::array<QString, kLastGroup + 1> made;
+        for (int g = kDefaultGroup; g <= kLastGroup; ++g) {
+            made[g] = QStringLiteral("%1").arg(g, 2, 10, QChar(u'0'));
+        }
+        return made;
+    }();
+    return texts[group];
 }
 
 // The group number for a group name: the one already named so, else the number the entry was
@@ -347,6 +356,8 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
                             ExchangeReport& report)
 {
     const int before = report.entries;
+    // Room for every row a memory dial may hold, so that appending never moves the rows.
+    dial.rows.reserve(kMaxEntries);
     EntryNumbers numbers(dial);
     // Formatted once; every entry shares the text.
     const QString stamp = RevisionStamp(now);

@@ -2,9 +2,8 @@
 
 #include "memorydial/CodePage.h"
 
-#include <QHash>
-
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -17,27 +16,43 @@ constexpr char16_t kKatakanaOffset = 0x60;
 constexpr char16_t kVoicedMark = 0xFF9E;
 constexpr char16_t kSemiVoicedMark = 0xFF9F;
 
-// Full-width character → its half-width spelling, derived from NFKC (which goes the other
-// way) so that no table is written by hand.
-const QHash<char16_t, QString>& HalfWidthForms()
+// The block of kana and CJK punctuation, where every character with a half-width form lies.
+constexpr char16_t kKanaBlockFirst = 0x3000;
+constexpr char16_t kKanaBlockLast = 0x30FF;
+
+// The half-width spelling of a character: one letter, or a letter and its voiced mark.
+struct HalfForm
 {
-    static const QHash<char16_t, QString> forms = [] {
-        QHash<char16_t, QString> map;
+    char16_t letter = 0; // 0 when the character has none
+    char16_t mark = 0;
+};
+
+// Kana-block character → its half-width spelling, derived from NFKC (which goes the other
+// way) so that no table is written by hand.
+const std::array<HalfForm, kKanaBlockLast - kKanaBlockFirst + 1>& HalfWidthForms()
+{
+    static const auto forms = [] {
+        std::array<HalfForm, kKanaBlockLast - kKanaBlockFirst + 1> table{};
+        const auto slot = [&](const QString& full) -> HalfForm* {
+            if (full.size() != 1 || full[0].unicode() < kKanaBlockFirst || full[0].unicode() > kKanaBlockLast) {
+                return nullptr;
+            }
+            return &table[full[0].unicode() - kKanaBlockFirst];
+        };
         for (char16_t h = kHalfWidthFirst; h <= kHalfWidthLast; ++h) {
             const QString half(QChar{h});
-            const QString full = half.normalized(QString::NormalizationForm_KC);
-            if (full.size() == 1 && full != half && !map.contains(full[0].unicode())) {
-                map.insert(full[0].unicode(), half);
+            HalfForm* plain = slot(half.normalized(QString::NormalizationForm_KC));
+            if (plain && plain->letter == 0) {
+                *plain = {h, 0};
             }
             for (const char16_t mark : {kVoicedMark, kSemiVoicedMark}) {
                 const QString pair = half + QChar{mark};
-                const QString composed = pair.normalized(QString::NormalizationForm_KC);
-                if (composed.size() == 1) {
-                    map.insert(composed[0].unicode(), pair);
+                if (HalfForm* voiced = slot(pair.normalized(QString::NormalizationForm_KC))) {
+                    *voiced = {h, mark};
                 }
             }
         }
-        return map;
+        return table;
     }();
     return forms;
 }
@@ -100,7 +115,7 @@ bool IsHarmless(QChar c)
 QString WithoutSeparators(const QString& text)
 {
     if (std::all_of(text.begin(), text.end(), IsHarmless)) {
-        return text.trimmed();
+        return text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()) ? text : text.trimmed();
     }
     QString out(text.size(), Qt::Uninitialized);
     QChar* end = out.data();
@@ -125,28 +140,37 @@ QString WithoutSeparators(const QString& text)
 
 QString HalfWidthReading(QStringView text)
 {
-    const QHash<char16_t, QString>& forms = HalfWidthForms();
+    const auto& forms = HalfWidthForms();
     QString out;
     out.reserve(text.size() * 2);
     QString other;
     auto flushOther = [&] {
-        if (!other.isEmpty()) {
-            out += other.normalized(QString::NormalizationForm_KC);
-            other.resize(0);
+        if (other.isEmpty()) {
+            return;
         }
+        // NFKC leaves ASCII as it is.
+        if (std::all_of(other.cbegin(), other.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+            out += other;
+        } else {
+            out += other.normalized(QString::NormalizationForm_KC);
+        }
+        other.resize(0);
     };
     for (const QChar c : text) {
         char16_t u = c.unicode();
         if (u >= kHiraganaFirst && u <= kHiraganaLast) {
             u += kKatakanaOffset;
         }
-        const auto form = forms.constFind(u);
+        const HalfForm form = u >= kKanaBlockFirst && u <= kKanaBlockLast ? forms[u - kKanaBlockFirst] : HalfForm{};
         if (IsHalfWidthKana(u)) {
             flushOther();
             out += c;
-        } else if (form != forms.cend()) {
+        } else if (form.letter != 0) {
             flushOther();
-            out += *form;
+            out += QChar{form.letter};
+            if (form.mark != 0) {
+                out += QChar{form.mark};
+            }
         } else if (u == 0x3000) {
             flushOther();
             out += u' ';
@@ -198,16 +222,19 @@ FittedText FitMemoryDialCell(const QString& text)
             return fitted;
         }
     }
+    fitted.text.reserve(clean.size());
     qsizetype i = 0;
     while (i < clean.size()) {
-        const qsizetype length = clean[i].isHighSurrogate() && i + 1 < clean.size() ? 2 : 1;
+        const qsizetype length =
+            clean[i].isHighSurrogate() && i + 1 < clean.size() && clean[i + 1].isLowSurrogate() ? 2 : 1;
         const QStringView one = QStringView(clean).sliced(i, length);
         i += length;
         if (CodePage::CanHold(one)) {
             fitted.text += one;
             continue;
         }
-        const char16_t equivalent = CodePageEquivalent(one.toUcs4().value(0));
+        const char32_t code = length == 2 ? QChar::surrogateToUcs4(one[0], one[1]) : one[0].unicode();
+        const char16_t equivalent = CodePageEquivalent(code);
         if (equivalent != 0) {
             fitted.text += QChar{equivalent};
         } else {

@@ -7,7 +7,9 @@
 #include <QDate>
 #include <QVarLengthArray>
 
+#include <array>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -26,6 +28,29 @@ QString Shown(QStringView value)
 bool IsBlank(QStringView text)
 {
     return text.trimmed().isEmpty();
+}
+
+// The components of a structured or list value, as views into `text` when it holds no escape
+// (as nearly every value does) and into unescaped copies kept in `storage` otherwise.
+QVarLengthArray<QStringView, 8> Components(const QString& text, char16_t separator, QStringList& storage)
+{
+    QVarLengthArray<QStringView, 8> parts;
+    if (text.contains(u'\\')) {
+        storage = separator == u';' ? SplitComponents(text) : SplitList(text);
+        for (const QString& part : storage) {
+            parts.append(part);
+        }
+    } else {
+        for (const QStringView part : QStringView(text).tokenize(separator)) {
+            parts.append(part);
+        }
+    }
+    return parts;
+}
+
+QStringView Part(const QVarLengthArray<QStringView, 8>& parts, qsizetype i)
+{
+    return i < parts.size() ? parts[i] : QStringView();
 }
 
 class CardMapper
@@ -70,31 +95,35 @@ private:
         }
         return true;
     }
-    const VCardProperty* First(QStringView name) const
+    const VCardProperty* First(VCardName name) const
     {
         for (const VCardProperty& property : m_card.properties) {
-            if (property.name == name && !property.undecodable && !IsBlank(property.text)) {
+            if (property.id == name && !property.undecodable && !IsBlank(property.text)) {
                 return &property;
             }
         }
         return nullptr;
     }
-    QString Label(const VCardProperty& property) const
+    // The X-ABLabel of the property's group, when it is one of `words` (upper case).
+    bool LabelIs(const VCardProperty& property, std::initializer_list<QStringView> words) const
     {
         if (property.group.isEmpty()) {
-            return {};
+            return false;
         }
         for (const VCardProperty& other : m_card.properties) {
-            if (other.group == property.group && other.name == u"X-ABLABEL") {
-                return UnescapeText(other.text).trimmed().toUpper();
+            if (other.id == VCardName::AbLabel && other.group == property.group) {
+                const QString label = UnescapeText(other.text);
+                const QStringView trimmed = QStringView(label).trimmed();
+                return std::any_of(words.begin(), words.end(),
+                                   [&](QStringView word) { return trimmed.compare(word, Qt::CaseInsensitive) == 0; });
             }
         }
-        return {};
+        return false;
     }
 
     void MapName();
     void MapReading();
-    void MapSlots(QStringView name, int (*numberCell)(int), int (*kindCell)(int));
+    void MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell)(int));
     void MapAddress();
     void SetAddressKind(const VCardProperty& property);
     void MapProperty(const VCardProperty& property);
@@ -112,27 +141,35 @@ private:
 
 void CardMapper::MapName()
 {
-    m_namedByPerson = First(u"FN") != nullptr || First(u"N") != nullptr;
-    if (const VCardProperty* fn = First(u"FN")) {
+    const VCardProperty* fn = First(VCardName::Fn);
+    const VCardProperty* n = First(VCardName::N);
+    m_namedByPerson = fn != nullptr || n != nullptr;
+    if (fn) {
         Put(kColName, UnescapeText(fn->text), *fn);
         return;
     }
-    if (const VCardProperty* n = First(u"N")) {
-        const QStringList parts = SplitComponents(n->text);
-        QStringList names;
+    if (n) {
+        QStringList storage;
+        const auto parts = Components(n->text, u';', storage);
+        QString name;
         for (int i : {0, 1}) {
-            if (i < parts.size() && !parts[i].trimmed().isEmpty()) {
-                names.append(parts[i].trimmed());
+            const QStringView part = Part(parts, i).trimmed();
+            if (!part.isEmpty()) {
+                if (!name.isEmpty()) {
+                    name += u' ';
+                }
+                name += part;
             }
         }
-        if (!names.isEmpty()) {
-            Put(kColName, names.join(u' '), *n);
+        if (!name.isEmpty()) {
+            Put(kColName, name, *n);
             return;
         }
     }
     // Shops and offices often carry only their organisation.
-    if (const VCardProperty* org = First(u"ORG")) {
-        Put(kColName, SplitComponents(org->text).value(0), *org);
+    if (const VCardProperty* org = First(VCardName::Org)) {
+        QStringList storage;
+        Put(kColName, Part(Components(org->text, u';', storage), 0).toString(), *org);
     }
 }
 
@@ -140,31 +177,39 @@ void CardMapper::MapReading()
 {
     // SORT-STRING holds the whole reading as written; the phonetic parts lose how the two
     // halves were separated.
-    if (const VCardProperty* sort = First(u"SORT-STRING")) {
+    if (const VCardProperty* sort = First(VCardName::SortString)) {
         Put(kColReading, HalfWidthReading(UnescapeText(sort->text)), *sort);
         return;
     }
-    const VCardProperty* last = First(u"X-PHONETIC-LAST-NAME");
-    const VCardProperty* first = First(u"X-PHONETIC-FIRST-NAME");
+    const VCardProperty* last = First(VCardName::PhoneticLastName);
+    const VCardProperty* first = First(VCardName::PhoneticFirstName);
     if (last || first) {
-        QStringList parts;
+        QString reading;
         for (const VCardProperty* part : {last, first}) {
             if (part) {
-                parts.append(UnescapeText(part->text).trimmed());
+                if (part == first && last) {
+                    reading += u' ';
+                }
+                reading += QStringView(UnescapeText(part->text)).trimmed();
             }
         }
-        Put(kColReading, HalfWidthReading(parts.join(u' ')), last ? *last : *first);
+        Put(kColReading, HalfWidthReading(reading), last ? *last : *first);
         return;
     }
     for (const VCardProperty& property : m_card.properties) {
-        if (property.name == u"SOUND" && property.HasType(u"X-IRMC-N") && !property.undecodable) {
-            QStringList parts;
-            for (const QString& part : SplitComponents(property.text)) {
-                if (!part.trimmed().isEmpty()) {
-                    parts.append(part.trimmed());
+        if (property.id == VCardName::Sound && property.HasType(VCardType::IrmcN) && !property.undecodable) {
+            QStringList storage;
+            QString reading;
+            for (const QStringView part : Components(property.text, u';', storage)) {
+                const QStringView trimmed = part.trimmed();
+                if (!trimmed.isEmpty()) {
+                    if (!reading.isEmpty()) {
+                        reading += u' ';
+                    }
+                    reading += trimmed;
                 }
             }
-            Put(kColReading, HalfWidthReading(parts.join(u' ')), property);
+            Put(kColReading, HalfWidthReading(reading), property);
             return;
         }
     }
@@ -172,20 +217,19 @@ void CardMapper::MapReading()
 
 QString CardMapper::TelCode(const VCardProperty& property) const
 {
-    const QString label = Label(property);
-    if (property.HasType(u"FAX")) {
+    if (property.HasType(VCardType::Fax)) {
         return QStringLiteral("FAX");
     }
-    if (property.HasType(u"CELL") || property.HasType(u"IPHONE")) {
+    if (property.HasType(VCardType::Cell) || property.HasType(VCardType::IPhone)) {
         return QStringLiteral("CELL");
     }
-    if (property.HasType(u"PCS") || property.HasType(u"X-PCS") || label == u"PHS" || label == u"PCS") {
+    if (property.HasType(VCardType::Pcs) || LabelIs(property, {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
-    if (property.HasType(u"HOME")) {
+    if (property.HasType(VCardType::Home)) {
         return QStringLiteral("HOME");
     }
-    if (property.HasType(u"WORK")) {
+    if (property.HasType(VCardType::Work)) {
         return QStringLiteral("WORK");
     }
     return QStringLiteral("VOICE");
@@ -193,30 +237,29 @@ QString CardMapper::TelCode(const VCardProperty& property) const
 
 QString CardMapper::MailCode(const VCardProperty& property) const
 {
-    const QString label = Label(property);
-    if (property.HasType(u"CELL")) {
+    if (property.HasType(VCardType::Cell)) {
         return QStringLiteral("CELL");
     }
-    if (property.HasType(u"PCS") || property.HasType(u"X-PCS") || label == u"PHS" || label == u"PCS") {
+    if (property.HasType(VCardType::Pcs) || LabelIs(property, {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
-    if (property.HasType(u"SCHOOL") || property.HasType(u"X-SCHOOL") || label == u"学校" || label == u"SCHOOL") {
+    if (property.HasType(VCardType::School) || LabelIs(property, {u"学校", u"SCHOOL"})) {
         return QStringLiteral("SCHOOL");
     }
-    if (property.HasType(u"HOME")) {
+    if (property.HasType(VCardType::Home)) {
         return QStringLiteral("HOME");
     }
-    if (property.HasType(u"WORK")) {
+    if (property.HasType(VCardType::Work)) {
         return QStringLiteral("WORK");
     }
     return QStringLiteral("INTERNET");
 }
 
-void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCell)(int))
+void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell)(int))
 {
     QVarLengthArray<const VCardProperty*, kSlotCount + 1> found;
     for (const VCardProperty& property : m_card.properties) {
-        if (property.name != name || (!property.undecodable && IsBlank(property.text))) {
+        if (property.id != name || (!property.undecodable && IsBlank(property.text))) {
             continue;
         }
         if (Readable(property)) {
@@ -225,11 +268,11 @@ void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCe
     }
     // Slot 1 is the preferred one.
     const auto preferred =
-        std::find_if(found.begin(), found.end(), [](const VCardProperty* p) { return p->HasType(u"PREF"); });
+        std::find_if(found.begin(), found.end(), [](const VCardProperty* p) { return p->HasType(VCardType::Pref); });
     if (preferred != found.end()) {
         std::rotate(found.begin(), preferred, preferred + 1);
     }
-    const bool tel = name == u"TEL";
+    const bool tel = name == VCardName::Tel;
     int filled = 0;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
@@ -260,12 +303,14 @@ void CardMapper::MapSlots(QStringView name, int (*numberCell)(int), int (*kindCe
     }
 }
 
-QString JoinAddress(const QStringList& parts)
+QString JoinAddress(const QVarLengthArray<QStringView, 8>& parts)
 {
     // Japanese order, largest first: region, locality, street, extended address, box.
     QString address;
+    address.reserve(std::accumulate(parts.cbegin(), parts.cend(), qsizetype(5),
+                                    [](qsizetype size, QStringView part) { return size + part.size(); }));
     for (const int i : {4, 3, 2, 1, 0}) {
-        const QString part = parts.value(i).trimmed();
+        const QStringView part = Part(parts, i).trimmed();
         if (part.isEmpty()) {
             continue;
         }
@@ -288,18 +333,18 @@ void CardMapper::MapAddress()
 {
     QVarLengthArray<const VCardProperty*, 2> found;
     for (const VCardProperty& property : m_card.properties) {
-        if (property.name == u"ADR" && (property.undecodable || !IsBlank(property.text)) && Readable(property)) {
+        if (property.id == VCardName::Adr && (property.undecodable || !IsBlank(property.text)) && Readable(property)) {
             found.append(&property);
         }
     }
     const auto preferred =
-        std::find_if(found.begin(), found.end(), [](const VCardProperty* p) { return p->HasType(u"PREF"); });
+        std::find_if(found.begin(), found.end(), [](const VCardProperty* p) { return p->HasType(VCardType::Pref); });
     if (preferred != found.end()) {
         std::rotate(found.begin(), preferred, preferred + 1);
     }
     if (found.isEmpty()) {
         // A label alone still says where the person lives.
-        if (const VCardProperty* label = First(u"LABEL")) {
+        if (const VCardProperty* label = First(VCardName::Label)) {
             Put(kColAddress, UnescapeText(label->text), *label);
             SetAddressKind(*label);
         }
@@ -309,9 +354,10 @@ void CardMapper::MapAddress()
         Note(*found[i], UnescapeText(found[i]->text), ExchangeTexts::kSlotsFull);
     }
     const VCardProperty& adr = *found.front();
-    const QStringList parts = SplitComponents(adr.text);
+    QStringList storage;
+    const auto parts = Components(adr.text, u';', storage);
     Put(kColAddress, JoinAddress(parts), adr);
-    const QString code = parts.value(5).trimmed();
+    const QStringView code = Part(parts, 5).trimmed();
     if (!code.isEmpty()) {
         const QString cell = PostalCodeCell(code);
         if (cell.isEmpty()) {
@@ -324,17 +370,17 @@ void CardMapper::MapAddress()
             m_result.entry[kColPostalCode] = cell;
         }
     }
-    if (!IsJapan(parts.value(6))) {
-        Note(adr, parts.value(6), ExchangeTexts::kNoPlace);
+    if (!IsJapan(Part(parts, 6))) {
+        Note(adr, Part(parts, 6), ExchangeTexts::kNoPlace);
     }
     SetAddressKind(adr);
 }
 
 void CardMapper::SetAddressKind(const VCardProperty& property)
 {
-    QString kind = property.HasType(u"HOME")   ? QStringLiteral("HOME")
-                   : property.HasType(u"WORK") ? QStringLiteral("WORK")
-                                               : QStringLiteral("POSTAL");
+    QString kind = property.HasType(VCardType::Home)   ? QStringLiteral("HOME")
+                   : property.HasType(VCardType::Work) ? QStringLiteral("WORK")
+                                                       : QStringLiteral("POSTAL");
     QString word;
     if (!m_result.entry[kColAddress].isEmpty() && Jusho_Kind(QStringView(kind).left(3), kind, word)) {
         m_result.entry[kColAddressKind] = word;
@@ -343,58 +389,63 @@ void CardMapper::SetAddressKind(const VCardProperty& property)
 
 // Properties that only repeat what another one gave, or that describe the file, not the
 // person; they are not reported.
-bool Consumed(QStringView name)
+bool Consumed(VCardName name)
 {
-    static constexpr QLatin1StringView kNames[] = {
-        QLatin1StringView("VERSION"),
-        QLatin1StringView("PRODID"),
-        QLatin1StringView("UID"),
-        QLatin1StringView("REV"),
-        QLatin1StringView("FN"),
-        QLatin1StringView("N"),
-        QLatin1StringView("SORT-STRING"),
-        QLatin1StringView("X-PHONETIC-LAST-NAME"),
-        QLatin1StringView("X-PHONETIC-FIRST-NAME"),
-        QLatin1StringView("X-ABLABEL"),
-        QLatin1StringView("X-REDUCTION"),
-        QLatin1StringView("TEL"),
-        QLatin1StringView("EMAIL"),
-        QLatin1StringView("ADR"),
-        QLatin1StringView("LABEL"),
-    };
-    return std::any_of(std::begin(kNames), std::end(kNames), [&](QLatin1StringView known) { return name == known; });
+    switch (name) {
+    case VCardName::Version:
+    case VCardName::Prodid:
+    case VCardName::Uid:
+    case VCardName::Rev:
+    case VCardName::Fn:
+    case VCardName::N:
+    case VCardName::SortString:
+    case VCardName::PhoneticLastName:
+    case VCardName::PhoneticFirstName:
+    case VCardName::AbLabel:
+    case VCardName::Reduction:
+    case VCardName::Tel:
+    case VCardName::Email:
+    case VCardName::Adr:
+    case VCardName::Label:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // FN, N and the readings: what MapName and MapReading take the first readable one of.
-bool NamesThePerson(const VCardProperty& property)
+bool NamesThePerson(VCardName name)
 {
-    static constexpr QLatin1StringView kNames[] = {
-        QLatin1StringView("FN"),
-        QLatin1StringView("N"),
-        QLatin1StringView("SORT-STRING"),
-        QLatin1StringView("X-PHONETIC-LAST-NAME"),
-        QLatin1StringView("X-PHONETIC-FIRST-NAME"),
-        QLatin1StringView("SOUND"),
-    };
-    return std::any_of(std::begin(kNames), std::end(kNames),
-                       [&](QLatin1StringView known) { return property.name == known; });
+    switch (name) {
+    case VCardName::Fn:
+    case VCardName::N:
+    case VCardName::SortString:
+    case VCardName::PhoneticLastName:
+    case VCardName::PhoneticFirstName:
+    case VCardName::Sound:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The single-valued properties that fill a cell of their own.
-bool HasCell(QStringView name)
+bool HasCell(VCardName name)
 {
-    static constexpr QLatin1StringView kNames[] = {
-        QLatin1StringView("URL"),
-        QLatin1StringView("CLASS"),
-        QLatin1StringView("BDAY"),
-        QLatin1StringView("X-MORVANE-BIRTHDAY"),
-        QLatin1StringView("GEO"),
-        QLatin1StringView("CATEGORIES"),
-        QLatin1StringView("X-HOBBY"),
-        QLatin1StringView("X-BLOODTYPE"),
-        QLatin1StringView("X-CONSTELLATION"),
-    };
-    return std::any_of(std::begin(kNames), std::end(kNames), [&](QLatin1StringView known) { return name == known; });
+    switch (name) {
+    case VCardName::Url:
+    case VCardName::Class:
+    case VCardName::Bday:
+    case VCardName::MorvaneBirthday:
+    case VCardName::Geo:
+    case VCardName::Categories:
+    case VCardName::Hobby:
+    case VCardName::BloodType:
+    case VCardName::Constellation:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CardMapper::MapProperty(const VCardProperty& property)
@@ -403,17 +454,20 @@ void CardMapper::MapProperty(const VCardProperty& property)
         Note(property, property.text, ExchangeTexts::kUnreadableLine);
         return;
     }
-    if (Consumed(property.name) || (property.name == u"SOUND" && property.HasType(u"X-IRMC-N"))) {
+    const VCardName id = property.id;
+    if (Consumed(id) || (id == VCardName::Sound && property.HasType(VCardType::IrmcN))) {
         // The name and reading are taken from the first readable one; one that could not be
         // decoded would otherwise vanish without a word.
-        if (property.undecodable && NamesThePerson(property)) {
+        if (property.undecodable && NamesThePerson(id)) {
             Note(property, {}, ExchangeTexts::kUndecodable);
         }
         return;
     }
-    if (property.name == u"ORG" && !m_namedByPerson &&
-        m_result.entry[kColName] == SplitComponents(property.text).value(0).trimmed()) {
-        return;
+    if (id == VCardName::Org && !m_namedByPerson) {
+        QStringList storage;
+        if (m_result.entry[kColName] == Part(Components(property.text, u';', storage), 0).trimmed()) {
+            return;
+        }
     }
     if (!Readable(property)) {
         return;
@@ -422,34 +476,34 @@ void CardMapper::MapProperty(const VCardProperty& property)
     if (text.isEmpty()) {
         return;
     }
-    if (property.name == u"NOTE") {
-        for (const QString& line : text.split(u'\n')) {
+    if (id == VCardName::Note) {
+        for (const QStringView line : QStringView(text).tokenize(u'\n')) {
             if (!line.trimmed().isEmpty()) {
-                m_memo.append(line.trimmed());
+                m_memo.append(line.trimmed().toString());
             }
         }
         m_memoProperty = &property;
         return;
     }
-    if (property.name == u"X-GNO") {
+    if (id == VCardName::Gno) {
         m_result.groupHint = text;
         return;
     }
-    if (!HasCell(property.name)) {
+    if (!HasCell(id)) {
         Note(property, text, ExchangeTexts::kNoPlace);
         return;
     }
     // The rest keep one value each; a second one is reported.
-    const auto taken = std::find_if(m_single.cbegin(), m_single.cend(),
-                                    [&](const VCardProperty* p) { return p->name == property.name; });
+    const auto taken =
+        std::find_if(m_single.cbegin(), m_single.cend(), [&](const VCardProperty* p) { return p->id == id; });
     if (taken != m_single.cend()) {
         Note(property, text, ExchangeTexts::kSlotsFull);
         return;
     }
     m_single.append(&property);
-    if (property.name == u"URL") {
+    if (id == VCardName::Url) {
         Put(kColUrl, text, property);
-    } else if (property.name == u"CLASS") {
+    } else if (id == VCardName::Class) {
         const QString upper = text.toUpper();
         if (upper == u"PUBLIC" || upper == u"PRIVATE") {
             m_result.entry[kColSecret] = upper;
@@ -458,39 +512,41 @@ void CardMapper::MapProperty(const VCardProperty& property)
         } else {
             Note(property, text, ExchangeTexts::kUnknownValue);
         }
-    } else if (property.name == u"BDAY") {
+    } else if (id == VCardName::Bday) {
         const QString cell = BirthdayCell(property);
         if (cell.isEmpty()) {
             Note(property, text, ExchangeTexts::kBadBirthday);
         }
         m_result.entry[kColBirthday] = cell;
-    } else if (property.name == u"X-MORVANE-BIRTHDAY") {
+    } else if (id == VCardName::MorvaneBirthday) {
         Put(kColBirthday, text, property);
-    } else if (property.name == u"GEO") {
+    } else if (id == VCardName::Geo) {
         const QString cell = GpsCell(property.text);
         if (cell.isEmpty()) {
             Note(property, text, ExchangeTexts::kUnknownValue);
         }
         m_result.entry[kColGps] = cell;
-    } else if (property.name == u"CATEGORIES") {
-        const QStringList groups = SplitList(property.text);
-        Put(kColGroupName, groups.value(0), property);
+    } else if (id == VCardName::Categories) {
+        QStringList storage;
+        const auto groups = Components(property.text, u',', storage);
+        // A single group is the value itself, shared rather than copied.
+        Put(kColGroupName, groups.size() == 1 && storage.isEmpty() ? property.text : groups[0].toString(), property);
         for (qsizetype i = 1; i < groups.size(); ++i) {
             if (!groups[i].trimmed().isEmpty()) {
                 Note(property, groups[i], ExchangeTexts::kSlotsFull);
             }
         }
-    } else if (property.name == u"X-HOBBY") {
+    } else if (id == VCardName::Hobby) {
         Put(kColHobby, text, property);
         m_hobby = text;
-    } else if (property.name == u"X-BLOODTYPE") {
+    } else if (id == VCardName::BloodType) {
         const QString upper = text.toUpper();
         if (upper == u"A" || upper == u"B" || upper == u"O" || upper == u"AB") {
             m_result.entry[kColBloodType] = upper;
         } else {
             Note(property, text, ExchangeTexts::kUnknownValue);
         }
-    } else if (property.name == u"X-CONSTELLATION") {
+    } else if (id == VCardName::Constellation) {
         const QString word = Seiza_Kind(text.toUpper());
         if (word.isEmpty()) {
             Note(property, text, ExchangeTexts::kUnknownValue);
@@ -503,8 +559,8 @@ MappedCard CardMapper::Map()
 {
     MapName();
     MapReading();
-    MapSlots(u"TEL", TelNumberCell, TelKindCell);
-    MapSlots(u"EMAIL", MailAddressCell, MailKindCell);
+    MapSlots(VCardName::Tel, TelNumberCell, TelKindCell);
+    MapSlots(VCardName::Email, MailAddressCell, MailKindCell);
     MapAddress();
     for (const VCardProperty& property : m_card.properties) {
         MapProperty(property);
@@ -547,28 +603,39 @@ MappedCard MapCard(const VCardCard& card)
 
 QString BirthdayCell(const VCardProperty& property)
 {
-    QString text = UnescapeText(property.text).trimmed();
-    const qsizetype time = text.indexOf(u'T');
+    const QString unescaped = UnescapeText(property.text);
+    QStringView date = QStringView(unescaped).trimmed();
+    const qsizetype time = date.indexOf(u'T');
     if (time >= 0) {
-        text.truncate(time);
+        date.truncate(time);
     }
-    text.remove(u'-');
-    text.remove(u'/');
-    text.remove(u'.');
-    if (text.size() != 8) {
+    // The digits once the separators are gone; anything but eight of them is no full date.
+    std::array<QChar, 8> digits;
+    qsizetype count = 0;
+    for (const QChar c : date) {
+        if (c == u'-' || c == u'/' || c == u'.') {
+            continue;
+        }
+        if (count == qsizetype(digits.size())) {
+            return {};
+        }
+        digits[count++] = c;
+    }
+    if (count != qsizetype(digits.size())) {
         return {};
     }
-    const std::optional<int> year = Digits(QStringView(text).first(4));
-    const std::optional<int> month = Digits(QStringView(text).sliced(4, 2));
-    const std::optional<int> day = Digits(QStringView(text).sliced(6, 2));
+    const QStringView text(digits.data(), digits.size());
+    const std::optional<int> year = Digits(text.first(4));
+    const std::optional<int> month = Digits(text.sliced(4, 2));
+    const std::optional<int> day = Digits(text.sliced(6, 2));
     if (!year || !month || !day || !QDate(*year, *month, *day).isValid()) {
         return {};
     }
     // Apple marks a birthday without year by a placeholder year named in this parameter.
-    if (property.Parameter(u"X-APPLE-OMIT-YEAR") == QStringView(text).first(4)) {
+    if (!property.parameters.isEmpty() && property.Parameter(u"X-APPLE-OMIT-YEAR") == text.first(4)) {
         return {};
     }
-    return text;
+    return text.toString();
 }
 
 QString GpsCell(QStringView geo)
@@ -611,11 +678,28 @@ QString GpsCell(QStringView geo)
 
 QString PostalCodeCell(QStringView code)
 {
-    QString digits = code.toString().normalized(QString::NormalizationForm_KC);
-    digits.removeIf(
-        [](QChar c) { return c == u'-' || c == u'〒' || c == QChar{0x2212} || c == QChar{0x30FC} || c == u' '; });
-    if (digits.size() != 7 || !Digits(digits)) {
+    // NFKC turns full-width digits into ASCII; ASCII, as nearly every code is, stays as it is.
+    QString normalized;
+    if (!std::all_of(code.begin(), code.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        normalized = code.toString().normalized(QString::NormalizationForm_KC);
+        code = normalized;
+    }
+    constexpr qsizetype kDigits = 7;
+    std::array<QChar, kDigits + 1> cell; // "150-8512"
+    qsizetype count = 0;
+    for (const QChar c : code) {
+        if (c == u'-' || c == u'〒' || c == QChar{0x2212} || c == QChar{0x30FC} || c == u' ') {
+            continue;
+        }
+        if (c < u'0' || c > u'9' || count == kDigits) {
+            return {};
+        }
+        cell[count < 3 ? count : count + 1] = c;
+        ++count;
+    }
+    if (count != kDigits) {
         return {};
     }
-    return digits.first(3) + u'-' + digits.sliced(3);
+    cell[3] = u'-';
+    return QString(cell.data(), cell.size());
 }

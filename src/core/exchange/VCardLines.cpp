@@ -82,19 +82,14 @@ char16_t Unit(char byte)
     return static_cast<unsigned char>(byte);
 }
 
-char16_t Unit(QChar c)
-{
-    return c.unicode();
-}
-
 // Position of the first `separator` outside double quotes, or -1. An unbalanced quote makes
 // the quoted run end at the end of the text.
-template <typename View> qsizetype FindUnquoted(View text, char16_t separator, qsizetype from = 0)
+qsizetype FindUnquoted(QByteArrayView text, char separator, qsizetype from = 0)
 {
     bool quoted = false;
     for (qsizetype i = from; i < text.size(); ++i) {
-        const char16_t c = Unit(text[i]);
-        if (c == u'"') {
+        const char c = text[i];
+        if (c == '"') {
             quoted = !quoted;
         } else if (c == separator && !quoted) {
             return i;
@@ -104,7 +99,7 @@ template <typename View> qsizetype FindUnquoted(View text, char16_t separator, q
 }
 
 // Calls `take` with each part of `text` between separators outside double quotes.
-template <typename Take> void ForEachUnquoted(QStringView text, char16_t separator, Take take)
+template <typename Take> void ForEachUnquoted(QByteArrayView text, char separator, Take take)
 {
     qsizetype start = 0;
     for (qsizetype at = FindUnquoted(text, separator); at >= 0; at = FindUnquoted(text, separator, start)) {
@@ -114,32 +109,46 @@ template <typename Take> void ForEachUnquoted(QStringView text, char16_t separat
     take(text.sliced(start));
 }
 
-QStringView Unquoted(QStringView text)
+// The blanks of QChar::isSpace among the Latin-1 characters.
+bool IsLatin1Space(char byte)
 {
-    text = text.trimmed();
-    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
+    const char16_t c = Unit(byte);
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0;
+}
+
+QByteArrayView Trimmed(QByteArrayView text)
+{
+    while (!text.isEmpty() && IsLatin1Space(text.front())) {
+        text = text.sliced(1);
+    }
+    while (!text.isEmpty() && IsLatin1Space(text.back())) {
+        text.chop(1);
+    }
+    return text;
+}
+
+QByteArrayView Unquoted(QByteArrayView text)
+{
+    text = Trimmed(text);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
         text = text.sliced(1, text.size() - 2);
     }
     return text;
 }
 
-char16_t AsciiUpper(char16_t c)
+char AsciiUpper(char c)
 {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - (u'a' - u'A')) : c;
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
-// A hash of the upper-case form of an ASCII text; nothing for any other text.
-std::optional<std::uint64_t> AsciiUpperHash(QStringView text)
+// A property name, parameter key or type word in upper case, with what it stands for when it
+// is one of the known ones.
+struct Word
 {
-    std::uint64_t hash = text.size();
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            return std::nullopt;
-        }
-        hash = hash * 31 + AsciiUpper(c.unicode());
-    }
-    return hash;
-}
+    QString text;
+    VCardName name = VCardName::Other;
+    quint16 typeBit = 0;
+};
 
 // Upper-case property names, parameter keys and type words. They repeat on every card of a
 // file, so each one is made once and shared; a hostile file with ever new words only fills
@@ -149,108 +158,145 @@ class Words
 public:
     Words()
     {
+        const auto type = [](VCardType t) { return static_cast<quint16>(t); };
         // The words that phones write on every card are the program's own texts, shared
         // without counting references.
-        static const QString kKnown[] = {
-            QStringLiteral("BEGIN"),
-            QStringLiteral("END"),
-            QStringLiteral("VERSION"),
-            QStringLiteral("PRODID"),
-            QStringLiteral("UID"),
-            QStringLiteral("REV"),
-            QStringLiteral("FN"),
-            QStringLiteral("N"),
-            QStringLiteral("ORG"),
-            QStringLiteral("SORT-STRING"),
-            QStringLiteral("SOUND"),
-            QStringLiteral("X-IRMC-N"),
-            QStringLiteral("TEL"),
-            QStringLiteral("EMAIL"),
-            QStringLiteral("ADR"),
-            QStringLiteral("LABEL"),
-            QStringLiteral("BDAY"),
-            QStringLiteral("URL"),
-            QStringLiteral("NOTE"),
-            QStringLiteral("GEO"),
-            QStringLiteral("CATEGORIES"),
-            QStringLiteral("CLASS"),
-            QStringLiteral("PHOTO"),
-            QStringLiteral("X-ABLABEL"),
-            QStringLiteral("TYPE"),
-            QStringLiteral("VALUE"),
-            QStringLiteral("CHARSET"),
-            QStringLiteral("ENCODING"),
-            QStringLiteral("PREF"),
-            QStringLiteral("INTERNET"),
-            QStringLiteral("VOICE"),
-            QStringLiteral("CELL"),
-            QStringLiteral("HOME"),
-            QStringLiteral("WORK"),
-            QStringLiteral("FAX"),
-            QStringLiteral("X-PHONETIC-LAST-NAME"),
-            QStringLiteral("X-PHONETIC-FIRST-NAME"),
+        static const Word kKnown[] = {
+            {QStringLiteral("BEGIN"), VCardName::Begin},
+            {QStringLiteral("END"), VCardName::End},
+            {QStringLiteral("VERSION"), VCardName::Version},
+            {QStringLiteral("PRODID"), VCardName::Prodid},
+            {QStringLiteral("UID"), VCardName::Uid},
+            {QStringLiteral("REV"), VCardName::Rev},
+            {QStringLiteral("AGENT"), VCardName::Agent},
+            {QStringLiteral("FN"), VCardName::Fn},
+            {QStringLiteral("N"), VCardName::N},
+            {QStringLiteral("ORG"), VCardName::Org},
+            {QStringLiteral("SORT-STRING"), VCardName::SortString},
+            {QStringLiteral("X-PHONETIC-LAST-NAME"), VCardName::PhoneticLastName},
+            {QStringLiteral("X-PHONETIC-FIRST-NAME"), VCardName::PhoneticFirstName},
+            {QStringLiteral("SOUND"), VCardName::Sound},
+            {QStringLiteral("TEL"), VCardName::Tel},
+            {QStringLiteral("EMAIL"), VCardName::Email},
+            {QStringLiteral("ADR"), VCardName::Adr},
+            {QStringLiteral("LABEL"), VCardName::Label},
+            {QStringLiteral("X-ABLABEL"), VCardName::AbLabel},
+            {QStringLiteral("BDAY"), VCardName::Bday},
+            {QStringLiteral("X-MORVANE-BIRTHDAY"), VCardName::MorvaneBirthday},
+            {QStringLiteral("URL"), VCardName::Url},
+            {QStringLiteral("NOTE"), VCardName::Note},
+            {QStringLiteral("GEO"), VCardName::Geo},
+            {QStringLiteral("CATEGORIES"), VCardName::Categories},
+            {QStringLiteral("CLASS"), VCardName::Class},
+            {QStringLiteral("X-GNO"), VCardName::Gno},
+            {QStringLiteral("X-HOBBY"), VCardName::Hobby},
+            {QStringLiteral("X-BLOODTYPE"), VCardName::BloodType},
+            {QStringLiteral("X-CONSTELLATION"), VCardName::Constellation},
+            {QStringLiteral("X-REDUCTION"), VCardName::Reduction},
+            {QStringLiteral("PHOTO")},
+            {QStringLiteral("TYPE")},
+            {QStringLiteral("VALUE")},
+            {QStringLiteral("CHARSET")},
+            {QStringLiteral("ENCODING")},
+            {QStringLiteral("QUOTED-PRINTABLE")},
+            {QStringLiteral("INTERNET")},
+            {QStringLiteral("VOICE")},
+            {QStringLiteral("PREF"), VCardName::Other, type(VCardType::Pref)},
+            {QStringLiteral("CELL"), VCardName::Other, type(VCardType::Cell)},
+            {QStringLiteral("IPHONE"), VCardName::Other, type(VCardType::IPhone)},
+            {QStringLiteral("FAX"), VCardName::Other, type(VCardType::Fax)},
+            {QStringLiteral("PCS"), VCardName::Other, type(VCardType::Pcs)},
+            {QStringLiteral("X-PCS"), VCardName::Other, type(VCardType::Pcs)},
+            {QStringLiteral("HOME"), VCardName::Other, type(VCardType::Home)},
+            {QStringLiteral("WORK"), VCardName::Other, type(VCardType::Work)},
+            {QStringLiteral("SCHOOL"), VCardName::Other, type(VCardType::School)},
+            {QStringLiteral("X-SCHOOL"), VCardName::Other, type(VCardType::School)},
+            {QStringLiteral("X-IRMC-N"), VCardName::Other, type(VCardType::IrmcN)},
         };
-        for (const QString& word : kKnown) {
-            Slot(word, *AsciiUpperHash(word)) = word;
+        for (const Word& known : kKnown) {
+            const QByteArray key = known.text.toLatin1();
+            Entry& slot = Slot(key, Hash(key));
+            slot.key = key;
+            slot.word = known;
             ++m_count;
         }
     }
 
-    QString Upper(QStringView text)
+    // The upper-case form of a word read as Latin-1.
+    Word Upper(QByteArrayView text)
     {
-        const std::optional<std::uint64_t> hash = AsciiUpperHash(text);
-        if (!hash) {
-            return text.toString().toUpper();
+        std::array<char, kLongestKept> upper;
+        if (text.isEmpty() || text.size() > qsizetype(upper.size())) {
+            return Uncached(text);
         }
-        QString& slot = Slot(text, *hash);
-        if (!slot.isNull()) {
-            return slot;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (Unit(text[i]) >= 0x80) {
+                return Uncached(text);
+            }
+            upper[i] = AsciiUpper(text[i]);
         }
-        QString word(text.size(), Qt::Uninitialized);
-        std::transform(text.begin(), text.end(), word.begin(), [](QChar c) { return QChar(AsciiUpper(c.unicode())); });
+        const QByteArrayView key(upper.data(), text.size());
+        Entry& slot = Slot(key, Hash(key));
+        if (!slot.key.isNull()) {
+            return slot.word;
+        }
+        Word word{QString::fromLatin1(key)};
         if (m_count < m_slots.size() / 2) {
-            slot = word;
+            slot.key = key.toByteArray();
+            slot.word = word;
             ++m_count;
         }
         return word;
     }
 
 private:
-    // Open addressing, at most half full, so a word is found within a few slots: the slot
-    // that holds `text`, or the empty one where it would go.
-    QString& Slot(QStringView text, std::uint64_t hash)
+    struct Entry
     {
-        const auto same = [&](const QString& word) {
-            return word.size() == text.size() &&
-                   std::equal(word.cbegin(), word.cend(), text.begin(),
-                              [](QChar w, QChar t) { return w.unicode() == AsciiUpper(t.unicode()); });
-        };
+        QByteArray key; // the upper-case bytes; null while the slot is free
+        Word word;
+    };
+
+    // Longer words are not kept; no real name, key or type comes near.
+    static constexpr std::size_t kLongestKept = 64;
+
+    static Word Uncached(QByteArrayView text) { return {QString::fromLatin1(text).toUpper()}; }
+
+    static std::uint64_t Hash(QByteArrayView key)
+    {
+        std::uint64_t hash = key.size();
+        for (const char c : key) {
+            hash = hash * 31 + static_cast<unsigned char>(c);
+        }
+        return hash;
+    }
+
+    // Open addressing, at most half full, so a word is found within a few slots: the slot
+    // that holds `key`, or the free one where it would go.
+    Entry& Slot(QByteArrayView key, std::uint64_t hash)
+    {
         std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
-        while (!m_slots[at].isNull() && !same(m_slots[at])) {
+        const auto same = [&](const QByteArray& other) {
+            return other.size() == key.size() && std::equal(key.begin(), key.end(), other.cbegin());
+        };
+        while (!m_slots[at].key.isNull() && !same(m_slots[at].key)) {
             at = (at + 1) % m_slots.size();
         }
         return m_slots[at];
     }
 
     static constexpr int kSlotBits = 8;
-    std::array<QString, 1 << kSlotBits> m_slots;
+    std::array<Entry, 1 << kSlotBits> m_slots;
     std::size_t m_count = 0;
 };
 
-bool IsName(QStringView name)
+bool IsName(QByteArrayView name)
 {
     if (name.isEmpty()) {
         return false;
     }
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        const bool ok =
-            (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u'-' || u == u'_';
-        if (!ok) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    });
 }
 
 bool IsShiftJisName(const QString& charset)
@@ -347,8 +393,15 @@ QByteArray DecodeQuotedPrintable(QByteArrayView in)
 struct Head
 {
     VCardProperty property;
+    QString encoding;          // the first ENCODING, upper case
+    QString charset;           // the first CHARSET, as written
     qsizetype valueStart = -1; // byte position of the value in the logical line
     bool valid = false;
+
+    [[nodiscard]] bool QuotedPrintable() const
+    {
+        return !encoding.isEmpty() && encoding == QLatin1StringView("QUOTED-PRINTABLE");
+    }
 };
 
 // Name, group and parameters of a logical line. The part before the value is ASCII in every
@@ -356,79 +409,96 @@ struct Head
 Head ParseHead(QByteArrayView line, Words& words)
 {
     Head head;
-    qsizetype colon = FindUnquoted(line, u':');
+    // One pass finds the colon that ends the head and the first semicolon before it, both
+    // outside double quotes.
+    qsizetype colon = -1;
+    qsizetype semicolon = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ':') {
+            colon = i;
+            break;
+        } else if (!quoted && c == ';' && semicolon < 0) {
+            semicolon = i;
+        }
+    }
     if (colon < 0) {
         colon = line.indexOf(':');
+        semicolon = FindUnquoted(colon < 0 ? line : line.first(colon), ';');
     }
     head.valueStart = colon < 0 ? line.size() : colon + 1;
-    const QByteArrayView beforeBytes = colon < 0 ? line : line.first(colon);
-    QVarLengthArray<QChar, 256> latin(beforeBytes.size());
-    std::transform(beforeBytes.begin(), beforeBytes.end(), latin.begin(), [](char c) { return QChar(QLatin1Char(c)); });
-    const QStringView before(latin.constData(), latin.size());
-    const qsizetype semicolon = FindUnquoted(before, u';');
-    QStringView name = (semicolon < 0 ? before : before.first(semicolon)).trimmed();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot >= 0) {
-        head.property.group = name.first(dot).toString();
-        name = name.sliced(dot + 1);
+    const QByteArrayView before = colon < 0 ? line : line.first(colon);
+    QByteArrayView name = Trimmed(semicolon < 0 ? before : before.first(semicolon));
+    for (qsizetype dot = name.size() - 1; dot >= 0; --dot) {
+        if (name[dot] == '.') {
+            head.property.group = QString::fromLatin1(name.first(dot));
+            name = name.sliced(dot + 1);
+            break;
+        }
     }
     if (!IsName(name)) {
         return head;
     }
-    head.property.name = words.Upper(name);
+    Word word = words.Upper(name);
+    head.property.name = std::move(word.text);
+    head.property.id = word.name;
+    head.valid = true;
     if (semicolon < 0) {
-        head.valid = true;
         return head;
     }
-    ForEachUnquoted(before.sliced(semicolon + 1), u';', [&](QStringView item) {
-        item = item.trimmed();
+    const auto addType = [&](Word type) {
+        if (head.property.types.isEmpty()) {
+            // Phones write two or three types a line; growing one by one would allocate each time.
+            head.property.types.reserve(4);
+        }
+        head.property.types.append(std::move(type.text));
+        head.property.typeBits |= type.typeBit;
+    };
+    ForEachUnquoted(before.sliced(semicolon + 1), ';', [&](QByteArrayView item) {
+        item = Trimmed(item);
         if (item.isEmpty()) {
             return;
         }
-        const qsizetype equals = item.indexOf(u'=');
+        const qsizetype equals = item.indexOf('=');
         if (equals < 0) {
-            QString word = words.Upper(Unquoted(item));
-            if (word == QLatin1StringView("QUOTED-PRINTABLE") || word == QLatin1StringView("BASE64") ||
-                word == QLatin1StringView("8BIT") || word == QLatin1StringView("7BIT")) {
-                head.property.parameters.append({QStringLiteral("ENCODING"), std::move(word)});
+            Word bare = words.Upper(Unquoted(item));
+            const QString& text = bare.text;
+            if (text == QLatin1StringView("QUOTED-PRINTABLE") || text == QLatin1StringView("BASE64") ||
+                text == QLatin1StringView("8BIT") || text == QLatin1StringView("7BIT")) {
+                head.property.parameters.append({QStringLiteral("ENCODING"), std::move(bare.text)});
             } else {
-                head.property.types.append(std::move(word));
+                addType(std::move(bare));
             }
             return;
         }
-        QString key = words.Upper(item.first(equals).trimmed());
-        const QStringView value = item.sliced(equals + 1);
+        QString key = words.Upper(Trimmed(item.first(equals))).text;
+        const QByteArrayView value = item.sliced(equals + 1);
         if (key == QLatin1StringView("TYPE")) {
-            const auto add = [&](QStringView type) {
-                QString word = words.Upper(Unquoted(type));
-                if (!word.isEmpty()) {
-                    head.property.types.append(std::move(word));
-                }
-            };
             // vCard 4.0 quotes the whole list (TYPE="cell,voice"); a quoted item among others
             // stays whole.
-            const QStringView inner = Unquoted(value);
-            if (inner.size() != value.trimmed().size() && !inner.contains(u'"')) {
-                for (const QStringView type : inner.tokenize(u',')) {
-                    add(type);
+            const QByteArrayView inner = Unquoted(value);
+            const bool quotedList = inner.size() != Trimmed(value).size() && !inner.contains('"');
+            ForEachUnquoted(quotedList ? inner : value, ',', [&](QByteArrayView type) {
+                Word typeWord = words.Upper(Unquoted(type));
+                if (!typeWord.text.isEmpty()) {
+                    addType(std::move(typeWord));
                 }
-            } else {
-                ForEachUnquoted(value, u',', add);
-            }
+            });
         } else {
             if (key == QLatin1StringView("PREF")) {
-                head.property.types.append(QStringLiteral("PREF"));
+                addType(words.Upper("PREF"));
             }
-            head.property.parameters.append({std::move(key), Unquoted(value).toString()});
+            head.property.parameters.append({std::move(key), QString::fromLatin1(Unquoted(value))});
         }
     });
-    head.valid = true;
+    if (!head.property.parameters.isEmpty()) {
+        head.encoding = head.property.Parameter(u"ENCODING").toUpper();
+        head.charset = head.property.Parameter(u"CHARSET");
+    }
     return head;
-}
-
-bool IsQuotedPrintable(const VCardProperty& property)
-{
-    return property.Parameter(u"ENCODING").compare(u"QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
 }
 
 // Whether a line's head (before the first colon) names quoted-printable encoding; a quick
@@ -444,6 +514,11 @@ bool SaysQuotedPrintable(QByteArrayView line)
         }
     }
     return false;
+}
+
+bool IsBlankLine(QByteArrayView line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
 bool IsEndLine(QByteArrayView line)
@@ -498,15 +573,16 @@ FileText PrepareBytes(QByteArrayView bytes)
     return file;
 }
 
-void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& file, DefaultCharset charset)
+void DecodeValue(Head& head, QByteArrayView raw, const FileText& file, DefaultCharset charset)
 {
-    const QString encoding = property.Parameter(u"ENCODING").toUpper();
-    if (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64")) {
+    VCardProperty& property = head.property;
+    const QString& encoding = head.encoding;
+    if (!encoding.isEmpty() && (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64"))) {
         property.binary = true;
         return;
     }
     std::optional<QString> text;
-    if (encoding == QLatin1StringView("QUOTED-PRINTABLE")) {
+    if (head.QuotedPrintable()) {
         const QByteArray decoded = DecodeQuotedPrintable(raw);
         // Without a CHARSET the decoded bytes decide for themselves where they can: UTF-8
         // when they hold kana or kanji as UTF-8, Shift_JIS when they are no UTF-8; the file's
@@ -517,14 +593,14 @@ void DecodeValue(VCardProperty& property, QByteArrayView raw, const FileText& fi
         } else if (CodePage::AsUtf8(decoded) == CodePage::Utf8Form::Wide) {
             fallback = DefaultCharset::Utf8;
         }
-        text = DecodeCharset(decoded, property.Parameter(u"CHARSET"), fallback);
-    } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || property.Parameter(u"CHARSET").isEmpty())) {
+        text = DecodeCharset(decoded, head.charset, fallback);
+    } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || head.charset.isEmpty())) {
         // Every line of such a file is valid UTF-8, and so is the value after its colon.
         text = QString::fromUtf8(raw);
     } else if (file.unicodeFile) {
         text = DecodeUtf8(raw);
     } else {
-        text = DecodeCharset(raw, property.Parameter(u"CHARSET"), charset);
+        text = DecodeCharset(raw, head.charset, charset);
     }
     if (text) {
         property.text = std::move(*text);
@@ -585,9 +661,9 @@ public:
                 }
                 logical = m_joined;
             }
-        } while (logical.trimmed().isEmpty());
+        } while (IsBlankLine(logical));
         line.head = ParseHead(logical, m_words);
-        if (line.head.valid && IsQuotedPrintable(line.head.property) && logical.endsWith('=') && !m_lines.AtEnd() &&
+        if (line.head.valid && line.head.QuotedPrintable() && logical.endsWith('=') && !m_lines.AtEnd() &&
             !IsEndLine(m_lines.Peek())) {
             // A quoted-printable value goes on over lines that end in '=', fold or not.
             if (logical.data() != m_joined.constData()) {
@@ -634,10 +710,10 @@ DefaultCharset FileCharset(QByteArrayView bytes)
             allUtf8 = allUtf8 && line.bytes.isValidUtf8();
             continue;
         }
-        if (head.property.name == QLatin1StringView("VERSION")) {
+        if (head.property.id == VCardName::Version) {
             version21 = version21 || line.bytes.sliced(head.valueStart).trimmed() == "2.1";
         }
-        if (!head.property.Parameter(u"CHARSET").isEmpty() || IsQuotedPrintable(head.property)) {
+        if (!head.charset.isEmpty() || head.QuotedPrintable()) {
             continue;
         }
         const QByteArrayView value = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
@@ -700,24 +776,26 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
         Head& head = line.head;
         // A line without a colon may have lost its last byte to a soft line break.
         const QByteArrayView raw = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
-        const bool cardLine = head.valid && raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0;
+        const VCardName id = head.property.id;
+        const bool cardLine = (id == VCardName::Begin || id == VCardName::End) &&
+                              raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0;
         if (embedded > 0) {
-            if (cardLine && head.property.name == QLatin1StringView("BEGIN")) {
+            if (cardLine && id == VCardName::Begin) {
                 ++embedded;
-            } else if (cardLine && head.property.name == QLatin1StringView("END")) {
+            } else if (cardLine && id == VCardName::End) {
                 --embedded;
-            } else if (embedded == 1 && head.valid && head.property.name == QLatin1StringView("FN")) {
+            } else if (embedded == 1 && id == VCardName::Fn) {
                 // The agent's name stands for the card in the report.
-                DecodeValue(head.property, raw, file, charset);
+                DecodeValue(head, raw, file, charset);
                 card.properties.back().text = head.property.text;
             }
             continue;
         }
-        if (head.valid && head.property.name == QLatin1StringView("BEGIN")) {
+        if (id == VCardName::Begin) {
             if (cardLine) {
                 // vCard 2.1 writes an agent's whole card right after an empty AGENT value;
                 // it belongs to this card, and the lines after it too.
-                if (open && !card.properties.isEmpty() && card.properties.back().name == QLatin1StringView("AGENT") &&
+                if (open && !card.properties.isEmpty() && card.properties.back().id == VCardName::Agent &&
                     card.properties.back().text.trimmed().isEmpty()) {
                     embedded = 1;
                     card.properties.back().text = QStringLiteral("VCARD");
@@ -728,14 +806,14 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             }
             continue;
         }
-        if (head.valid && head.property.name == QLatin1StringView("END")) {
-            if (raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+        if (id == VCardName::End) {
+            if (cardLine) {
                 closeCard();
             }
             continue;
         }
         if (!open) {
-            if (!head.valid || head.property.name != QLatin1StringView("VERSION")) {
+            if (id != VCardName::Version) {
                 continue;
             }
             open = true;
@@ -747,7 +825,7 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             card.properties.append(std::move(unreadable));
             continue;
         }
-        DecodeValue(head.property, raw, file, charset);
+        DecodeValue(head, raw, file, charset);
         card.properties.append(std::move(head.property));
     }
     closeCard();

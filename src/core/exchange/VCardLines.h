@@ -8,6 +8,57 @@
 #include <functional>
 #include <utility>
 
+// The property names that reading and mapping look for, so that they compare numbers.
+enum class VCardName : quint8
+{
+    Other,
+    Begin,
+    End,
+    Version,
+    Prodid,
+    Uid,
+    Rev,
+    Agent,
+    Fn,
+    N,
+    Org,
+    SortString,
+    PhoneticLastName,
+    PhoneticFirstName,
+    Sound,
+    Tel,
+    Email,
+    Adr,
+    Label,
+    AbLabel,
+    Bday,
+    MorvaneBirthday,
+    Url,
+    Note,
+    Geo,
+    Categories,
+    Class,
+    Gno,
+    Hobby,
+    BloodType,
+    Constellation,
+    Reduction,
+};
+
+// The type words that mapping looks for, one bit each.
+enum class VCardType : quint16
+{
+    Pref = 1 << 0,
+    Cell = 1 << 1,
+    IPhone = 1 << 2,
+    Fax = 1 << 3,
+    Pcs = 1 << 4,
+    Home = 1 << 5,
+    Work = 1 << 6,
+    School = 1 << 7,
+    IrmcN = 1 << 8,
+};
+
 // One content line of a vCard (2.1, 3.0 or 4.0) after unfolding, parameter parsing, transfer
 // decoding (quoted-printable) and charset decoding. The value's backslash escapes are left in
 // place: only the property knows whether ';' and ',' separate components.
@@ -20,8 +71,11 @@ struct VCardProperty
     QString text;                                  // the decoded value, escapes still in place
     bool binary = false;                           // base64 or other non-text data
     bool undecodable = false;                      // the value's bytes are not valid in its charset; text is empty
+    VCardName id = VCardName::Other;               // the name, when it is one of the known ones
+    quint16 typeBits = 0;                          // the known types among `types`
 
     [[nodiscard]] bool HasType(QStringView type) const;
+    [[nodiscard]] bool HasType(VCardType type) const { return (typeBits & static_cast<quint16>(type)) != 0; }
     // The first value of parameter `key` (upper case), empty when absent.
     [[nodiscard]] QString Parameter(QStringView key) const;
 };

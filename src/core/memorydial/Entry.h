@@ -69,6 +69,10 @@ struct Entry
     friend bool operator==(const Entry& a, const Entry& b) { return a.cells == b.cells; }
 };
 
+// Cells and mark may be moved by copying their bytes, so a growing or reordered list of rows
+// does not move 38 texts one by one.
+Q_DECLARE_TYPEINFO(Entry, Q_RELOCATABLE_TYPE);
+
 // Reads a cell as a number the way the file writer does: the leading decimal digits of the
 // text, 0 when there are none.
 [[nodiscard]] qint64 LeadingNumber(const QString& text);
