@@ -245,6 +245,7 @@ void TestExchange::reading_data()
     QTest::newRow("voiced and semi-voiced") << u"ヴァンパイア・パー"_s << u"ｳﾞｧﾝﾊﾟｲｱ･ﾊﾟｰ"_s;
     QTest::newRow("full-width Latin") << u"ＡＢＣ１"_s << u"ABC1"_s;
     QTest::newRow("already half-width") << u"ｱﾝﾄﾞｳ"_s << u"ｱﾝﾄﾞｳ"_s;
+    QTest::newRow("square word") << u"サト㍃"_s << u"ｻﾄﾏｲｸﾛ"_s;
 }
 
 void TestExchange::reading()

@@ -140,40 +140,53 @@ QString WithoutSeparators(const QString& text)
 
 QString HalfWidthReading(QStringView text)
 {
-    const auto& forms = HalfWidthForms();
+    // The half-width spelling of a kana or the ideographic space; no letter for anything else.
+    const auto formOf = [&forms = HalfWidthForms()](char16_t u) -> HalfForm {
+        if (u >= kHiraganaFirst && u <= kHiraganaLast) {
+            u += kKatakanaOffset;
+        }
+        if (IsHalfWidthKana(u)) {
+            return {u, 0};
+        }
+        if (u == 0x3000) {
+            return {u' ', 0};
+        }
+        return u >= kKanaBlockFirst && u <= kKanaBlockLast ? forms[u - kKanaBlockFirst] : HalfForm{};
+    };
     QString out;
     out.reserve(text.size() * 2);
+    const auto put = [&](HalfForm form) {
+        out += QChar{form.letter};
+        if (form.mark != 0) {
+            out += QChar{form.mark};
+        }
+    };
     QString other;
-    auto flushOther = [&] {
+    const auto flushOther = [&] {
         if (other.isEmpty()) {
             return;
         }
-        // NFKC leaves ASCII as it is.
+        // NFKC leaves ASCII as it is. It may turn other characters into kana (the square
+        // word ㍃ into マイクロ), and those take their half-width form as well.
         if (std::all_of(other.cbegin(), other.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
             out += other;
         } else {
-            out += other.normalized(QString::NormalizationForm_KC);
+            for (const QChar c : other.normalized(QString::NormalizationForm_KC)) {
+                const HalfForm form = formOf(c.unicode());
+                if (form.letter != 0) {
+                    put(form);
+                } else {
+                    out += c;
+                }
+            }
         }
         other.resize(0);
     };
     for (const QChar c : text) {
-        char16_t u = c.unicode();
-        if (u >= kHiraganaFirst && u <= kHiraganaLast) {
-            u += kKatakanaOffset;
-        }
-        const HalfForm form = u >= kKanaBlockFirst && u <= kKanaBlockLast ? forms[u - kKanaBlockFirst] : HalfForm{};
-        if (IsHalfWidthKana(u)) {
+        const HalfForm form = formOf(c.unicode());
+        if (form.letter != 0) {
             flushOther();
-            out += c;
-        } else if (form.letter != 0) {
-            flushOther();
-            out += QChar{form.letter};
-            if (form.mark != 0) {
-                out += QChar{form.mark};
-            }
-        } else if (u == 0x3000) {
-            flushOther();
-            out += u' ';
+            put(form);
         } else {
             other += c;
         }
