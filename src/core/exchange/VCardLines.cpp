@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -285,7 +286,7 @@ private:
     }
 
     static constexpr int kSlotBits = 8;
-    std::array<Entry, 1 << kSlotBits> m_slots;
+    std::vector<Entry> m_slots = std::vector<Entry>(std::size_t{1} << kSlotBits);
     std::size_t m_count = 0;
 };
 
@@ -501,6 +502,54 @@ Head ParseHead(QByteArrayView line, Words& words)
     return head;
 }
 
+// Parsed heads by their bytes. Phones write the same few heads on every card
+// ("TEL;type=CELL;type=VOICE;type=pref"), so each one is parsed once and its texts and lists
+// are shared by every line that repeats it. Like the words, a hostile file with ever new heads
+// only fills the table up to its bound.
+class Heads
+{
+public:
+    Head Parse(QByteArrayView line)
+    {
+        const qsizetype colon = FindUnquoted(line, ':');
+        if (colon < 0) {
+            return ParseHead(line, m_words);
+        }
+        const QByteArrayView key = line.first(colon);
+        std::uint64_t hash = key.size();
+        for (const char c : key) {
+            hash = hash * 31 + static_cast<unsigned char>(c);
+        }
+        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
+        while (!m_slots[at].key.isNull() && QByteArrayView(m_slots[at].key) != key) {
+            at = (at + 1) % m_slots.size();
+        }
+        Entry& slot = m_slots[at];
+        if (!slot.key.isNull()) {
+            return slot.head;
+        }
+        Head head = ParseHead(line, m_words);
+        if (m_count < m_slots.size() / 2) {
+            slot.key = key.toByteArray();
+            slot.head = head;
+            ++m_count;
+        }
+        return head;
+    }
+
+private:
+    struct Entry
+    {
+        QByteArray key; // the bytes before the colon; null while the slot is free
+        Head head;
+    };
+
+    static constexpr int kSlotBits = 8;
+    Words m_words;
+    std::vector<Entry> m_slots = std::vector<Entry>(std::size_t{1} << kSlotBits);
+    std::size_t m_count = 0;
+};
+
 // Whether a line's head (before the first colon) names quoted-printable encoding; a quick
 // look for the few lines that end in '=' before they are joined.
 bool SaysQuotedPrintable(QByteArrayView line)
@@ -662,7 +711,7 @@ public:
                 logical = m_joined;
             }
         } while (IsBlankLine(logical));
-        line.head = ParseHead(logical, m_words);
+        line.head = m_heads.Parse(logical);
         if (line.head.valid && line.head.QuotedPrintable() && logical.endsWith('=') && !m_lines.AtEnd() &&
             !IsEndLine(m_lines.Peek())) {
             // A quoted-printable value goes on over lines that end in '=', fold or not.
@@ -683,7 +732,7 @@ public:
 private:
     LineReader m_lines;
     QByteArray m_joined; // the current line when something was joined to it
-    Words m_words;
+    Heads m_heads;
 };
 
 // The charset of values that name none. Only such values count: a file may join cards in
