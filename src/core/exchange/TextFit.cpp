@@ -235,7 +235,9 @@ FittedText FitMemoryDialCell(const QString& text)
             return fitted;
         }
     }
-    fitted.text.reserve(clean.size());
+    // Each character is kept, replaced by one character, or left out: the text never grows.
+    QString out(clean.size(), Qt::Uninitialized);
+    QChar* end = out.data();
     qsizetype i = 0;
     while (i < clean.size()) {
         const qsizetype length =
@@ -243,17 +245,18 @@ FittedText FitMemoryDialCell(const QString& text)
         const QStringView one = QStringView(clean).sliced(i, length);
         i += length;
         if (CodePage::CanHold(one)) {
-            fitted.text += one;
+            end = std::copy(one.begin(), one.end(), end);
             continue;
         }
         const char32_t code = length == 2 ? QChar::surrogateToUcs4(one[0], one[1]) : one[0].unicode();
         const char16_t equivalent = CodePageEquivalent(code);
         if (equivalent != 0) {
-            fitted.text += QChar{equivalent};
+            *end++ = QChar{equivalent};
         } else {
             fitted.dropped += one;
         }
     }
-    fitted.text = fitted.text.trimmed();
+    out.truncate(end - out.constData());
+    fitted.text = std::move(out).trimmed();
     return fitted;
 }

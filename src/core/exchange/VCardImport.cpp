@@ -104,21 +104,18 @@ private:
         }
         return nullptr;
     }
-    // The X-ABLabel of the property's group, when it is one of `words` (upper case).
-    bool LabelIs(const VCardProperty& property, std::initializer_list<QStringView> words) const
+    // The X-ABLabel of the property's group, empty when there is none.
+    QString Label(const VCardProperty& property) const
     {
         if (property.group.isEmpty()) {
-            return false;
+            return {};
         }
         for (const VCardProperty& other : m_card.properties) {
             if (other.id == VCardName::AbLabel && other.group == property.group) {
-                const QString label = UnescapeText(other.text);
-                const QStringView trimmed = QStringView(label).trimmed();
-                return std::any_of(words.begin(), words.end(),
-                                   [&](QStringView word) { return trimmed.compare(word, Qt::CaseInsensitive) == 0; });
+                return UnescapeText(other.text);
             }
         }
-        return false;
+        return {};
     }
 
     void MapName();
@@ -215,6 +212,15 @@ void CardMapper::MapReading()
     }
 }
 
+// Whether a label names one of `words`, whatever its case.
+bool LabelIs(QStringView label, std::initializer_list<QStringView> words)
+{
+    label = label.trimmed();
+    return !label.isEmpty() && std::any_of(words.begin(), words.end(), [&](QStringView word) {
+        return label.compare(word, Qt::CaseInsensitive) == 0;
+    });
+}
+
 QString CardMapper::TelCode(const VCardProperty& property) const
 {
     if (property.HasType(VCardType::Fax)) {
@@ -223,7 +229,7 @@ QString CardMapper::TelCode(const VCardProperty& property) const
     if (property.HasType(VCardType::Cell) || property.HasType(VCardType::IPhone)) {
         return QStringLiteral("CELL");
     }
-    if (property.HasType(VCardType::Pcs) || LabelIs(property, {u"PHS", u"PCS"})) {
+    if (property.HasType(VCardType::Pcs) || LabelIs(Label(property), {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
     if (property.HasType(VCardType::Home)) {
@@ -240,10 +246,11 @@ QString CardMapper::MailCode(const VCardProperty& property) const
     if (property.HasType(VCardType::Cell)) {
         return QStringLiteral("CELL");
     }
-    if (property.HasType(VCardType::Pcs) || LabelIs(property, {u"PHS", u"PCS"})) {
+    const QString label = Label(property);
+    if (property.HasType(VCardType::Pcs) || LabelIs(label, {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
-    if (property.HasType(VCardType::School) || LabelIs(property, {u"学校", u"SCHOOL"})) {
+    if (property.HasType(VCardType::School) || LabelIs(label, {u"学校", u"SCHOOL"})) {
         return QStringLiteral("SCHOOL");
     }
     if (property.HasType(VCardType::Home)) {
@@ -477,9 +484,13 @@ void CardMapper::MapProperty(const VCardProperty& property)
         return;
     }
     if (id == VCardName::Note) {
-        for (const QStringView line : QStringView(text).tokenize(u'\n')) {
-            if (!line.trimmed().isEmpty()) {
-                m_memo.append(line.trimmed().toString());
+        if (!text.contains(u'\n')) {
+            m_memo.append(text); // already trimmed and not empty
+        } else {
+            for (const QStringView line : QStringView(text).tokenize(u'\n')) {
+                if (!line.trimmed().isEmpty()) {
+                    m_memo.append(line.trimmed().toString());
+                }
             }
         }
         m_memoProperty = &property;
@@ -571,7 +582,7 @@ MappedCard CardMapper::Map()
         m_memo.removeLast();
     }
     if (m_memoProperty && !m_memo.isEmpty()) {
-        Put(kColMemo, m_memo.join(u' '), *m_memoProperty);
+        Put(kColMemo, m_memo.size() == 1 ? m_memo.front() : m_memo.join(u' '), *m_memoProperty);
     }
     for (int cell = 1; cell < kEntryColumnCount && !m_result.taken; ++cell) {
         m_result.taken = !m_result.entry[cell].isEmpty();
