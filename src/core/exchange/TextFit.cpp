@@ -115,7 +115,7 @@ bool IsHarmless(QChar c)
 QString WithoutSeparators(const QString& text)
 {
     if (std::all_of(text.begin(), text.end(), IsHarmless)) {
-        return text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace()) ? text : text.trimmed();
+        return TrimmedText(text);
     }
     QString out(text.size(), Qt::Uninitialized);
     QChar* end = out.data();

@@ -12,6 +12,22 @@
 // change.
 [[nodiscard]] QString FullWidthKatakana(QStringView text);
 
+// QChar::isSpace without a table look-up for kana and kanji: U+3000 is the last blank of
+// Unicode.
+[[nodiscard]] inline bool IsBlankCharacter(QChar c)
+{
+    return c.unicode() <= 0x3000 && c.isSpace();
+}
+
+// The text without leading and trailing blanks; shared, not copied, when it has none.
+[[nodiscard]] inline QString TrimmedText(const QString& text)
+{
+    if (text.isEmpty() || (!IsBlankCharacter(text.front()) && !IsBlankCharacter(text.back()))) {
+        return text;
+    }
+    return text.trimmed();
+}
+
 struct FittedText
 {
     QString text;    // what a memory-dial cell can hold

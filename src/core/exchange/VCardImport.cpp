@@ -27,7 +27,7 @@ QString Shown(QStringView value)
 
 bool IsBlank(QStringView text)
 {
-    return text.trimmed().isEmpty();
+    return std::all_of(text.begin(), text.end(), IsBlankCharacter);
 }
 
 // The components of a structured or list value, as views into `text` when it holds no escape
@@ -35,7 +35,7 @@ bool IsBlank(QStringView text)
 QVarLengthArray<QStringView, 8> Components(const QString& text, char16_t separator, QStringList& storage)
 {
     QVarLengthArray<QStringView, 8> parts;
-    if (text.contains(u'\\')) {
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; })) {
         storage = separator == u';' ? SplitComponents(text) : SplitList(text);
         for (const QString& part : storage) {
             parts.append(part);
@@ -283,7 +283,7 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     int filled = 0;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
-        QString value = UnescapeText(property.text).trimmed();
+        QString value = TrimmedText(UnescapeText(property.text));
         if (tel && value.startsWith(u"tel:", Qt::CaseInsensitive)) {
             value = value.sliced(4);
         } else if (!tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
@@ -479,7 +479,7 @@ void CardMapper::MapProperty(const VCardProperty& property)
     if (!Readable(property)) {
         return;
     }
-    const QString text = UnescapeText(property.text).trimmed();
+    const QString text = TrimmedText(UnescapeText(property.text));
     if (text.isEmpty()) {
         return;
     }

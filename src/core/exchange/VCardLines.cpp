@@ -930,7 +930,9 @@ QString UnescapeText(QStringView text)
 
 QString UnescapeText(const QString& text)
 {
-    return text.contains(u'\\') ? UnescapeText(QStringView(text)) : text;
+    // Values are short: a plain loop beats the call into a vectorised search.
+    const bool escaped = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; });
+    return escaped ? UnescapeText(QStringView(text)) : text;
 }
 
 void AppendEscapedText(QString& out, QStringView text)

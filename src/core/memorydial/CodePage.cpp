@@ -165,13 +165,20 @@ enum class Held : std::uint8_t
 
 std::array<std::atomic<Held>, 0x10000> g_held{};
 
+// The converter's answer for a character not asked about before; kept out of line so that
+// the look-up below stays small enough to be inlined into every loop over a text.
+Q_NEVER_INLINE Held LearnCharacter(QChar c)
+{
+    const Held held = EncodeRuns(QStringView(&c, 1), true).has_value() ? Held::Yes : Held::No;
+    g_held[c.unicode()].store(held, std::memory_order_relaxed);
+    return held;
+}
+
 bool HoldsCharacter(QChar c)
 {
-    std::atomic<Held>& known = g_held[c.unicode()];
-    Held held = known.load(std::memory_order_relaxed);
-    if (held == Held::Unknown) {
-        held = EncodeRuns(QStringView(&c, 1), true).has_value() ? Held::Yes : Held::No;
-        known.store(held, std::memory_order_relaxed);
+    Held held = g_held[c.unicode()].load(std::memory_order_relaxed);
+    if (held == Held::Unknown) [[unlikely]] {
+        held = LearnCharacter(c);
     }
     return held == Held::Yes;
 }
