@@ -142,7 +142,7 @@ private:
     qint64 m_next = -1;
 };
 
-void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard card, const QString& stamp, ExchangeReport& report)
+void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard& card, const QString& stamp, ExchangeReport& report)
 {
     Entry& entry = card.entry;
     entry[kColNumber] = numbers.Next();
@@ -260,7 +260,7 @@ std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& erro
     return records;
 }
 
-void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard card,
+void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard&& card,
           const QString& stamp, ExchangeReport& report)
 {
     if (!card.taken) {
@@ -272,7 +272,7 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
         ++report.overLimit;
         return;
     }
-    Append(dial, numbers, std::move(card), stamp, report);
+    Append(dial, numbers, card, stamp, report);
 }
 
 std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)

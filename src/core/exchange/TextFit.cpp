@@ -153,12 +153,20 @@ QString HalfWidthReading(QStringView text)
         }
         return u >= kKanaBlockFirst && u <= kKanaBlockLast ? forms[u - kKanaBlockFirst] : HalfForm{};
     };
-    QString out;
-    out.reserve(text.size() * 2);
+    // A letter takes at most two characters, and NFKC makes at most a few of a character (a
+    // square word four); the buffer grows only for the latter.
+    QString out(text.size() * 2, Qt::Uninitialized);
+    qsizetype used = 0;
+    const auto room = [&](qsizetype more) {
+        if (used + more > out.size()) {
+            out.resize(std::max(out.size() * 2, used + more));
+        }
+    };
     const auto put = [&](HalfForm form) {
-        out += QChar{form.letter};
+        room(2);
+        out[used++] = QChar{form.letter};
         if (form.mark != 0) {
-            out += QChar{form.mark};
+            out[used++] = QChar{form.mark};
         }
     };
     QString other;
@@ -168,16 +176,16 @@ QString HalfWidthReading(QStringView text)
         }
         // NFKC leaves ASCII as it is. It may turn other characters into kana (the square
         // word ㍃ into マイクロ), and those take their half-width form as well.
-        if (std::all_of(other.cbegin(), other.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-            out += other;
-        } else {
-            for (const QChar c : other.normalized(QString::NormalizationForm_KC)) {
-                const HalfForm form = formOf(c.unicode());
-                if (form.letter != 0) {
-                    put(form);
-                } else {
-                    out += c;
-                }
+        const QString normal = std::all_of(other.cbegin(), other.cend(), [](QChar c) { return c.unicode() < 0x80; })
+                                   ? other
+                                   : other.normalized(QString::NormalizationForm_KC);
+        for (const QChar c : normal) {
+            const HalfForm form = formOf(c.unicode());
+            if (form.letter != 0) {
+                put(form);
+            } else {
+                room(1);
+                out[used++] = c;
             }
         }
         other.resize(0);
@@ -192,6 +200,7 @@ QString HalfWidthReading(QStringView text)
         }
     }
     flushOther();
+    out.truncate(used);
     return out;
 }
 

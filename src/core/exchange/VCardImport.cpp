@@ -41,9 +41,14 @@ QVarLengthArray<QStringView, 8> Components(const QString& text, char16_t separat
             parts.append(part);
         }
     } else {
-        for (const QStringView part : QStringView(text).tokenize(separator)) {
-            parts.append(part);
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == separator) {
+                parts.append(QStringView(text).sliced(start, i - start));
+                start = i + 1;
+            }
         }
+        parts.append(QStringView(text).sliced(start));
     }
     return parts;
 }
@@ -216,8 +221,9 @@ void CardMapper::MapReading()
 bool LabelIs(QStringView label, std::initializer_list<QStringView> words)
 {
     label = label.trimmed();
+    // Case folding keeps the length of every character these words hold.
     return !label.isEmpty() && std::any_of(words.begin(), words.end(), [&](QStringView word) {
-        return label.compare(word, Qt::CaseInsensitive) == 0;
+        return label.size() == word.size() && label.compare(word, Qt::CaseInsensitive) == 0;
     });
 }
 
@@ -284,9 +290,11 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
         QString value = TrimmedText(UnescapeText(property.text));
-        if (tel && value.startsWith(u"tel:", Qt::CaseInsensitive)) {
+        const bool scheme = !value.isEmpty() && (value.front() == u't' || value.front() == u'T' ||
+                                                 value.front() == u'm' || value.front() == u'M');
+        if (scheme && tel && value.startsWith(u"tel:", Qt::CaseInsensitive)) {
             value = value.sliced(4);
-        } else if (!tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
+        } else if (scheme && !tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
             value = value.sliced(7);
         }
         if (filled == kSlotCount) {
@@ -313,19 +321,22 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
 QString JoinAddress(const QVarLengthArray<QStringView, 8>& parts)
 {
     // Japanese order, largest first: region, locality, street, extended address, box.
-    QString address;
-    address.reserve(std::accumulate(parts.cbegin(), parts.cend(), qsizetype(5),
-                                    [](qsizetype size, QStringView part) { return size + part.size(); }));
+    QString address(std::accumulate(parts.cbegin(), parts.cend(), qsizetype(5),
+                                    [](qsizetype size, QStringView part) { return size + part.size(); }),
+                    Qt::Uninitialized);
+    QChar* const begin = address.data();
+    QChar* end = begin;
     for (const int i : {4, 3, 2, 1, 0}) {
         const QStringView part = Part(parts, i).trimmed();
         if (part.isEmpty()) {
             continue;
         }
-        if (!address.isEmpty() && address.back().unicode() < 0x80 && part.front().unicode() < 0x80) {
-            address += u' ';
+        if (end != begin && end[-1].unicode() < 0x80 && part.front().unicode() < 0x80) {
+            *end++ = u' ';
         }
-        address += part;
+        end = std::copy(part.begin(), part.end(), end);
     }
+    address.truncate(end - begin);
     return address;
 }
 

@@ -87,6 +87,11 @@ char16_t Unit(char byte)
 // the quoted run end at the end of the text.
 qsizetype FindUnquoted(QByteArrayView text, char separator, qsizetype from = 0)
 {
+    // Most heads hold no quote at all; two vectorised searches then settle it.
+    const qsizetype first = text.indexOf(separator, from);
+    if (first < 0 || text.first(first).indexOf('"', from) < 0) {
+        return first;
+    }
     bool quoted = false;
     for (qsizetype i = from; i < text.size(); ++i) {
         const char c = text[i];
