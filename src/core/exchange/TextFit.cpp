@@ -206,24 +206,48 @@ QString HalfWidthReading(QStringView text)
 
 QString FullWidthKatakana(QStringView text)
 {
-    QString out;
-    out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        // A run of half-width katakana, or one of everything else.
-        const bool kana = IsHalfWidthKana(text[i].unicode());
-        qsizetype end = i + 1;
-        while (end < text.size() && IsHalfWidthKana(text[end].unicode()) == kana) {
-            ++end;
+    // NFKC of each half-width letter alone and with each voiced mark, asked once: the same
+    // result as normalising every run of half-width katakana, without a normalisation per text.
+    struct FullForm
+    {
+        char16_t alone = 0;
+        std::array<char16_t, 2> voiced{}; // with ﾞ and with ﾟ; 0 when they do not combine
+    };
+    static const auto forms = [] {
+        std::array<FullForm, kHalfWidthLast - kHalfWidthFirst + 1> table{};
+        for (char16_t h = kHalfWidthFirst; h <= kHalfWidthLast; ++h) {
+            FullForm& form = table[h - kHalfWidthFirst];
+            const QString half(QChar{h});
+            form.alone = half.normalized(QString::NormalizationForm_KC).at(0).unicode();
+            for (const char16_t mark : {kVoicedMark, kSemiVoicedMark}) {
+                const QString composed = (half + QChar{mark}).normalized(QString::NormalizationForm_KC);
+                if (composed.size() == 1) {
+                    form.voiced[mark - kVoicedMark] = composed[0].unicode();
+                }
+            }
         }
-        const QStringView run = text.sliced(i, end - i);
-        if (kana) {
-            out += run.toString().normalized(QString::NormalizationForm_KC);
+        return table;
+    }();
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* end = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (!IsHalfWidthKana(u)) {
+            *end++ = text[i];
+            continue;
+        }
+        const FullForm& form = forms[u - kHalfWidthFirst];
+        const char16_t next = i + 1 < text.size() ? text[i + 1].unicode() : 0;
+        const char16_t voiced =
+            next == kVoicedMark || next == kSemiVoicedMark ? form.voiced[next - kVoicedMark] : char16_t{0};
+        if (voiced != 0) {
+            *end++ = QChar{voiced};
+            ++i;
         } else {
-            out += run;
+            *end++ = QChar{form.alone};
         }
-        i = end;
     }
+    out.truncate(end - out.constData());
     return out;
 }
 

@@ -41,6 +41,23 @@ QVarLengthArray<QStringView, 5> Split(QStringView text, QChar separator)
     return parts;
 }
 
+// A whole number of digits read without QLocale, which costs more than the rest of a card;
+// anything else as toUInt() reads it.
+uint Number(QStringView text, bool& ok)
+{
+    constexpr qsizetype kMostDigits = 9; // fits an unsigned int
+    if (text.isEmpty() || text.size() > kMostDigits ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        return text.toUInt(&ok);
+    }
+    uint value = 0;
+    for (const QChar c : text) {
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    ok = true;
+    return value;
+}
+
 std::optional<double> Degrees(QStringView text)
 {
     if (text.size() < 2 || (text.front() != u'+' && text.front() != u'-')) {
@@ -57,7 +74,7 @@ std::optional<double> Degrees(QStringView text)
                 ok = false;
                 break;
             }
-            value += parts[i].toUInt(&ok) * factors[i];
+            value += Number(parts[i], ok) * factors[i];
         }
     } else if (parts.size() <= 2) {
         value = text.sliced(1).toDouble(&ok);
@@ -192,7 +209,13 @@ QString IsoBirthday(QStringView cell)
     if (!ok || !QDate(year, month, day).isValid()) {
         return {};
     }
-    return QStringLiteral("%1-%2-%3").arg(cell.first(4), cell.sliced(4, 2), cell.sliced(6, 2));
+    QString iso(10, Qt::Uninitialized);
+    QChar* out = std::copy(cell.begin(), cell.begin() + 4, iso.data());
+    *out++ = u'-';
+    out = std::copy(cell.begin() + 4, cell.begin() + 6, out);
+    *out++ = u'-';
+    std::copy(cell.begin() + 6, cell.end(), out);
+    return iso;
 }
 
 void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes)
