@@ -98,18 +98,17 @@ public:
     // Starts a line with `text`, its name and parameters.
     CardWriter& Begin(QStringView text)
     {
-        m_line.resize(0);
-        m_line += text;
-        return *this;
+        m_line.clear();
+        return Add(text);
     }
     CardWriter& Add(QStringView text)
     {
-        m_line += text;
+        m_line.append(text.utf16(), static_cast<std::size_t>(text.size()));
         return *this;
     }
     CardWriter& Add(QChar c)
     {
-        m_line += c;
+        m_line.push_back(c.unicode());
         return *this;
     }
     CardWriter& Escaped(QStringView text)
@@ -117,7 +116,7 @@ public:
         AppendEscapedText(m_line, text);
         return *this;
     }
-    void End() { AppendFoldedLine(m_bytes, m_line); }
+    void End() { AppendFoldedLine(m_bytes, QStringView(m_line.data(), static_cast<qsizetype>(m_line.size()))); }
     void Line(QStringView line) { Begin(line).End(); }
     // "name:value", left out when the value is empty.
     void Text(QStringView name, QStringView value)
@@ -130,7 +129,8 @@ public:
 
 private:
     QByteArray& m_bytes;
-    QString m_line;
+    // A standard string: its appends inline, where a QString's take a call each.
+    std::u16string m_line;
     int m_groups = 0;
 };
 

@@ -940,7 +940,21 @@ QString UnescapeText(const QString& text)
     return escaped ? UnescapeText(QStringView(text)) : text;
 }
 
-void AppendEscapedText(QString& out, QStringView text)
+namespace {
+
+void AppendView(QString& out, QStringView text)
+{
+    out += text;
+}
+
+void AppendView(std::u16string& out, QStringView text)
+{
+    out.append(text.utf16(), static_cast<std::size_t>(text.size()));
+}
+
+} // namespace
+
+template <typename Text> void AppendEscapedText(Text& out, QStringView text)
 {
     qsizetype from = 0; // where the run that needs no escape begins
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -948,20 +962,23 @@ void AppendEscapedText(QString& out, QStringView text)
         if (c != u'\\' && c != u',' && c != u';' && c != u'\r' && c != u'\n') {
             continue;
         }
-        out += text.sliced(from, i - from);
+        AppendView(out, text.sliced(from, i - from));
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
                 ++i;
             }
-            out += QLatin1StringView("\\n");
+            AppendView(out, u"\\n");
         } else {
-            out += u'\\';
-            out += c;
+            const char16_t escaped[] = {u'\\', c.unicode()};
+            AppendView(out, QStringView(escaped, 2));
         }
         from = i + 1;
     }
-    out += text.sliced(from);
+    AppendView(out, text.sliced(from));
 }
+
+template void AppendEscapedText(QString& out, QStringView text);
+template void AppendEscapedText(std::u16string& out, QStringView text);
 
 void AppendFoldedLine(QByteArray& out, QStringView line)
 {
@@ -972,8 +989,16 @@ void AppendFoldedLine(QByteArray& out, QStringView line)
         out += line.toUtf8();
     } else {
         QStringEncoder encoder(QStringConverter::Utf8, kStateless);
-        out.resize(start + encoder.requiredSpace(line.size()));
-        out.truncate(encoder.appendToBuffer(out.data() + start, line) - out.constData());
+        // Room for the line end too: most lines need no fold, and end here.
+        out.resize(start + encoder.requiredSpace(line.size()) + 2);
+        char* end = encoder.appendToBuffer(out.data() + start, line);
+        if (end - (out.constData() + start) <= kMaxOctets) {
+            *end++ = '\r';
+            *end++ = '\n';
+            out.truncate(end - out.constData());
+            return;
+        }
+        out.truncate(end - out.constData());
     }
     if (out.size() - start > kMaxOctets) {
         const QByteArray utf8 = out.sliced(start);

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 // The property names that reading and mapping look for, so that they compare numbers.
@@ -105,8 +106,9 @@ struct VCardCard
 // The same for a whole value, which is shared, not copied, when it holds no backslash.
 [[nodiscard]] QString UnescapeText(const QString& text);
 
-// Appends the escaped form of a text value for writing: '\' ',' ';' and line breaks.
-void AppendEscapedText(QString& out, QStringView text);
+// Appends the escaped form of a text value for writing: '\' ',' ';' and line breaks. `out` is
+// a QString or, where lines are put together by the thousand, a std::u16string.
+template <typename Text> void AppendEscapedText(Text& out, QStringView text);
 // Appends a content line encoded as UTF-8 and folded so that no line passes 75 octets, never
 // inside a UTF-8 sequence; ends with CR LF.
 void AppendFoldedLine(QByteArray& out, QStringView line);
