@@ -138,6 +138,9 @@ void TestExchange::lineLayer_data()
         << "BEGIN:VCARD\nN;CHARSET=SHIFT_JIS:\x94\\;\x8c\\\nEND:VCARD\n"_ba << u"N"_s << u"能;圭"_s << QStringList();
     QTest::newRow("no charset, valid UTF-8")
         << "BEGIN:VCARD\nFN:山田\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
+    QTest::newRow("no charset, UTF-8 of two, three and four bytes")
+        << "BEGIN:VCARD\nFN:Jos\xc3\xa9 \xe5\xb1\xb1 \xf0\x9f\x98\x80\nEND:VCARD\n"_ba << u"FN"_s << u"José 山 😀"_s
+        << QStringList();
     QTest::newRow("no charset, Shift_JIS")
         << "BEGIN:VCARD\nFN:\x8eR\x93\x63\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
     QTest::newRow("kanji in UTF-8 stay UTF-8 beside a Shift_JIS line")
