@@ -290,8 +290,9 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
         QString value = TrimmedText(UnescapeText(property.text));
-        const bool scheme = !value.isEmpty() && (value.front() == u't' || value.front() == u'T' ||
-                                                 value.front() == u'm' || value.front() == u'M');
+        // Read through a view: the non-const front() of a QString would copy the shared value.
+        const QChar first = QStringView(value).isEmpty() ? QChar() : QStringView(value).front();
+        const bool scheme = first == u't' || first == u'T' || first == u'm' || first == u'M';
         if (scheme && tel && value.startsWith(u"tel:", Qt::CaseInsensitive)) {
             value = value.sliced(4);
         } else if (scheme && !tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
