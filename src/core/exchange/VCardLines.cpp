@@ -567,25 +567,26 @@ public:
             return ParseHead(line, m_words);
         }
         const QByteArrayView key = line.first(colon);
-        std::uint64_t hash = key.size();
-        for (const char c : key) {
-            hash = hash * 31 + static_cast<unsigned char>(c);
-        }
-        std::size_t at = (hash * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
-        while (!m_slots[at].key.isNull() && QByteArrayView(m_slots[at].key) != key) {
+        std::size_t at = (Hash(key) * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
+        // A hostile file may make many long heads look alike to the hash: after a few probes a
+        // head is parsed without the table, so that no line costs more than a few comparisons.
+        for (int probe = 0; probe < kMostProbes; ++probe) {
+            Entry& slot = m_slots[at];
+            if (slot.key.isNull()) {
+                Head head = ParseHead(line, m_words);
+                if (m_count < m_slots.size() / 2) {
+                    slot.key = key.toByteArray();
+                    slot.head = head;
+                    ++m_count;
+                }
+                return head;
+            }
+            if (QByteArrayView(slot.key) == key) {
+                return slot.head;
+            }
             at = (at + 1) % m_slots.size();
         }
-        Entry& slot = m_slots[at];
-        if (!slot.key.isNull()) {
-            return slot.head;
-        }
-        Head head = ParseHead(line, m_words);
-        if (m_count < m_slots.size() / 2) {
-            slot.key = key.toByteArray();
-            slot.head = head;
-            ++m_count;
-        }
-        return head;
+        return ParseHead(line, m_words);
     }
 
 private:
@@ -595,7 +596,21 @@ private:
         Head head;
     };
 
+    // The length and the first and last eight bytes: enough to tell the heads of a file apart,
+    // and a hash over every byte would take longer than the rest of the look-up.
+    static std::uint64_t Hash(QByteArrayView key)
+    {
+        const auto size = static_cast<std::size_t>(key.size());
+        const std::size_t part = std::min<std::size_t>(size, 8);
+        std::uint64_t head = 0;
+        std::uint64_t tail = 0;
+        std::memcpy(&head, key.data(), part);
+        std::memcpy(&tail, key.data() + size - part, part);
+        return (head * 0x100000001B3U) ^ (tail + size);
+    }
+
     static constexpr int kSlotBits = 8;
+    static constexpr int kMostProbes = 8;
     Words m_words;
     std::vector<Entry> m_slots = std::vector<Entry>(std::size_t{1} << kSlotBits);
     std::size_t m_count = 0;
