@@ -251,9 +251,19 @@ QString FullWidthKatakana(QStringView text)
     return out;
 }
 
+bool FitsMemoryDialCell(QStringView text)
+{
+    return (text.isEmpty() || (!IsBlankCharacter(text.front()) && !IsBlankCharacter(text.back()))) &&
+           std::all_of(text.begin(), text.end(), IsHarmless) && CodePage::CanHold(text);
+}
+
 FittedText FitMemoryDialCell(const QString& text)
 {
     FittedText fitted;
+    if (FitsMemoryDialCell(text)) {
+        fitted.text = text;
+        return fitted;
+    }
     QString clean = WithoutSeparators(text);
     if (CodePage::CanHold(clean)) {
         fitted.text = std::move(clean);

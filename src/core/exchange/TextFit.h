@@ -40,3 +40,5 @@ struct FittedText
 // full-width comma, since the file is read back as comma- and line-separated values; leading
 // and trailing blanks go. What still cannot be held is left out and named in `dropped`.
 [[nodiscard]] FittedText FitMemoryDialCell(const QString& text);
+// True when FitMemoryDialCell() would keep `text` as it is, as it keeps nearly every text.
+[[nodiscard]] bool FitsMemoryDialCell(QStringView text);

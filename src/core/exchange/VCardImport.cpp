@@ -76,8 +76,13 @@ private:
         m_result.notes.append(label + u'：' + reason);
     }
     // Writes a text into a cell through the code-page fit, noting what was left out.
-    void Put(int cell, const QString& text, const VCardProperty& property)
+    void Put(int cell, QString text, const VCardProperty& property)
     {
+        if (FitsMemoryDialCell(text)) {
+            m_result.taken = m_result.taken || !text.isEmpty();
+            m_result.entry[cell] = std::move(text);
+            return;
+        }
         FittedText fitted = FitMemoryDialCell(text);
         if (!fitted.dropped.isEmpty()) {
             Note(property, text, ExchangeTexts::kDroppedBefore + fitted.dropped + ExchangeTexts::kDroppedAfter);
@@ -303,7 +308,7 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
             continue;
         }
         const int slot = filled + 1;
-        Put(numberCell(slot), value, property);
+        Put(numberCell(slot), std::move(value), property);
         // A value with nothing a memory dial can hold leaves its slot to the next one: a gap
         // before a filled slot would not survive the next export.
         if (m_result.entry[numberCell(slot)].isEmpty()) {
