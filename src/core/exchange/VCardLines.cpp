@@ -560,42 +560,39 @@ Head ParseHead(QByteArrayView line, Words& words)
 class Heads
 {
 public:
-    Head Parse(QByteArrayView line)
+    // The head of `line`; valid until the next call.
+    const Head& Parse(QByteArrayView line)
     {
         const qsizetype colon = FindUnquoted(line, ':');
         if (colon < 0) {
-            return ParseHead(line, m_words);
+            m_uncached = ParseHead(line, m_words);
+            return m_uncached;
         }
         const QByteArrayView key = line.first(colon);
         std::size_t at = (Hash(key) * 0x9E3779B97F4A7C15U) >> (64 - kSlotBits);
         // A hostile file may make many long heads look alike to the hash: after a few probes a
         // head is parsed without the table, so that no line costs more than a few comparisons.
         for (int probe = 0; probe < kMostProbes; ++probe) {
-            Entry& slot = m_slots[at];
-            if (slot.key.isNull()) {
-                Head head = ParseHead(line, m_words);
-                if (m_count < m_slots.size() / 2) {
-                    slot.key = key.toByteArray();
-                    slot.head = head;
-                    ++m_count;
+            QByteArray& slotKey = m_keys[at];
+            if (slotKey.isNull()) {
+                if (m_count == m_keys.size() / 2) {
+                    break;
                 }
-                return head;
+                slotKey = key.toByteArray();
+                m_heads[at] = ParseHead(line, m_words);
+                ++m_count;
+                return m_heads[at];
             }
-            if (QByteArrayView(slot.key) == key) {
-                return slot.head;
+            if (QByteArrayView(slotKey) == key) {
+                return m_heads[at];
             }
-            at = (at + 1) % m_slots.size();
+            at = (at + 1) % m_keys.size();
         }
-        return ParseHead(line, m_words);
+        m_uncached = ParseHead(line, m_words);
+        return m_uncached;
     }
 
 private:
-    struct Entry
-    {
-        QByteArray key; // the bytes before the colon; null while the slot is free
-        Head head;
-    };
-
     // The length and the first and last eight bytes: enough to tell the heads of a file apart,
     // and a hash over every byte would take longer than the rest of the look-up.
     static std::uint64_t Hash(QByteArrayView key)
@@ -612,8 +609,12 @@ private:
     static constexpr int kSlotBits = 8;
     static constexpr int kMostProbes = 8;
     Words m_words;
-    std::vector<Entry> m_slots = std::vector<Entry>(std::size_t{1} << kSlotBits);
+    // The bytes before the colon (null while a slot is free) apart from the parsed heads, so
+    // that looking for a key touches little memory.
+    std::vector<QByteArray> m_keys = std::vector<QByteArray>(std::size_t{1} << kSlotBits);
+    std::vector<Head> m_heads = std::vector<Head>(std::size_t{1} << kSlotBits);
     std::size_t m_count = 0;
+    Head m_uncached; // the head of a line that the table does not keep
 };
 
 // Whether a line's head (before the first colon) names quoted-printable encoding; a quick
@@ -688,9 +689,10 @@ FileText PrepareBytes(QByteArrayView bytes)
     return file;
 }
 
-void DecodeValue(Head& head, QByteArrayView raw, const FileText& file, DefaultCharset charset)
+// Sets the value of `property`, whose head is `head`.
+void DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, DefaultCharset charset,
+                 VCardProperty& property)
 {
-    VCardProperty& property = head.property;
     const QString& encoding = head.encoding;
     if (!encoding.isEmpty() && (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64"))) {
         property.binary = true;
@@ -744,8 +746,8 @@ QStringList SplitUnescaped(QStringView text, QChar separator)
 
 struct LogicalLine
 {
-    QByteArrayView bytes; // valid until the next line is read
-    Head head;
+    QByteArrayView bytes;       // valid until the next line is read
+    const Head* head = nullptr; // likewise
 };
 
 // The lines of a file with their folds and soft line breaks joined, blank ones left out.
@@ -777,8 +779,8 @@ public:
                 logical = m_joined;
             }
         } while (IsBlankLine(logical));
-        line.head = m_heads.Parse(logical);
-        if (line.head.valid && line.head.QuotedPrintable() && logical.endsWith('=') && !m_lines.AtEnd() &&
+        line.head = &m_heads.Parse(logical);
+        if (line.head->valid && line.head->QuotedPrintable() && logical.endsWith('=') && !m_lines.AtEnd() &&
             !IsEndLine(m_lines.Peek())) {
             // A quoted-printable value goes on over lines that end in '=', fold or not.
             if (logical.data() != m_joined.constData()) {
@@ -820,7 +822,7 @@ DefaultCharset FileCharset(QByteArrayView bytes)
     LogicalLines lines(bytes);
     LogicalLine line;
     while (lines.Next(line)) {
-        const Head& head = line.head;
+        const Head& head = *line.head;
         if (!head.valid) {
             allUtf8 = allUtf8 && line.bytes.isValidUtf8();
             continue;
@@ -888,7 +890,7 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
     LogicalLines lines(file.bytes);
     LogicalLine line;
     while (lines.Next(line)) {
-        Head& head = line.head;
+        const Head& head = *line.head;
         // A line without a colon may have lost its last byte to a soft line break.
         const QByteArrayView raw = line.bytes.sliced(std::min(head.valueStart, line.bytes.size()));
         const VCardName id = head.property.id;
@@ -901,8 +903,9 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
                 --embedded;
             } else if (embedded == 1 && id == VCardName::Fn) {
                 // The agent's name stands for the card in the report.
-                DecodeValue(head, raw, file, charset);
-                card.properties.back().text = head.property.text;
+                VCardProperty name = head.property;
+                DecodeValue(head, raw, file, charset, name);
+                card.properties.back().text = name.text;
             }
             continue;
         }
@@ -940,8 +943,7 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             card.properties.append(std::move(unreadable));
             continue;
         }
-        DecodeValue(head, raw, file, charset);
-        card.properties.append(std::move(head.property));
+        DecodeValue(head, raw, file, charset, card.properties.emplace_back(head.property));
     }
     closeCard();
     return any ? QString() : ExchangeTexts::kNoCard;
