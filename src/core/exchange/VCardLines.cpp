@@ -852,11 +852,6 @@ DefaultCharset FileCharset(QByteArrayView bytes)
 
 } // namespace
 
-bool VCardProperty::HasType(QStringView type) const
-{
-    return std::any_of(types.cbegin(), types.cend(), [&](const QString& word) { return word == type; });
-}
-
 QString VCardProperty::Parameter(QStringView key) const
 {
     for (const auto& [k, value] : parameters) {

@@ -75,7 +75,6 @@ struct VCardProperty
     VCardName id = VCardName::Other;               // the name, when it is one of the known ones
     quint16 typeBits = 0;                          // the known types among `types`
 
-    [[nodiscard]] bool HasType(QStringView type) const;
     [[nodiscard]] bool HasType(VCardType type) const { return (typeBits & static_cast<quint16>(type)) != 0; }
     // The first value of parameter `key` (upper case), empty when absent.
     [[nodiscard]] QString Parameter(QStringView key) const;
