@@ -305,6 +305,10 @@ void TestExchange::mapping_data()
     QTest::newRow("PCS") << u"TEL;TYPE=PCS:070\r\n"_s << TelKindCell(1) << u"PHS"_s;
     QTest::newRow("PHS label") << u"item1.TEL:070\r\nitem1.X-ABLabel:PHS\r\n"_s << TelKindCell(1) << u"PHS"_s;
     QTest::newRow("no type") << u"TEL:03\r\n"_s << TelKindCell(1) << u"その他"_s;
+    QTest::newRow("tel URI") << u"TEL;VALUE=uri;TYPE=cell:tel:+81-90-1234-5678\r\n"_s << TelNumberCell(1)
+                             << u"+81-90-1234-5678"_s;
+    QTest::newRow("scheme behind a control character") << u"TEL:\u0015TEL:03\r\n"_s << TelNumberCell(1) << u"03"_s;
+    QTest::newRow("mailto twice") << u"EMAIL:mailto:MAILTO:a@b\r\n"_s << MailAddressCell(1) << u"a@b"_s;
     QTest::newRow("work mail") << u"EMAIL;TYPE=INTERNET,WORK:a@b\r\n"_s << MailKindCell(1) << u"仕事"_s;
     QTest::newRow("school mail") << u"EMAIL;TYPE=INTERNET,X-SCHOOL:a@b\r\n"_s << MailKindCell(1) << u"学校"_s;
     QTest::newRow("preferred mail to slot 1")

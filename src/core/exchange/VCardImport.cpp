@@ -295,23 +295,24 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
         QString value = TrimmedText(UnescapeText(property.text));
-        // Read through a view: the non-const front() of a QString would copy the shared value.
-        const QChar first = QStringView(value).isEmpty() ? QChar() : QStringView(value).front();
-        const bool scheme = first == u't' || first == u'T' || first == u'm' || first == u'M';
-        if (scheme && tel && value.startsWith(u"tel:", Qt::CaseInsensitive)) {
-            value = value.sliced(4);
-        } else if (scheme && !tel && value.startsWith(u"mailto:", Qt::CaseInsensitive)) {
-            value = value.sliced(7);
-        }
         if (filled == kSlotCount) {
             Note(property, value, ExchangeTexts::kSlotsFull);
             continue;
         }
         const int slot = filled + 1;
         Put(numberCell(slot), std::move(value), property);
+        // vCard 4.0 writes numbers and addresses as URIs; their scheme is no part of the cell.
+        // It is looked for in what the cell holds, after blanks and control characters are
+        // gone, and as often as it is written, so that no cell starts with one: the next import
+        // of our own export would take it away.
+        QString& cell = m_result.entry[numberCell(slot)];
+        const QStringView scheme = tel ? QStringView(u"tel:") : QStringView(u"mailto:");
+        while (cell.startsWith(scheme, Qt::CaseInsensitive)) {
+            cell = TrimmedText(cell.sliced(scheme.size()));
+        }
         // A value with nothing a memory dial can hold leaves its slot to the next one: a gap
         // before a filled slot would not survive the next export.
-        if (m_result.entry[numberCell(slot)].isEmpty()) {
+        if (cell.isEmpty()) {
             continue;
         }
         filled = slot;
