@@ -82,6 +82,8 @@ private slots:
     void fit();
     void mapping_data();
     void mapping();
+    void nothingTaken_data();
+    void nothingTaken();
     void report_data();
     void report();
     void exportLines_data();
@@ -141,6 +143,8 @@ void TestExchange::lineLayer_data()
     QTest::newRow("no charset, UTF-8 of two, three and four bytes")
         << "BEGIN:VCARD\nFN:Jos\xc3\xa9 \xe5\xb1\xb1 \xf0\x9f\x98\x80\nEND:VCARD\n"_ba << u"FN"_s << u"José 山 😀"_s
         << QStringList();
+    QTest::newRow("byte-order mark before a value")
+        << "BEGIN:VCARD\nFN:\xef\xbb\xbf\xe5\xb1\xb1\nEND:VCARD\n"_ba << u"FN"_s << u"山"_s << QStringList();
     QTest::newRow("no charset, Shift_JIS")
         << "BEGIN:VCARD\nFN:\x8eR\x93\x63\nEND:VCARD\n"_ba << u"FN"_s << u"山田"_s << QStringList();
     QTest::newRow("kanji in UTF-8 stay UTF-8 beside a Shift_JIS line")
@@ -249,6 +253,8 @@ void TestExchange::reading_data()
     QTest::newRow("full-width Latin") << u"ＡＢＣ１"_s << u"ABC1"_s;
     QTest::newRow("already half-width") << u"ｱﾝﾄﾞｳ"_s << u"ｱﾝﾄﾞｳ"_s;
     QTest::newRow("square word") << u"サト㍃"_s << u"ｻﾄﾏｲｸﾛ"_s;
+    QTest::newRow("vertical comma as the comma") << u"ア︑イ"_s << u"ｱ､ｲ"_s;
+    QTest::newRow("spacing voiced mark kept") << u"か゛"_s << u"ｶ ﾞ"_s;
 }
 
 void TestExchange::reading()
@@ -355,12 +361,34 @@ void TestExchange::mapping()
     QCOMPARE(imported.dial.rows[0][cell], value);
 }
 
+void TestExchange::nothingTaken_data()
+{
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("empty card") << QString();
+    QTest::newRow("only a tel scheme") << u"TEL:tel:\r\n"_s;
+    QTest::newRow("only a mailto scheme and a blank") << u"EMAIL:mailto: \r\n"_s;
+    QTest::newRow("birthday taken back by a later BDAY") << u"X-MORVANE-BIRTHDAY:0322\r\nBDAY:x\r\n"_s;
+}
+
+void TestExchange::nothingTaken()
+{
+    QFETCH(QString, lines);
+    const Imported imported = Import(Card(lines).toUtf8());
+    QCOMPARE(imported.report.entries, 0);
+    QCOMPARE(imported.dial.RowCount(), 0);
+    QCOMPARE(imported.report.details.size(), 1);
+    QVERIFY(imported.report.details[0].notes.contains(u"取り込める項目がないため、個別情報を作りませんでした"_s));
+}
+
 void TestExchange::report_data()
 {
     QTest::addColumn<QString>("lines");
     QTest::addColumn<QString>("note");
     QTest::newRow("sixth telephone") << u"TEL:1\r\nTEL:2\r\nTEL:3\r\nTEL:4\r\nTEL:5\r\nTEL:6\r\n"_s
                                      << u"TEL 6：枠が一杯のため取り込みませんでした"_s;
+    QTest::newRow("sixth telephone as a URI")
+        << u"TEL:1\r\nTEL:2\r\nTEL:3\r\nTEL:4\r\nTEL:5\r\nTEL;VALUE=uri:tel:6\r\n"_s
+        << u"TEL 6：枠が一杯のため取り込みませんでした"_s;
     QTest::newRow("photo") << u"PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQ\r\n"_s
                            << u"PHOTO：画像などのデータは取り込めません"_s;
     QTest::newRow("other property") << u"ORG:Acme\r\n"_s << u"ORG Acme：対応する項目がないため取り込みませんでした"_s;

@@ -79,16 +79,12 @@ private:
     void Put(int cell, QString text, const VCardProperty& property)
     {
         if (FitsMemoryDialCell(text)) {
-            m_result.taken = m_result.taken || !text.isEmpty();
             m_result.entry[cell] = std::move(text);
             return;
         }
         FittedText fitted = FitMemoryDialCell(text);
         if (!fitted.dropped.isEmpty()) {
             Note(property, text, ExchangeTexts::kDroppedBefore + fitted.dropped + ExchangeTexts::kDroppedAfter);
-        }
-        if (!fitted.text.isEmpty()) {
-            m_result.taken = true;
         }
         m_result.entry[cell] = std::move(fitted.text);
     }
@@ -222,6 +218,18 @@ void CardMapper::MapReading()
     }
 }
 
+// `text` without the blanks around it and the URI schemes at its start, however often written:
+// vCard 4.0 writes numbers and mail addresses as URIs (tel:, mailto:), and the scheme is no part
+// of the cell.
+QStringView WithoutScheme(QStringView text, QStringView scheme)
+{
+    text = text.trimmed();
+    while (text.startsWith(scheme, Qt::CaseInsensitive)) {
+        text = text.sliced(scheme.size()).trimmed();
+    }
+    return text;
+}
+
 // Whether a label names one of `words`, whatever its case.
 bool LabelIs(QStringView label, std::initializer_list<QStringView> words)
 {
@@ -294,21 +302,22 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     int filled = 0;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
-        QString value = TrimmedText(UnescapeText(property.text));
+        const QStringView scheme = tel ? QStringView(u"tel:") : QStringView(u"mailto:");
+        const QString unescaped = UnescapeText(property.text);
+        const QStringView plain = WithoutScheme(unescaped, scheme);
+        QString value = plain.size() == unescaped.size() ? unescaped : plain.toString();
         if (filled == kSlotCount) {
             Note(property, value, ExchangeTexts::kSlotsFull);
             continue;
         }
         const int slot = filled + 1;
         Put(numberCell(slot), std::move(value), property);
-        // vCard 4.0 writes numbers and addresses as URIs; their scheme is no part of the cell.
-        // It is looked for in what the cell holds, after blanks and control characters are
-        // gone, and as often as it is written, so that no cell starts with one: the next import
-        // of our own export would take it away.
+        // Control characters become blanks and go while the text is fitted, and may uncover a
+        // scheme; no cell may start with one, or the next import of our own export would take
+        // it away.
         QString& cell = m_result.entry[numberCell(slot)];
-        const QStringView scheme = tel ? QStringView(u"tel:") : QStringView(u"mailto:");
-        while (cell.startsWith(scheme, Qt::CaseInsensitive)) {
-            cell = TrimmedText(cell.sliced(scheme.size()));
+        if (const QStringView rest = WithoutScheme(cell, scheme); rest.size() != cell.size()) {
+            cell = rest.toString();
         }
         // A value with nothing a memory dial can hold leaves its slot to the next one: a gap
         // before a filled slot would not survive the next export.

@@ -338,6 +338,9 @@ bool IsUtf8Name(const QString& charset)
 // left to Qt, so the result is the same.
 QString FromUtf8(QByteArrayView bytes)
 {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        return QString::fromUtf8(bytes); // which drops a byte-order mark at the start
+    }
     QString text(bytes.size(), Qt::Uninitialized); // never more UTF-16 units than UTF-8 bytes
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
