@@ -223,9 +223,17 @@ void CardMapper::MapReading()
 // of the cell.
 QStringView WithoutScheme(QStringView text, QStringView scheme)
 {
-    text = text.trimmed();
-    while (text.startsWith(scheme, Qt::CaseInsensitive)) {
-        text = text.sliced(scheme.size()).trimmed();
+    const auto trimmed = [](QStringView t) {
+        return t.isEmpty() || (!IsBlankCharacter(t.front()) && !IsBlankCharacter(t.back())) ? t : t.trimmed();
+    };
+    // The first letter in either case is looked at first: hardly any value starts with a scheme.
+    const auto startsWithScheme = [&](QStringView t) {
+        return !t.isEmpty() && (t.front().unicode() | 0x20) == scheme.front().unicode() &&
+               t.startsWith(scheme, Qt::CaseInsensitive);
+    };
+    text = trimmed(text);
+    while (startsWithScheme(text)) {
+        text = trimmed(text.sliced(scheme.size()));
     }
     return text;
 }
