@@ -277,6 +277,8 @@ void TestExchange::fit_data()
     QTest::newRow("umlaut left out") << u"Müller"_s << u"Mller"_s << u"ü"_s;
     QTest::newRow("separators of the file") << u"a, b\r\nc"_s << u"a， b c"_s << QString();
     QTest::newRow("trimmed") << u"  x  "_s << u"x"_s << QString();
+    QTest::newRow("unpaired high surrogate alone left out")
+        << u"a"_s + QChar(0xD83D) + u"b"_s << u"ab"_s << QString(QChar(0xD83D));
 }
 
 void TestExchange::fit()
