@@ -253,8 +253,7 @@ QString FullWidthKatakana(QStringView text)
 
 bool FitsMemoryDialCell(QStringView text)
 {
-    return (text.isEmpty() || (!IsBlankCharacter(text.front()) && !IsBlankCharacter(text.back()))) &&
-           std::all_of(text.begin(), text.end(), IsHarmless) && CodePage::CanHold(text);
+    return !HasBlankEdge(text) && std::all_of(text.begin(), text.end(), IsHarmless) && CodePage::CanHold(text);
 }
 
 FittedText FitMemoryDialCell(const QString& text)

@@ -19,13 +19,16 @@
     return c.unicode() <= 0x3000 && c.isSpace();
 }
 
+// Whether `text` starts or ends with a blank, so that trimming would change it.
+[[nodiscard]] inline bool HasBlankEdge(QStringView text)
+{
+    return !text.isEmpty() && (IsBlankCharacter(text.front()) || IsBlankCharacter(text.back()));
+}
+
 // The text without leading and trailing blanks; shared, not copied, when it has none.
 [[nodiscard]] inline QString TrimmedText(const QString& text)
 {
-    if (text.isEmpty() || (!IsBlankCharacter(text.front()) && !IsBlankCharacter(text.back()))) {
-        return text;
-    }
-    return text.trimmed();
+    return HasBlankEdge(text) ? text.trimmed() : text;
 }
 
 struct FittedText

@@ -223,9 +223,7 @@ void CardMapper::MapReading()
 // of the cell.
 QStringView WithoutScheme(QStringView text, QStringView scheme)
 {
-    const auto trimmed = [](QStringView t) {
-        return t.isEmpty() || (!IsBlankCharacter(t.front()) && !IsBlankCharacter(t.back())) ? t : t.trimmed();
-    };
+    const auto trimmed = [](QStringView t) { return HasBlankEdge(t) ? t.trimmed() : t; };
     // The first letter in either case is looked at first: hardly any value starts with a scheme.
     const auto startsWithScheme = [&](QStringView t) {
         return !t.isEmpty() && (t.front().unicode() | 0x20) == scheme.front().unicode() &&
