@@ -19,6 +19,7 @@ public:
     void ShowReport(const QString&, const QString&, const QString&, MessageIcon) override { ++tells; }
     bool Ask(const QString&, const QString&, MessageIcon) override { return true; }
     SaveChoice AskSaveChanges(const QString&, const QString&) override { return SaveChoice::Discard; }
+    ChangedFileChoice AskChangedFile(const QString&, const QString&) override { return ChangedFileChoice::Overwrite; }
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return m_path; }
     QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return m_path; }
     bool OpenUrl(const QString&) override { return true; }

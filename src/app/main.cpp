@@ -29,6 +29,10 @@ int main(int argc, char* argv[])
     SettingsStore store(SettingsFilePath());
     PostalIndex postal;
     AppStartup startup(ProgramFolder(), store, postal);
+    if (store.MemoryOnly()) {
+        startup.UserInteraction().Tell(SettingsNotKeptText(store.FilePath()), kSettingsNotKeptTitle,
+                                       MessageIcon::Warning);
+    }
     std::unique_ptr<EditorLauncher> editor;
     std::unique_ptr<SettingsLauncher> settings;
     startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {

@@ -18,6 +18,14 @@ enum class SaveChoice
     Cancel,
 };
 
+// The answer to "the file changed on disk since it was read".
+enum class ChangedFileChoice
+{
+    Overwrite,
+    SaveAs,
+    Cancel,
+};
+
 // Everything the program says to the user or asks of them goes through this interface:
 // the windows implement it with message boxes and file dialogs, the tests with a script.
 class Interaction
@@ -36,6 +44,9 @@ public:
     virtual void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) = 0;
     // A 保存 / 保存しない / キャンセル question about changes that would otherwise be lost.
     [[nodiscard]] virtual SaveChoice AskSaveChanges(const QString& text, const QString& title) = 0;
+    // A 上書き / 別名で保存 / キャンセル question before a save replaces a file that someone
+    // else changed since it was read.
+    [[nodiscard]] virtual ChangedFileChoice AskChangedFile(const QString& text, const QString& title) = 0;
     // File choosers; an empty result means the user cancelled. `filter` is in the
     // "description|pattern" form, e.g. "ﾒﾓﾘﾀﾞｲﾔﾙ(*.VCF)|*.VCF".
     [[nodiscard]] virtual QString ChooseOpenFile(const QString& title, const QString& folder,

@@ -3,6 +3,7 @@
 #include "EditorActions.h"
 #include "EditorForm.h"
 #include "editor/EditorTexts.h"
+#include "files/SafeFileRead.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,8 +14,6 @@
 #include <QDir>
 #include <QDrag>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -279,16 +278,10 @@ void EditorFieldBehaviour::ShowReducedEditMenu(const QPoint& globalPos)
 QPixmap EditorFieldBehaviour::DragCursor(const QString& folder, bool mayDrop)
 {
     const QString path = QDir(folder).filePath((mayDrop ? kMayDropFile : kMayNotDropFile).toString());
-    const QFileInfo info(path);
-    if (info.isFile() && info.size() <= kMaxIconBytes) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray data = file.read(kMaxIconBytes + 1);
-            QPixmap pixmap;
-            if (data.size() <= kMaxIconBytes && pixmap.loadFromData(data, "ICO")) {
-                return pixmap;
-            }
-        }
+    const FileRead file = ReadRegularFile(path, kMaxIconBytes);
+    QPixmap pixmap;
+    if (file.outcome == RegularFileOpen::Opened && pixmap.loadFromData(file.bytes, "ICO")) {
+        return pixmap;
     }
     return DrawnDragCursor(mayDrop);
 }

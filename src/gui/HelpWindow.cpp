@@ -4,6 +4,7 @@
 #include "Interaction.h"
 #include "app/HelpFile.h"
 #include "app/ShellTexts.h"
+#include "files/SafeFileMove.h"
 
 #include <QCursor>
 #include <QDir>
@@ -67,33 +68,67 @@ std::optional<QString> HelpWindow::Open(const QString& helpFile, const QString& 
     if (std::optional<QString> problem = HelpFileProblem(helpFile)) {
         return problem;
     }
-    const QString unreadable = kHelpUnreadableText.arg(helpFile);
     const QString file = QFileInfo(helpFile).canonicalFilePath();
     const QString helpNamespace = QHelpEngineCore::namespaceName(file);
-    if (helpNamespace.isEmpty() || !QDir().mkpath(collectionFolder)) {
-        return unreadable;
+    if (helpNamespace.isEmpty()) {
+        return kHelpUnreadableText.arg(helpFile);
     }
-    m_engine = new QHelpEngine(QDir(collectionFolder).filePath(QStringLiteral("MORVANX.qhc")), this);
-    // Qt's engine starts read-only, which would leave a new collection without its tables.
-    m_engine->setReadOnly(false);
-    m_engine->setUsesFilterEngine(true);
-    if (!m_engine->setupData()) {
-        return unreadable;
+    const QString collection = HelpCollectionPath(collectionFolder);
+    if (std::optional<QString> problem = HelpCollectionProblem(collection)) {
+        return problem;
     }
-    // The collection remembers where the help file was; a moved or rebuilt program
-    // registers its own file again.
-    if (m_engine->documentationFileName(helpNamespace) != file) {
-        if (m_engine->registeredDocumentations().contains(helpNamespace)) {
-            m_engine->unregisterDocumentation(helpNamespace);
+    if (!QDir().mkpath(collectionFolder)) {
+        return kHelpCacheText.arg(collection);
+    }
+    Collection opened = OpenCollection(collection, file, helpNamespace);
+    if (opened == Collection::Damaged) {
+        // The collection is only a cache of the help file: a damaged one is made anew.
+        delete m_engine;
+        m_engine = nullptr;
+        if (RemoveRegularFile(collection) != FileMoveResult::Done) {
+            return kHelpCacheText.arg(collection);
         }
-        if (!m_engine->registerDocumentation(file)) {
-            return unreadable;
-        }
+        opened = OpenCollection(collection, file, helpNamespace);
+    }
+    switch (opened) {
+    case Collection::Ready:
+        break;
+    case Collection::Damaged:
+        return kHelpCacheText.arg(collection);
+    case Collection::HelpFileRefused:
+        return kHelpUnreadableText.arg(helpFile);
     }
     m_namespace = helpNamespace;
     m_browser->SetEngine(m_engine);
     BuildTabs();
     return std::nullopt;
+}
+
+HelpWindow::Collection HelpWindow::OpenCollection(const QString& collection, const QString& file,
+                                                  const QString& helpNamespace)
+{
+    const bool fresh = !QFileInfo::exists(collection);
+    m_engine = new QHelpEngine(collection, this);
+    // Qt's engine starts read-only, which would leave a new collection without its tables.
+    m_engine->setReadOnly(false);
+    m_engine->setUsesFilterEngine(true);
+    if (!m_engine->setupData()) {
+        return Collection::Damaged;
+    }
+    // The collection remembers where the help file was; a moved or rebuilt program
+    // registers its own file again.
+    if (m_engine->documentationFileName(helpNamespace) == file) {
+        return Collection::Ready;
+    }
+    if (m_engine->registeredDocumentations().contains(helpNamespace) &&
+        !m_engine->unregisterDocumentation(helpNamespace)) {
+        return Collection::Damaged;
+    }
+    if (m_engine->registerDocumentation(file)) {
+        return Collection::Ready;
+    }
+    // A fresh collection that cannot take the help file puts the fault on the file.
+    return fresh ? Collection::HelpFileRefused : Collection::Damaged;
 }
 
 void HelpWindow::BuildTabs()

@@ -43,6 +43,15 @@ public:
     [[nodiscard]] QHelpEngine& Engine() { return *m_engine; }
 
 private:
+    enum class Collection
+    {
+        Ready,
+        Damaged,         // the cached collection cannot be read or written
+        HelpFileRefused, // a fresh collection does not take the help file
+    };
+    // Opens the collection in m_engine with the help file registered.
+    [[nodiscard]] Collection OpenCollection(const QString& collection, const QString& file,
+                                            const QString& helpNamespace);
     void BuildTabs();
     void ShowPage(const QUrl& url);
     void ShowDocuments(const QList<QHelpLink>& documents);

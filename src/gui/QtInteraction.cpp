@@ -146,6 +146,22 @@ SaveChoice QtInteraction::AskSaveChanges(const QString& text, const QString& tit
     return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
+ChangedFileChoice QtInteraction::AskChangedFile(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent);
+    QPushButton* overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(QStringLiteral("別名で保存"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    // Someone else's changes are at stake: the safe answer is the default.
+    box.setDefaultButton(saveAs);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite) {
+        return ChangedFileChoice::Overwrite;
+    }
+    return box.clickedButton() == saveAs ? ChangedFileChoice::SaveAs : ChangedFileChoice::Cancel;
+}
+
 QString QtInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(m_parent, title, folder, QtFileFilter(filter), nullptr,

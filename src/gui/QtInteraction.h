@@ -32,6 +32,7 @@ public:
     void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
+    ChangedFileChoice AskChangedFile(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
     bool OpenUrl(const QString& url) override;

@@ -87,12 +87,20 @@ ExchangeCommandResult EvaluateImportCommand(const QStringList& arguments, const 
 {
     QStringList args = arguments;
     QString into;
-    if (!TakeOption(args, u"--into", into) || into.isEmpty() || args.isEmpty()) {
+    if (!TakeOption(args, u"--into", into) || into.isEmpty()) {
+        return Usage();
+    }
+    const bool force = args.removeOne(QStringLiteral("--force"));
+    if (args.isEmpty()) {
         return Usage();
     }
     for (const QString& arg : args) {
         if (arg.startsWith(u"--")) {
             return Usage();
+        }
+        // Read first and written last, the file would end up holding its entries twice.
+        if (IsSameFile(arg, into)) {
+            return Failure(into + u'：' + ExchangeTexts::kIntoInput);
         }
     }
     MemoryDial dial;
@@ -101,7 +109,10 @@ ExchangeCommandResult EvaluateImportCommand(const QStringList& arguments, const 
     if (target.exists() || target.isSymLink()) {
         MemoryDialReadResult read = MemoryDataOpen(into, QStringList());
         if (!read.content) {
-            return Failure(read.error);
+            return Failure(into + u'：' + read.error);
+        }
+        if (!read.content->foreignProperties.isEmpty()) {
+            return Failure(into + u'：' + ExchangeTexts::kIntoForeign + read.content->foreignProperties.join(u", "));
         }
         dial.Apply(std::move(*read.content));
     }
@@ -110,6 +121,12 @@ ExchangeCommandResult EvaluateImportCommand(const QStringList& arguments, const 
     result.err = report.Text(true);
     if (report.entries == 0) {
         result.exitCode = 1;
+        return result;
+    }
+    // Without a person to ask, a file that would not read back as it was is not written.
+    if (const std::optional<QString> notice = SeparatorNotice(dial.rows); notice && !force) {
+        result.exitCode = 1;
+        result.err += *notice + QStringLiteral("\nmdial: nothing written; --force writes it as it stands\n");
         return result;
     }
     const QString vcVer = dial.VcVer.isEmpty() ? QStringLiteral("VERSION:3.0") : dial.VcVer;

@@ -49,7 +49,7 @@ int UsageError()
 {
     PrintError(QStringLiteral("usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
                               "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
-                              "       | import IN... --into FILE\n"));
+                              "       | import [--force] IN... --into FILE\n"));
     return 2;
 }
 
@@ -117,7 +117,11 @@ int RunCopyCommand(const QStringList& args)
         return 1;
     }
     // Without a person to ask, a copy that would not read back as it was is refused.
-    if (const std::optional<QString> notice = SeparatorNotice(content->rows); notice && !force) {
+    std::optional<QString> notice = SeparatorNotice(content->rows);
+    if (!notice && !content->foreignProperties.isEmpty()) {
+        notice = QStringLiteral("mdial: the copy would leave out ") + content->foreignProperties.join(u", ");
+    }
+    if (notice && !force) {
         PrintError(*notice + QStringLiteral("\nmdial: nothing written; --force copies it as it stands\n"));
         return 1;
     }

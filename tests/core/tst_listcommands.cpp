@@ -2,9 +2,14 @@
 #include "SampleEntries.h"
 #include "app/MainController.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -311,10 +316,59 @@ private slots:
         QCOMPARE(m_dial.CurrentPath, path);
     }
 
+    // Only a regular file is deleted or renamed: anything else is named before the question.
+    void fileCommandsRefuseOtherThings_data()
+    {
+        QTest::addColumn<bool>("rename");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        const QString missing = QStringLiteral("」が見つかりません。　存在を確認して下さい。　");
+        QTest::newRow("delete, missing") << false << u"missing"_s << missing;
+        QTest::newRow("delete, FIFO") << false << u"fifo"_s
+                                      << QStringLiteral("」は通常のファイルではないため、削除できません。　");
+        QTest::newRow("delete, folder") << false << u"folder"_s
+                                        << QStringLiteral("」は通常のファイルではないため、削除できません。　");
+        QTest::newRow("rename, missing") << true << u"missing"_s << missing;
+        QTest::newRow("rename, link to a FIFO")
+            << true << u"link"_s << QStringLiteral("」は通常のファイルではないため、名前を変更できません。　");
+    }
+    void fileCommandsRefuseOtherThings()
+    {
+        QFETCH(bool, rename);
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("thing.VCF"));
+        if (kind == u"fifo" || kind == u"link") {
+            const QString fifo = kind == u"fifo" ? path : dir.filePath(QStringLiteral("fifo"));
+            QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            if (kind == u"link") {
+                QVERIFY(QFile::link(fifo, path));
+            }
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("thing.VCF")));
+        }
+        m_fake.ExpectOpenFile(QString(), path);
+        m_fake.ExpectTell(u"「"_s + path + text, rename ? u"変更確認"_s : u"削除確認"_s, MessageIcon::Error);
+        if (rename) {
+            QCOMPARE(m_controller->ChooseRenameSource(), QString());
+        } else {
+            m_controller->mnuEditDelete_Memory_Click();
+        }
+        QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), kind != u"missing");
+    }
+
     void refusedDeleteCanBeRetriedOrCancelled()
     {
+        if (geteuid() == 0) {
+            QSKIP("the superuser deletes from a read-only folder");
+        }
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("vanished.VCF"));
+        const QString path = dir.filePath(QStringLiteral("kept.VCF"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const QString failed =
             QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
         m_fake.ExpectOpenFile(QString(), path);
@@ -322,6 +376,9 @@ private slots:
         m_fake.ExpectAsk(failed, QStringLiteral("削除確認"), true, MessageIcon::Error);
         m_fake.ExpectAsk(failed, QStringLiteral("削除確認"), false, MessageIcon::Error);
         m_controller->mnuEditDelete_Memory_Click();
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(QFile::exists(path));
     }
 
 private:

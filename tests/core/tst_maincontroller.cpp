@@ -416,6 +416,91 @@ private slots:
         QCOMPARE(ReadFile(current) == before, !answer);
     }
 
+    // A save over the file that was read looks at it first: changed by someone else since, or
+    // holding properties that no cell keeps, it is replaced only when the user says so.
+    void saveOverChangedOrRicherFile_data()
+    {
+        QTest::addColumn<bool>("changedOnDisk");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<int>("choice"); // ChangedFileChoice, or the answer to the loss question
+        QTest::addColumn<QString>("written");
+        QTest::newRow("changed, overwrite") << true << false << int(ChangedFileChoice::Overwrite) << u"current"_s;
+        QTest::newRow("changed, save as") << true << false << int(ChangedFileChoice::SaveAs) << u"other"_s;
+        QTest::newRow("changed, cancel") << true << false << int(ChangedFileChoice::Cancel) << QString();
+        QTest::newRow("properties lost, OK") << false << true << 1 << u"current"_s;
+        QTest::newRow("properties lost, Cancel") << false << true << 0 << QString();
+        QTest::newRow("unchanged plain file") << false << false << 0 << u"current"_s;
+    }
+    void saveOverChangedOrRicherFile()
+    {
+        QFETCH(bool, changedOnDisk);
+        QFETCH(bool, foreign);
+        QFETCH(int, choice);
+        QFETCH(QString, written);
+        const QString current = MakeFile(u"current.VCF"_s, 3);
+        if (foreign) {
+            QFile file(current);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:x\r\nX-REDUCTION:9\r\nX-GNO:0\r\nORG:Acme\r\nPHOTO;ENCODING=b:"
+                       "AAAA\r\nEND:VCARD\r\n");
+            file.close();
+        }
+        m_fake.ExpectOpenFile(kOpenTitle, current);
+        if (foreign) {
+            m_fake.ExpectTell(
+                u"このファイルには、メモリダイヤルに保存できない項目があります：ORG、PHOTO。　上書き保存すると"
+                u"失われます。　他のアドレス帳は「ｱﾄﾞﾚｽ帳の取り込み(I)...」で取り込んで下さい。　"_s,
+                u"ﾒﾓﾘﾃﾞｰﾀの形式確認"_s, MessageIcon::Warning);
+        }
+        m_controller->mnuFileOpen_Click();
+        m_dial.rows.removeFirst();
+        if (changedOnDisk) {
+            // Three entries added by another program.
+            MakeFile(u"current.VCF"_s, 6, u"外部"_s);
+        }
+        const QByteArray before = ReadFile(current);
+        const QString other = Path(u"other.VCF"_s);
+        m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, true);
+        if (changedOnDisk) {
+            m_fake.ExpectAskChanged(u"「"_s + current +
+                                        u"」は、読み込んだ後に他のプログラムによって変更されています。　上書きすると、"
+                                        u"その変更は失われます。　"_s,
+                                    kOverwriteTitle, ChangedFileChoice(choice));
+            if (ChangedFileChoice(choice) == ChangedFileChoice::SaveAs) {
+                m_fake.ExpectSaveFile(kSaveTitle, other);
+                m_fake.ExpectTell(u"新規にメモリダイヤルを保存しました。　"_s, u"新規保存確認"_s,
+                                  MessageIcon::Information);
+            }
+        }
+        if (foreign) {
+            m_fake.ExpectAsk(u"上書きすると、このファイルの次の項目が失われます：ORG、PHOTO。　上書きしますか？　"_s,
+                             kOverwriteTitle, choice == 1, MessageIcon::Warning);
+        }
+        m_controller->mnuFileSave_Click(0);
+        QCOMPARE(ReadFile(current) == before, written != u"current");
+        QCOMPARE(QFile::exists(other), written == u"other");
+        if (!written.isEmpty()) {
+            const QString path = written == u"current" ? current : other;
+            QCOMPARE(MemoryDataOpen(path, QStringList()).content->rows, m_dial.rows);
+            QCOMPARE(m_dial.CurrentPath, path);
+            QVERIFY(!m_controller->Modified());
+            // Saved once, the file is ours: the next save asks only the overwrite question.
+            m_fake.ExpectAsk(kOverwrite, kOverwriteTitle, true);
+            m_controller->mnuFileSave_Click(0);
+        }
+    }
+
+    void importOfTheOpenFileIsRefused()
+    {
+        const QString current = MakeFile(u"current.VCF"_s, 3);
+        Open(current);
+        m_fake.ExpectOpenFile(u"ｱﾄﾞﾚｽ帳の取り込み"_s, current);
+        m_fake.ExpectTell(u"開いているメモリダイヤル自身は取り込めません。　別のファイルを選択して下さい。　"_s,
+                          u"取り込み結果"_s, MessageIcon::Error);
+        m_controller->mnuFileImport_Click();
+        QCOMPARE(m_dial.RowCount(), 3);
+    }
+
     // Import from the ﾌｧｲﾙ menu: rows appended after the open ones (or into a new memory dial,
     // which then needs a name to be saved), and one report whose icon says how it went.
     void importFlow_data()

@@ -49,7 +49,7 @@ const QString kReference = QStringLiteral(MORVANX_TEST_DATA "/memorydial/referen
 const QString kFailure = u"指定したメモリデータが存在しません。　存在を確認して下さい。　\n"_s;
 const QString kUsage = u"usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
                        "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
-                       "       | import IN... --into FILE\n"_s;
+                       "       | import [--force] IN... --into FILE\n"_s;
 
 bool IsFifo(const QString& path)
 {

@@ -81,6 +81,8 @@ private slots:
     void groupNames();
     void failures_data();
     void failures();
+    void shape_data();
+    void shape();
     void encodings_data();
     void encodings();
     void files_data();
@@ -198,9 +200,12 @@ void TestMemoryDialReader::classification_data()
     QTest::newRow("mail FAX is unknown") << u"EMAIL;TYPE=FAX:x@y\r\n"_s << QStringList{u"17=x@y"_s, u"18="_s};
     QTest::newRow("later duplicate wins")
         << u"FN:first\r\nFN:second\r\nNOTE:a\r\nNOTE:b\r\n"_s << QStringList{u"2=second"_s, u"34=b"_s};
-    QTest::newRow("every prefix occurrence removed")
-        << u"FN:aFN:b\r\nNOTE:x NOTE:y\r\n"_s << QStringList{u"2=ab"_s, u"34=x y"_s};
-    QTest::newRow("prefix joined by a removal") << u"FN:aFFN:N:b\r\n"_s << QStringList{u"2=ab"_s};
+    // The writer puts a marker in front only: one inside the text is the user's.
+    QTest::newRow("marker inside the text stays")
+        << u"FN:Team FN: Tokyo\r\nNOTE:call NOTE: 3pm\r\nX-HOBBY:X-HOBBY:go\r\n"_s
+        << QStringList{u"2=Team FN: Tokyo"_s, u"34=call NOTE: 3pm"_s, u"33=X-HOBBY:go"_s};
+    QTest::newRow("marker repeated in front")
+        << u"FN:FN:a\r\nREV:REV:1\r\n"_s << QStringList{u"2=FN:a"_s, u"37=REV:1"_s};
     QTest::newRow("comma cuts the memo") << u"NOTE:first, second\r\n"_s << QStringList{u"34=first"_s};
     QTest::newRow("value after comma is classified")
         << u"NOTE:first,URL:x\r\n"_s << QStringList{u"34=first"_s, u"35=x"_s};
@@ -264,10 +269,9 @@ void TestMemoryDialReader::records_data()
     QTest::newRow("nothing after last END")
         << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nBEGIN:VCARD\r\n\r\n"_s << QStringList{u"a"_s}
         << u"VERSION:3.0"_s;
-    QTest::newRow("two values only") << u"x\r\ny"_s << QStringList{} << u"VERSION:3.0"_s;
     QTest::newRow("record cut short after last END") << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\nFN:b\r\n"_s
                                                      << QStringList{u"a"_s, u"b"_s} << u"VERSION:3.0"_s;
-    QTest::newRow("END prefix only") << u"a,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s}
+    QTest::newRow("END prefix only") << u"BEGIN:VCARD,b,FN:x,ENDING,FN:y,END"_s << QStringList{u"x"_s, u"y"_s}
                                      << u"VERSION:3.0"_s;
     // The second value is the version line only when it is one, and the writer repeats it in
     // every record: anything else taken for it would be written into every entry.
@@ -349,6 +353,40 @@ void TestMemoryDialReader::failures()
     QCOMPARE(result.error, u"指定したメモリデータが存在しません。　存在を確認して下さい。　"_s);
 }
 
+// What a file holds beside the cells: no card at all (refused), or properties a save would lose.
+void TestMemoryDialReader::shape_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QStringList>("foreign");
+    QTest::newRow("memory dial") << Record(u"FN:a\r\nNOTE:ORG:x\r\n"_s) << true << QStringList{};
+    QTest::newRow("shell script") << u"#!/bin/sh\nrm -rf \"$HOME/tmp\"\necho done\n"_s << false << QStringList{};
+    QTest::newRow("two values") << u"x\r\ny"_s << false << QStringList{};
+    QTest::newRow("card in the middle of a line") << u"note: BEGIN:VCARD\r\nFN:a\r\n"_s << false << QStringList{};
+    QTest::newRow("lower-case card") << u"begin:vcard\r\nversion:3.0\r\nfn:a\r\nend:vcard\r\n"_s << true
+                                     << QStringList{};
+    QTest::newRow("phone's own vCard")
+        << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nORG:Acme;Sales\r\nTITLE:Boss\r\n"
+           u"PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQ\r\n  SkZJRgABAQ\r\nitem1.X-ABLabel:x\r\norg:again\r\nEND:VCARD\r\n"_s
+        << true << QStringList{u"ORG"_s, u"TITLE"_s, u"PHOTO"_s, u"ITEM1.X-ABLABEL"_s};
+}
+
+void TestMemoryDialReader::shape()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QFETCH(QStringList, foreign);
+    const MemoryDialReadResult result = ParseMemoryDial(Sjis(text), QStringList());
+    QCOMPARE(result.content.has_value(), read);
+    if (read) {
+        QCOMPARE(result.content->foreignProperties, foreign);
+    } else {
+        QCOMPARE(result.error,
+                 u"指定したファイルはメモリダイヤル（vCard）ではありません。　ファイルを確認して下さい。　"_s);
+        QCOMPARE(result.title, u"ﾒﾓﾘﾃﾞｰﾀの形式確認"_s);
+    }
+}
+
 void TestMemoryDialReader::encodings_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -413,7 +451,8 @@ void TestMemoryDialReader::openFailures()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QCOMPARE(MemoryDataOpen(dir.filePath(u"absent.vcf"_s), QStringList()).error, message);
-    QCOMPARE(MemoryDataOpen(dir.path(), QStringList()).error, message);
+    QCOMPARE(MemoryDataOpen(dir.path(), QStringList()).error,
+             u"「"_s + dir.path() + u"」は通常のファイルではないため、読み込みできません。　"_s);
     QCOMPARE(MemoryDataOpen(QString(), QStringList()).error, message);
     QFile empty(dir.filePath(u"empty.vcf"_s));
     QVERIFY(empty.open(QIODevice::WriteOnly));
@@ -453,7 +492,7 @@ void TestMemoryDialReader::boundOfEntries()
 void TestMemoryDialReader::commaFlood()
 {
 #ifdef Q_OS_LINUX
-    const QByteArray commas(16 * 1024 * 1024, ',');
+    const QByteArray commas = "BEGIN:VCARD\r\n" + QByteArray(16 * 1024 * 1024, ',');
     const long before = PeakKilobytes();
     const MemoryDialReadResult result = ParseMemoryDial(commas, QStringList());
     const long grown = PeakKilobytes() - before;

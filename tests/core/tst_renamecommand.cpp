@@ -134,19 +134,27 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("source removed meanwhile") << QStringLiteral("Gone.VCF") << QStringLiteral("New.VCF");
-        QTest::newRow("folder that does not exist") << QStringLiteral("Family.VCF") << QStringLiteral("no/such/x.VCF");
+        QTest::addColumn<QString>("text"); // empty: the file system's refusal
+        QTest::addColumn<RenameCommand::Next>("next");
+        QTest::newRow("source removed meanwhile")
+            << QStringLiteral("Gone.VCF") << QStringLiteral("New.VCF")
+            << QStringLiteral("」が見つかりません。　存在を確認して下さい。　") << RenameCommand::Next::Close;
+        QTest::newRow("folder that does not exist") << QStringLiteral("Family.VCF") << QStringLiteral("no/such/x.VCF")
+                                                    << QString() << RenameCommand::Next::Stay;
     }
     void refusedRenameIsReported()
     {
         QFETCH(QString, source);
         QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(RenameCommand::Next, next);
         FakeInteraction fake;
-        fake.ExpectTell(
-            QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、もう一度ＯＫﾎﾞﾀﾝを押して下さい。　"),
-            kRenamedTitle, MessageIcon::Error);
+        fake.ExpectTell(text.isEmpty() ? QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、"
+                                                        "もう一度ＯＫﾎﾞﾀﾝを押して下さい。　")
+                                       : QStringLiteral("「") + Path(source) + text,
+                        kRenamedTitle, MessageIcon::Error);
         RenameCommand command(Path(source), fake);
-        QCOMPARE(command.Ok(typed), RenameCommand::Next::Stay);
+        QCOMPARE(command.Ok(typed), next);
         VERIFY_INTERACTION(fake);
         QCOMPARE(ReadFile(m_source), QByteArrayLiteral("family"));
     }

@@ -34,6 +34,11 @@ public:
         m_note();
         return m_user.AskSaveChanges(text, title);
     }
+    ChangedFileChoice AskChangedFile(const QString& text, const QString& title) override
+    {
+        m_note();
+        return m_user.AskChangedFile(text, title);
+    }
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override
     {
         return m_user.ChooseOpenFile(title, folder, filter);

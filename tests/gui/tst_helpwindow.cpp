@@ -1,6 +1,7 @@
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -10,6 +11,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -202,6 +205,46 @@ private slots:
         const QString path = m_dir.filePath(u"none.qch"_s);
         QCOMPARE(window.Open(path, m_dir.path()).value_or(QString()),
                  u"ヘルプファイル 「"_s + path + u"」 が見つかりません。　"_s);
+    }
+
+    // The collection is a cache: a damaged one is made anew, and what cannot be replaced is
+    // named, never the help file.
+    void helpCollection_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("damaged") << u"garbage"_s << true;
+        QTest::newRow("empty") << u"empty"_s << true;
+        QTest::newRow("folder in its place") << u"folder"_s << false;
+        QTest::newRow("FIFO in its place") << u"fifo"_s << false;
+    }
+    void helpCollection()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, opens);
+        QTemporaryDir cache;
+        QVERIFY(cache.isValid());
+        const QString collection = cache.filePath(u"MORVANX.qhc"_s);
+        if (kind == u"folder") {
+            QVERIFY(QDir(cache.path()).mkdir(u"MORVANX.qhc"_s));
+        } else if (kind == u"fifo") {
+            QVERIFY(mkfifo(QFile::encodeName(collection).constData(), 0600) == 0);
+        } else {
+            QFile file(collection);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == u"garbage") {
+                file.write(QByteArray(4096, '\x5a'));
+            }
+        }
+        HelpWindow window;
+        const std::optional<QString> problem = window.Open(QStringLiteral(MORVANX_HELP_FILE), cache.path());
+        if (opens) {
+            QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
+            QVERIFY(window.ShowTopic(43));
+        } else {
+            QCOMPARE(problem.value_or(QString()),
+                     u"ヘルプの索引ファイル 「"_s + collection + u"」 を作れません。　フォルダを確認して下さい。　"_s);
+        }
     }
 
     void notAHelpFile()

@@ -13,6 +13,8 @@ QString KindName(FakeInteraction::Kind kind)
         return QStringLiteral("Ask");
     case FakeInteraction::Kind::AskSave:
         return QStringLiteral("AskSave");
+    case FakeInteraction::Kind::AskChanged:
+        return QStringLiteral("AskChanged");
     case FakeInteraction::Kind::OpenFile:
         return QStringLiteral("OpenFile");
     case FakeInteraction::Kind::SaveFile:
@@ -56,6 +58,13 @@ void FakeInteraction::ExpectAskSave(const QString& text, const QString& title, S
 {
     Step step{Kind::AskSave, text, title, MessageIcon::Warning, false, false, {}, 0};
     step.choice = choice;
+    m_steps.append(step);
+}
+
+void FakeInteraction::ExpectAskChanged(const QString& text, const QString& title, ChangedFileChoice choice)
+{
+    Step step{Kind::AskChanged, text, title, MessageIcon::Warning, false, false, {}, 0};
+    step.changed = choice;
     m_steps.append(step);
 }
 
@@ -164,6 +173,21 @@ SaveChoice FakeInteraction::AskSaveChanges(const QString& text, const QString& t
                         .arg(step->title, step->text, title, text);
     }
     const SaveChoice choice = step->choice;
+    m_steps.removeFirst();
+    return choice;
+}
+
+ChangedFileChoice FakeInteraction::AskChangedFile(const QString& text, const QString& title)
+{
+    Step* step = Next(Kind::AskChanged, title + QStringLiteral(" / ") + text);
+    if (!step) {
+        return ChangedFileChoice::Cancel;
+    }
+    if ((!step->text.isEmpty() && step->text != text) || (!step->title.isEmpty() && step->title != title)) {
+        failures << QStringLiteral("AskChanged mismatch: expected \"%1\" / \"%2\", got \"%3\" / \"%4\"")
+                        .arg(step->title, step->text, title, text);
+    }
+    const ChangedFileChoice choice = step->changed;
     m_steps.removeFirst();
     return choice;
 }

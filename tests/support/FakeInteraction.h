@@ -18,6 +18,7 @@ public:
         Report,
         Ask,
         AskSave,
+        AskChanged,
         OpenFile,
         SaveFile,
         OpenUrl,
@@ -31,10 +32,11 @@ public:
         QString title; // message title or chooser folder; empty matches anything
         MessageIcon icon = MessageIcon::Information;
         bool checkIcon = false;
-        bool answer = false;                    // Ask; OpenUrl: whether a program took the address
-        QString chosen;                         // OpenFile / SaveFile
-        int context = 0;                        // Help
-        SaveChoice choice = SaveChoice::Cancel; // AskSave
+        bool answer = false;                                   // Ask; OpenUrl: whether a program took the address
+        QString chosen;                                        // OpenFile / SaveFile
+        int context = 0;                                       // Help
+        SaveChoice choice = SaveChoice::Cancel;                // AskSave
+        ChangedFileChoice changed = ChangedFileChoice::Cancel; // AskChanged
     };
 
     void ExpectTell(const QString& text, const QString& title, MessageIcon icon);
@@ -45,6 +47,7 @@ public:
     void ExpectReport(const QString& summary, const QString& title, MessageIcon icon);
     void ExpectAsk(const QString& text, const QString& title, bool answer, MessageIcon icon = MessageIcon::Question);
     void ExpectAskSave(const QString& text, const QString& title, SaveChoice choice);
+    void ExpectAskChanged(const QString& text, const QString& title, ChangedFileChoice choice);
     void ExpectOpenFile(const QString& title, const QString& chosen);
     void ExpectSaveFile(const QString& title, const QString& chosen);
     // `opened`: whether a program takes the address (false: no browser or mail program).
@@ -60,6 +63,7 @@ public:
     void ShowReport(const QString& summary, const QString& details, const QString& title, MessageIcon icon) override;
     bool Ask(const QString& text, const QString& title, MessageIcon icon) override;
     SaveChoice AskSaveChanges(const QString& text, const QString& title) override;
+    ChangedFileChoice AskChangedFile(const QString& text, const QString& title) override;
     QString ChooseOpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(const QString& title, const QString& folder, const QString& filter) override;
     bool OpenUrl(const QString& url) override;

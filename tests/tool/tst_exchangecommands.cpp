@@ -48,6 +48,8 @@ private slots:
     void importOfNothingLeavesFile_data();
     void importOfNothingLeavesFile();
     void exportToFileAndBack();
+    void importIntoWhatItWouldSpoil_data();
+    void importIntoWhatItWouldSpoil();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -73,7 +75,7 @@ void TestExchangeCommands::usage_data()
     QTest::newRow("import without into") << true << QStringList{u"a.vcf"_s};
     QTest::newRow("import without input") << true << QStringList{u"--into"_s, u"d.vcf"_s};
     QTest::newRow("import into twice") << true << QStringList{u"a"_s, u"--into"_s, u"d"_s, u"--into"_s, u"e"_s};
-    QTest::newRow("import unknown option") << true << QStringList{u"a"_s, u"--into"_s, u"d"_s, u"--force"_s};
+    QTest::newRow("import unknown option") << true << QStringList{u"a"_s, u"--into"_s, u"d"_s, u"--merge"_s};
 }
 
 void TestExchangeCommands::usage()
@@ -181,6 +183,47 @@ void TestExchangeCommands::exportToFileAndBack()
         QCOMPARE(EvaluateExportCommand({m_dial, u"--format"_s, u"vcard"_s, u"--out"_s, target}).exitCode, 1);
         QCOMPARE(ReadBytes(m_dial), before);
     }
+}
+
+// The target is written back whole: one that is no memory dial, holds what a memory dial cannot
+// keep, is one of the inputs, or would not read back as written is left alone, exit 1.
+void TestExchangeCommands::importIntoWhatItWouldSpoil_data()
+{
+    QTest::addColumn<QByteArray>("target"); // empty: the input itself
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QString>("reason");
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nX-REDUCTION:1\r\nFN:Taro\r\n";
+    QTest::newRow("shell script") << "#!/bin/sh\necho backup\n"_ba << false
+                                  << u"メモリダイヤル（vCard）ではありません"_s;
+    QTest::newRow("phone's vCard")
+        << card + "ORG:Acme\r\nTITLE:Boss\r\nEND:VCARD\r\n"
+        << true << u"保存できない項目があるため、書き換えません（新しいファイルに取り込んで下さい）：ORG, TITLE"_s;
+    QTest::newRow("the input itself") << QByteArray() << false << u"取り込むファイル自身には取り込めません。"_s;
+    QTest::newRow("quoted comma") << card + "\"NOTE:call back, then END:VCARD,BEGIN:VCARD,FN:ghost\"\r\nEND:VCARD\r\n"
+                                  << false << u"カンマ（,）または改行"_s;
+    QTest::newRow("quoted comma, forced") << card + "\"NOTE:call back, then\"\r\nEND:VCARD\r\n" << true << QString();
+}
+
+void TestExchangeCommands::importIntoWhatItWouldSpoil()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(bool, force);
+    QFETCH(QString, reason);
+    const QString in = m_dir->filePath(u"in.vcf"_s);
+    QVERIFY(WriteFile(in, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Hanako\r\nEND:VCARD\r\n"));
+    const QString into = target.isEmpty() ? in : m_dir->filePath(u"into.vcf"_s);
+    if (!target.isEmpty()) {
+        QVERIFY(WriteFile(into, target));
+    }
+    const QByteArray before = ReadBytes(into);
+    QStringList args{in, u"--into"_s, into};
+    if (force) {
+        args.prepend(u"--force"_s);
+    }
+    const ExchangeCommandResult result = EvaluateImportCommand(args, kNow);
+    QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+    QCOMPARE(result.exitCode, reason.isEmpty() ? 0 : 1);
+    QCOMPARE(ReadBytes(into) == before, !reason.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestExchangeCommands)

@@ -1,7 +1,10 @@
 #include "HelpFile.h"
 
 #include "app/ShellTexts.h"
+#include "files/SafeFileRead.h"
+#include "files/SafeFileWrite.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -32,6 +35,21 @@ bool HelpTextMatches(const QString& text, const QString& search)
     }
     const QString folded = Folded(text);
     return std::all_of(words.begin(), words.end(), [&folded](const QString& word) { return folded.contains(word); });
+}
+
+QString HelpCollectionPath(const QString& folder)
+{
+    return QDir(folder).filePath(QStringLiteral("MORVANX.qhc"));
+}
+
+std::optional<QString> HelpCollectionProblem(const QString& collection)
+{
+    // The help engine opens the collection as a database, which would wait on a FIFO and
+    // replace a device with its tables.
+    if (KindOfPath(collection) == PathKind::Other || !MayWriteFile(collection)) {
+        return kHelpCacheText.arg(collection);
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> HelpFileProblem(const QString& path)

@@ -17,6 +17,14 @@ inline constexpr int kEditorHelpContext = 43;
 // text has no blanks between words.
 [[nodiscard]] bool HelpTextMatches(const QString& text, const QString& search);
 
+// The help collection (the contents, keyword and search index the help window builds) in
+// `folder`, the user's cache folder.
+[[nodiscard]] QString HelpCollectionPath(const QString& folder);
+
+// Why the collection cannot be used, as the message for the user: something other than a
+// regular file stands at its name. Nothing when it can be opened or made.
+[[nodiscard]] std::optional<QString> HelpCollectionProblem(const QString& collection);
+
 // Why the help file cannot be opened, as the message for the user; nothing when it can.
 // Only a regular file of a plausible size is handed to the help engine, so a folder, a
 // FIFO or a device in its place is refused before anything reads it.

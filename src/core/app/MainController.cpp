@@ -3,6 +3,9 @@
 #include "app/MainTexts.h"
 #include "editor/EditorTexts.h"
 #include "exchange/AddressBook.h"
+#include "files/FileTexts.h"
+#include "files/SafeFileMove.h"
+#include "files/SafeFileRead.h"
 #include "files/SafeFileWrite.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
@@ -89,6 +92,9 @@ bool MainController::Read(const QString& path)
         return false;
     }
     m_dial.Apply(std::move(*result.content));
+    if (!m_dial.foreignProperties.isEmpty()) {
+        m_interaction.Tell(ForeignOpenText(m_dial.foreignProperties.join(u'、')), kForeignTitle, MessageIcon::Warning);
+    }
     m_sorted = false;
     // The editor checks new numbers against this table; a stale one from the previous file
     // would let it overwrite the wrong entry.
@@ -201,6 +207,25 @@ bool MainController::Save(bool chooseName)
     if (target.isEmpty()) {
         return false;
     }
+    if (!m_dial.CurrentPath.isEmpty() && IsSameFile(target, m_dial.CurrentPath)) {
+        // The file that was read: someone else may have written it since, and it may hold
+        // more than the rows.
+        if (ReadRegularFile(target, kMaxMemoryDialSize).stamp != m_dial.fileStamp) {
+            switch (m_interaction.AskChangedFile(ChangedOnDiskText(target), kOverwriteTitle)) {
+            case ChangedFileChoice::Overwrite:
+                break;
+            case ChangedFileChoice::SaveAs:
+                return Save(true);
+            case ChangedFileChoice::Cancel:
+                return false;
+            }
+        }
+        if (!m_dial.foreignProperties.isEmpty() &&
+            !m_interaction.Ask(ForeignSaveText(m_dial.foreignProperties.join(u'、')), kOverwriteTitle,
+                               MessageIcon::Warning)) {
+            return false;
+        }
+    }
     if (const std::optional<QString> warning = SeparatorWarning(m_dial.rows);
         warning && !m_interaction.Ask(*warning, kSaveCheckTitle, MessageIcon::Warning)) {
         return false;
@@ -213,6 +238,8 @@ bool MainController::Save(bool chooseName)
     }
     m_dial.VcVer = vcVer;
     m_dial.MarkSaved();
+    m_dial.foreignProperties.clear();
+    m_dial.fileStamp = ReadRegularFile(target, kMaxMemoryDialSize).stamp;
     if (announceNew) {
         m_interaction.Tell(kSavedNewText, kSavedNewTitle, MessageIcon::Information);
     }
@@ -225,6 +252,11 @@ void MainController::mnuFileImport_Click()
 {
     const QString path = m_interaction.ChooseOpenFile(kImportChooserTitle, QDir::homePath(), kImportFilter);
     if (path.isEmpty()) {
+        return;
+    }
+    // Its entries are in the list already: taken again, every one would be there twice.
+    if (!m_dial.CurrentPath.isEmpty() && IsSameFile(path, m_dial.CurrentPath)) {
+        m_interaction.Tell(kImportOpenFileText, kImportTitle, MessageIcon::Error);
         return;
     }
     const int before = m_dial.RowCount();
@@ -418,18 +450,48 @@ void MainController::mnuEditDelete_Record_Click()
 void MainController::mnuEditDelete_Memory_Click()
 {
     const QString path = m_interaction.ChooseOpenFile(kDeleteFileChooserTitle, m_programFolder, kMemoryDialFilter);
-    if (path.isEmpty() || !m_interaction.Ask(kDeleteFileText, kDeleteTitle)) {
+    if (path.isEmpty() || !TellIfNoRegularFile(path, kDeleteWhat, kDeleteTitle) ||
+        !m_interaction.Ask(kDeleteFileText, kDeleteTitle)) {
         return;
     }
-    while (!DeleteMemoryDialFile(path)) {
-        if (!m_interaction.Ask(kDeleteFileFailedText, kDeleteTitle, MessageIcon::Error)) {
+    for (;;) {
+        switch (RemoveRegularFile(path)) {
+        case FileMoveResult::Done:
+            m_interaction.Tell(kDeletedFileText, kDeletedFileTitle, MessageIcon::Information);
+            return;
+        case FileMoveResult::Failed:
+            if (!m_interaction.Ask(kDeleteFileFailedText, kDeleteTitle, MessageIcon::Error)) {
+                return;
+            }
+            break;
+        default:
+            // Something took the file's place while the question was open.
+            static_cast<void>(TellIfNoRegularFile(path, kDeleteWhat, kDeleteTitle));
             return;
         }
     }
-    m_interaction.Tell(kDeletedFileText, kDeletedFileTitle, MessageIcon::Information);
 }
 
 QString MainController::ChooseRenameSource()
 {
-    return m_interaction.ChooseOpenFile(kRenameChooserTitle, m_programFolder, kMemoryDialFilter);
+    const QString path = m_interaction.ChooseOpenFile(kRenameChooserTitle, m_programFolder, kMemoryDialFilter);
+    if (path.isEmpty() || !TellIfNoRegularFile(path, kRenameWhat, kRenamedTitle)) {
+        return {};
+    }
+    return path;
+}
+
+bool MainController::TellIfNoRegularFile(const QString& path, const QString& what, const QString& title)
+{
+    switch (KindOfPath(path)) {
+    case PathKind::Regular:
+        return true;
+    case PathKind::Missing:
+        m_interaction.Tell(FileTexts::Missing(path), title, MessageIcon::Error);
+        return false;
+    case PathKind::Other:
+        break;
+    }
+    m_interaction.Tell(FileTexts::NotRegularFile(path, what), title, MessageIcon::Error);
+    return false;
 }

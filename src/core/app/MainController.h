@@ -113,6 +113,8 @@ private:
     // True when the rows reached a file.
     bool Save(bool chooseName);
     void Sort(int column);
+    // True when `path` names a regular file; else tells the user why `what` cannot be done.
+    [[nodiscard]] bool TellIfNoRegularFile(const QString& path, const QString& what, const QString& title);
 
     MemoryDial& m_dial;
     Interaction& m_interaction;

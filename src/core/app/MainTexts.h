@@ -22,6 +22,28 @@ inline const QString kSavedNewText = QStringLiteral("新規にメモリダイヤ
 inline const QString kSavedNewTitle = QStringLiteral("新規保存確認");
 inline const QString kSaveCheckTitle = QStringLiteral("保存確認");
 
+// A file that holds more than a memory dial keeps: said when it opens, asked before it is
+// replaced. `names` lists the properties ("ORG、PHOTO").
+[[nodiscard]] inline QString ForeignOpenText(const QString& names)
+{
+    return QStringLiteral("このファイルには、メモリダイヤルに保存できない項目があります：") + names +
+           QStringLiteral(
+               "。　上書き保存すると失われます。　他のアドレス帳は「ｱﾄﾞﾚｽ帳の取り込み(I)...」で取り込んで下さい。　");
+}
+[[nodiscard]] inline QString ForeignSaveText(const QString& names)
+{
+    return QStringLiteral("上書きすると、このファイルの次の項目が失われます：") + names +
+           QStringLiteral("。　上書きしますか？　");
+}
+inline const QString kForeignTitle = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの形式確認");
+// Someone else wrote the file after it was read.
+[[nodiscard]] inline QString ChangedOnDiskText(const QString& path)
+{
+    return QStringLiteral("「") + path +
+           QStringLiteral(
+               "」は、読み込んだ後に他のプログラムによって変更されています。　上書きすると、その変更は失われます。　");
+}
+
 // Exit.
 inline const QString kExitText = QStringLiteral("「Morvane for Windows」 を終了しますか？　");
 inline const QString kExitTitle = QStringLiteral("終了確認");
@@ -50,6 +72,8 @@ inline const QString kDeletedFileText = QStringLiteral("指定されたメモリ
 inline const QString kDeletedFileTitle = QStringLiteral("削除情報");
 inline const QString kDeleteFileFailedText =
     QStringLiteral("指定されたメモリダイヤルを削除できませんでした。　もう一度削除しますか？　");
+// Completes "「path」は通常のファイルではないため、…できません。　".
+inline const QString kDeleteWhat = QStringLiteral("削除");
 
 // Exchange with other address books.
 inline const QString kImportChooserTitle = QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み");
@@ -62,6 +86,8 @@ inline const QString kExportFilter = QStringLiteral("vCard 3.0(*.vcf)|*.vcf|CSV(
 inline const QString kExportNoneTickedText = QStringLiteral("書き出す個別情報を選択して下さい。　");
 inline const QString kExportNothingText = QStringLiteral("書き出す個別情報がありません。　");
 inline const QString kExportOverwriteText = QStringLiteral("既存のファイルが存在します。　上書きしますか？　");
+inline const QString kImportOpenFileText =
+    QStringLiteral("開いているメモリダイヤル自身は取り込めません。　別のファイルを選択して下さい。　");
 inline const QString kExportOverOpenText =
     QStringLiteral("開いているメモリダイヤルには書き出せません。　別の名前を指定して下さい。　");
 inline const QString kExportTitle = QStringLiteral("書き出し結果");

@@ -14,6 +14,8 @@ inline const QString kNoMailTitle = QStringLiteral("OE ｲﾝｽﾄｰﾙ 確認
 inline const QString kHelpMissingText = QStringLiteral("ヘルプファイル 「%1」 が見つかりません。　");
 inline const QString kHelpUnreadableText = QStringLiteral("ヘルプファイル 「%1」 を開けません。　");
 inline const QString kHelpTopicMissingText = QStringLiteral("ヘルプファイルに 「%1」 番の項目がありません。　");
+inline const QString kHelpCacheText =
+    QStringLiteral("ヘルプの索引ファイル 「%1」 を作れません。　フォルダを確認して下さい。　");
 inline const QString kHelpTitle = QStringLiteral("ヘルプ確認");
 inline const QString kHelpWindowCaption = QStringLiteral("Morvane ヘルプ");
 

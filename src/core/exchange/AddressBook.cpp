@@ -15,7 +15,6 @@
 #include "memorydial/CodePage.h"
 #include "memorydial/KindCodes.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
@@ -277,31 +276,24 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
 
 std::optional<QByteArray> ReadImportFile(const QString& path, QString& error)
 {
-    QFile file;
-    switch (OpenRegularFile(path, kMaxImportFileSize, file)) {
+    FileRead file = ReadRegularFile(path, kMaxImportFileSize);
+    switch (file.outcome) {
     case RegularFileOpen::Opened:
+        return std::move(file.bytes);
+    case RegularFileOpen::Missing:
+        error = ExchangeTexts::kMissing;
         break;
     case RegularFileOpen::NotRegularFile:
         error = ExchangeTexts::kNotRegularFile;
-        return std::nullopt;
+        break;
     case RegularFileOpen::TooLarge:
         error = ExchangeTexts::kTooLarge;
-        return std::nullopt;
+        break;
     case RegularFileOpen::Unreadable:
         error = ExchangeTexts::kUnreadable;
-        return std::nullopt;
+        break;
     }
-    // The size is bounded again while reading: the file may have grown since it was checked.
-    QByteArray bytes = file.read(kMaxImportFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = ExchangeTexts::kUnreadable;
-        return std::nullopt;
-    }
-    if (bytes.size() > kMaxImportFileSize) {
-        error = ExchangeTexts::kTooLarge;
-        return std::nullopt;
-    }
-    return bytes;
+    return std::nullopt;
 }
 
 } // namespace

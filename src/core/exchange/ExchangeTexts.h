@@ -6,8 +6,12 @@
 namespace ExchangeTexts {
 
 // Why a whole file is refused.
+inline const QString kMissing = QStringLiteral("ファイルが見つかりません。");
 inline const QString kNotRegularFile = QStringLiteral("通常のファイルではありません。");
 inline const QString kTooLarge = QStringLiteral("ファイルが大きすぎます。");
+inline const QString kIntoInput = QStringLiteral("取り込むファイル自身には取り込めません。");
+inline const QString kIntoForeign =
+    QStringLiteral("メモリダイヤルに保存できない項目があるため、書き換えません（新しいファイルに取り込んで下さい）：");
 inline const QString kOverSource = QStringLiteral("書き出し元のメモリダイヤルには書き出せません。");
 inline const QString kUnreadable = QStringLiteral("ファイルを読めません。");
 inline const QString kWriteFailed =

@@ -1,15 +1,27 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
 enum class RegularFileOpen
 {
     Opened,
-    NotRegularFile, // missing, or a folder, FIFO, device or socket
+    Missing,        // nothing at the name, or a link that leads nowhere
+    NotRegularFile, // a folder, FIFO, device, socket or loop of links
     TooLarge,
     Unreadable,
 };
+
+// What stands at a name, after following symbolic links.
+enum class PathKind
+{
+    Missing,
+    Regular,
+    Other, // a folder, FIFO, device, socket or loop of links
+};
+
+[[nodiscard]] PathKind KindOfPath(const QString& path);
 
 // Opens `path` for reading, unbuffered, only when it names a regular file of at most `maxSize`
 // bytes. The type is checked before anything is opened: opening a FIFO waits for a writer,
@@ -18,3 +30,23 @@ enum class RegularFileOpen
 // (O_NONBLOCK; on a regular file it changes nothing), and what was opened must still be the
 // file that was checked. The file may still grow while it is read: readers keep the bound.
 [[nodiscard]] RegularFileOpen OpenRegularFile(const QString& path, qint64 maxSize, QFile& file);
+
+// Who a file was when it was read: enough to tell later whether someone else changed it.
+struct FileStamp
+{
+    qint64 size = -1;
+    qint64 modified = 0; // nanoseconds since the epoch
+    QByteArray hash;     // of the content
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+struct FileRead
+{
+    RegularFileOpen outcome = RegularFileOpen::Unreadable;
+    QByteArray bytes; // the whole file when `outcome` is Opened
+    FileStamp stamp;
+};
+
+// Reads the whole regular file at `path`, at most `maxSize` bytes, as OpenRegularFile opens it.
+[[nodiscard]] FileRead ReadRegularFile(const QString& path, qint64 maxSize);

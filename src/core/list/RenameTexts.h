@@ -13,4 +13,6 @@ inline const QString kRenamedText = QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名�
 inline const QString kRenamedTitle = QStringLiteral("変更確認");
 inline const QString kRenameFailedText =
     QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名を変更できませんでした。　名前を確認して、もう一度ＯＫﾎﾞﾀﾝを押して下さい。　");
+// Completes "「path」は通常のファイルではないため、…できません。　".
+inline const QString kRenameWhat = QStringLiteral("名前を変更");
 inline constexpr int kRenameHelpContext = 63;

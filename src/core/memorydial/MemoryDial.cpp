@@ -15,6 +15,8 @@ void MemoryDial::Apply(MemoryDialContent content)
     GroupNames = std::move(content.GroupNames);
     GroupNames.resize(kGroupTableSize);
     GroupCount = std::move(content.GroupCount);
+    foreignProperties = std::move(content.foreignProperties);
+    fileStamp = std::move(content.stamp);
     EditMode = QStringLiteral("0");
     MarkSaved();
 }

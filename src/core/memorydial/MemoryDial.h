@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Entry.h"
+#include "files/SafeFileRead.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,9 @@ struct MemoryDialContent
     int EntryCount = 0;
     QStringList GroupNames; // kGroupTableSize names; numbers 0-99 merged from the file
     QString GroupCount;
+    // Properties of the file that no cell keeps ("ORG", "PHOTO"): a save over it loses them.
+    QStringList foreignProperties;
+    FileStamp stamp; // the file as it was read
 };
 
 // The open document and the state the main window and the editor share.
@@ -40,9 +44,13 @@ struct MemoryDial
     // The rows as the file holds them since the last read or save: what the document would
     // lose if it went away now is the difference.
     QList<Entry> savedRows;
+    // What the file last read held that the rows cannot keep; empty once the rows were saved.
+    QStringList foreignProperties;
+    // The file at CurrentPath as last read or written, to tell whether someone else changed it.
+    FileStamp fileStamp;
 
-    // Takes over a successful read: rows, VcVer, EntryCount, GroupNames, GroupCount, and
-    // EditMode back to "0". The rows count as saved.
+    // Takes over a successful read: rows, VcVer, EntryCount, GroupNames, GroupCount, what the
+    // file held beyond the rows and its stamp, and EditMode back to "0". The rows count as saved.
     void Apply(MemoryDialContent content);
     // The rows now are what the file holds.
     void MarkSaved() { savedRows = rows; }

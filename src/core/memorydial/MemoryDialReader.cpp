@@ -3,14 +3,12 @@
 #include "CodePage.h"
 #include "KindCodes.h"
 #include "ValueCutter.h"
+#include "files/FileTexts.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 
 namespace {
 
@@ -46,40 +44,11 @@ struct RecordSlots
 
 using KindLookup = bool (*)(QStringView, QString&, QString&);
 
-// Where `marker` next occurs in `value` from `from`, or -1. The markers are a few characters
-// long and tens of thousands of values are searched: a plain search beats the general one.
-qsizetype Find(QStringView value, QStringView marker, qsizetype from)
-{
-    const std::u16string_view text(value.utf16(), static_cast<std::size_t>(value.size()));
-    const std::size_t found = text.find(std::u16string_view(marker.utf16(), static_cast<std::size_t>(marker.size())),
-                                        static_cast<std::size_t>(from));
-    return found == std::u16string_view::npos ? -1 : static_cast<qsizetype>(found);
-}
-
-// `value` with every occurrence of `marker` removed, built in one allocation. Removing one can
-// join the text around it into a new one ("FFN:N:"), and such a cell would lose a marker on
-// every save and read; new ones are removed as they form, so what is left writes and reads
-// back unchanged. The markers end in a character they hold nowhere else, so they cannot
-// overlap themselves and the result does not depend on the order of removal.
+// `value` without `marker` in front. The writer puts each marker only there, so one met further
+// on is the user's own text ("call NOTE: 3pm") and stays.
 QString Removed(QStringView value, QStringView marker)
 {
-    const qsizetype first = marker.isEmpty() ? -1 : Find(value, marker, 0);
-    if (first < 0) {
-        return value.toString();
-    }
-    QString result(value.size() - marker.size(), Qt::Uninitialized);
-    QChar* const begin = result.data();
-    QChar* out = std::copy(value.begin(), value.begin() + first, begin);
-    const QChar last = marker.back();
-    for (auto in = value.begin() + first + marker.size(); in != value.end(); ++in) {
-        *out++ = *in;
-        if (*in == last && out - begin >= marker.size() &&
-            std::equal(marker.begin(), marker.end(), out - marker.size())) {
-            out -= marker.size();
-        }
-    }
-    result.truncate(out - begin);
-    return result;
+    return (value.startsWith(marker) ? value.sliced(marker.size()) : value).toString();
 }
 
 // A marker put together on the stack: built for every typed value.
@@ -437,6 +406,61 @@ private:
     QStringView* m_waiting = nullptr;
 };
 
+// The property names the writer writes: every other line of a file is lost on the next save.
+constexpr QStringView kKeptProperties[] = {
+    u"BEGIN",           u"VERSION", u"FN",  u"N",    u"SORT-STRING", u"TEL", u"EMAIL", u"X-GNO",   u"CATEGORIES",
+    u"X-REDUCTION",     u"CLASS",   u"ADR", u"NOTE", u"URL",         u"GEO", u"BDAY",  u"X-HOBBY", u"X-BLOODTYPE",
+    u"X-CONSTELLATION", u"REV",     u"END",
+};
+
+// A message names this many properties at most; a file of a thousand made-up names is no
+// reason for a message of a thousand lines.
+constexpr qsizetype kMaxForeignNames = 20;
+
+bool IsNameCharacter(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.';
+}
+
+// What the lines of a file are: whether one begins a card, and the properties (a name at the
+// start of a line, then ";" or ":") that the rows cannot keep.
+struct FileShape
+{
+    bool hasCard = false;
+    QStringList foreign;
+};
+
+FileShape ShapeOf(QStringView text)
+{
+    FileShape shape;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = at;
+        while (end < text.size() && IsNameCharacter(text[end])) {
+            ++end;
+        }
+        if (end > at && end < text.size() && (text[end] == u':' || text[end] == u';')) {
+            const QStringView name = text.sliced(at, end - at);
+            const auto kept =
+                std::find_if(std::begin(kKeptProperties), std::end(kKeptProperties),
+                             [name](QStringView known) { return name.compare(known, Qt::CaseInsensitive) == 0; });
+            if (kept == std::end(kKeptProperties)) {
+                const QString upper = name.toString().toUpper();
+                if (shape.foreign.size() < kMaxForeignNames && !shape.foreign.contains(upper)) {
+                    shape.foreign.append(upper);
+                }
+            } else if (*kept == u"BEGIN" && text.sliced(end + 1).startsWith(u"VCARD", Qt::CaseInsensitive)) {
+                shape.hasCard = true;
+            }
+        }
+        // The next line starts past the next CR or LF; between CR and LF stands an empty one.
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') {
+            ++end;
+        }
+        at = end + 1;
+    }
+    return shape;
+}
+
 // The writer repeats the version line in every record, so only a line that reads back as
 // this one value is kept: "VERSION:" and a version, with no comma or line end (a quoted value
 // may hold them) that would cut it into values of their own on the next read.
@@ -494,12 +518,18 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     if (!text) {
         return utf8 == CodePage::Utf8Form::TwoByte ? Failure(kMemoryDataUtf8Text, kMemoryDataUtf8Title) : Failure();
     }
+    FileShape shape = ShapeOf(*text);
     ValueCutter cutter(*text);
     // The first value is the begin line, the second the version line.
     const std::optional<QStringView> begin = cutter.Next();
     const std::optional<QStringView> version = begin ? cutter.Next() : std::nullopt;
     if (!version) {
         return Failure();
+    }
+    // Some text, and not one card: a script, a note or a list saved under the wrong name, which
+    // a save would replace with an empty memory dial.
+    if (!shape.hasCard) {
+        return Failure(kNoMemoryDialText, kNoMemoryDialTitle);
     }
     RecordCollector collector(text->size());
     // A file without a version line has its first property there; it belongs to the first
@@ -525,24 +555,25 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     content.GroupNames = previousGroupNames;
     MergeGroupNames(content.rows, content.GroupNames);
     content.GroupCount = FirstUnnamedGroup(content.GroupNames);
+    content.foreignProperties = std::move(shape.foreign);
     return {std::move(content), QString(), QString()};
 }
 
 MemoryDialReadResult MemoryDataOpen(const QString& path, const QStringList& previousGroupNames)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    if (path.isEmpty()) {
         return Failure();
     }
-    QFile file(path);
-    // A full memory dial is a few megabytes; anything past this bound is not one, and reading
-    // it whole could exhaust memory.
-    constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+    FileRead file = ReadRegularFile(path, kMaxMemoryDialSize);
+    if (file.outcome == RegularFileOpen::NotRegularFile) {
+        return Failure(FileTexts::NotRegularFile(path, kReadWhat), kMemoryDataMissingTitle);
+    }
+    if (file.outcome != RegularFileOpen::Opened) {
         return Failure();
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return Failure();
+    MemoryDialReadResult result = ParseMemoryDial(file.bytes, previousGroupNames);
+    if (result.content) {
+        result.content->stamp = std::move(file.stamp);
     }
-    return ParseMemoryDial(bytes, previousGroupNames);
+    return result;
 }

@@ -18,6 +18,17 @@ inline const QString kMemoryDataUtf8Text =
     QStringLiteral("指定したファイルはUTF-8で書かれています。　メモリダイヤル（Shift_JIS）ではありません。　");
 inline const QString kMemoryDataUtf8Title = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの文字コード確認");
 
+// A file with text but no card.
+inline const QString kNoMemoryDialText =
+    QStringLiteral("指定したファイルはメモリダイヤル（vCard）ではありません。　ファイルを確認して下さい。　");
+inline const QString kNoMemoryDialTitle = QStringLiteral("ﾒﾓﾘﾃﾞｰﾀの形式確認");
+// Completes "「path」は通常のファイルではないため、…できません。　".
+inline const QString kReadWhat = QStringLiteral("読み込み");
+
+// A full memory dial is a few megabytes; anything past this bound is not one, and reading it
+// whole could exhaust memory.
+inline constexpr qint64 kMaxMemoryDialSize = 256LL * 1024 * 1024;
+
 struct MemoryDialReadResult
 {
     std::optional<MemoryDialContent> content; // empty on failure

@@ -382,6 +382,7 @@ std::optional<QString> LoadPostalIndex(PostalIndex& index, const QString& path)
     switch (OpenRegularFile(path, PostalIndex::kMaxBytes, file)) {
     case RegularFileOpen::Opened:
         break;
+    case RegularFileOpen::Missing:
     case RegularFileOpen::NotRegularFile:
         return kPostalMissingText;
     case RegularFileOpen::TooLarge:

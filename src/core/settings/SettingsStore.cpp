@@ -1,5 +1,9 @@
 #include "SettingsStore.h"
 
+#include "files/SafeFileRead.h"
+#include "files/SafeFileWrite.h"
+
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
@@ -18,11 +22,26 @@ QString SettingsFilePath()
            QStringLiteral(".ini");
 }
 
-SettingsStore::SettingsStore(const QString& filePath) : m_settings(filePath, QSettings::IniFormat) {}
+SettingsStore::SettingsStore(const QString& filePath) : m_filePath(filePath)
+{
+    // QSettings reads the file at once (a FIFO would hang the start) and renames its new file
+    // over the name when it writes (a device node would be replaced), so it gets only a
+    // regular file or a name that holds nothing yet.
+    const PathKind kind = KindOfPath(filePath);
+    if (kind == PathKind::Missing ||
+        (kind == PathKind::Regular && QFileInfo(filePath).size() <= kMaxSettingsFileSize)) {
+        if (MayWriteFile(filePath)) {
+            m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+        }
+    }
+}
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key) const
 {
-    const QVariant value = m_settings.value(section + u'/' + key);
+    if (!m_settings) {
+        return m_memory.value(section + u'/' + key);
+    }
+    const QVariant value = m_settings->value(section + u'/' + key);
     // An unquoted comma in a hand-edited file makes QSettings read a list; the program only
     // knows texts, so the parts are put back together rather than read as empty.
     if (value.typeId() == QMetaType::QStringList)
@@ -32,21 +51,28 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key) co
 
 void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value)
 {
-    m_settings.setValue(section + u'/' + key, value);
+    if (!m_settings) {
+        m_memory.insert(section + u'/' + key, value);
+        return;
+    }
+    m_settings->setValue(section + u'/' + key, value);
 }
 
 QSettings::Status SettingsStore::Sync()
 {
-    m_settings.sync();
-    return m_settings.status();
+    if (!m_settings) {
+        return QSettings::AccessError;
+    }
+    m_settings->sync();
+    return m_settings->status();
 }
 
 QSettings::Status SettingsStore::Status() const
 {
-    return m_settings.status();
+    return m_settings ? m_settings->status() : QSettings::AccessError;
 }
 
 QString SettingsStore::FilePath() const
 {
-    return m_settings.fileName();
+    return m_filePath;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
+
+#include <memory>
 
 inline const QString kSettingsApplication = QStringLiteral("MORVANX");
 inline const QString kSectionConfig = QStringLiteral("Config");
@@ -15,11 +18,22 @@ inline const QString kSectionRireki = QStringLiteral("Rireki");
 // installs), else "MORVANX.ini" in the per-user configuration folder of the application.
 [[nodiscard]] QString SettingsFilePath();
 
+// Said at start when the settings file was refused.
+[[nodiscard]] inline QString SettingsNotKeptText(const QString& path)
+{
+    return QStringLiteral("設定ファイル「") + path +
+           QStringLiteral("」は通常のファイルではないため、設定は保存されません。　");
+}
+inline const QString kSettingsNotKeptTitle = QStringLiteral("設定確認");
+
 // Per-user text values addressed by section and key, kept in an INI file.
 //
 // The store never stops the program: a file that cannot be parsed yields what could be read
 // (the loader supplies defaults for the rest), and a file that cannot be written keeps the
-// values in memory for this run. Status() tells what went wrong for a diagnostic line.
+// values in memory for this run. Status() tells what went wrong for a diagnostic line. A path
+// that names no regular file (a folder, a device, a FIFO, a link to one) or one past
+// kMaxSettingsFileSize is never opened: the store starts empty, keeps every value in memory and
+// leaves the path as it is.
 //
 // Keys are spelled as the rest of the program spells them ("LVCwid(0)"); in the file QSettings
 // writes the parentheses percent-encoded ("LVCwid%280%29"), and a hand-written "LVCwid(0)=…"
@@ -27,6 +41,8 @@ inline const QString kSectionRireki = QStringLiteral("Rireki");
 class SettingsStore
 {
 public:
+    static constexpr qint64 kMaxSettingsFileSize = 1024 * 1024;
+
     explicit SettingsStore(const QString& filePath);
     virtual ~SettingsStore() = default;
     SettingsStore(const SettingsStore&) = delete;
@@ -40,7 +56,11 @@ public:
     [[nodiscard]] QSettings::Status Sync();
     [[nodiscard]] QSettings::Status Status() const;
     [[nodiscard]] QString FilePath() const;
+    // True when the file was refused and the values live in memory only.
+    [[nodiscard]] bool MemoryOnly() const { return !m_settings; }
 
 private:
-    mutable QSettings m_settings;
+    QString m_filePath;
+    std::unique_ptr<QSettings> m_settings;
+    QHash<QString, QString> m_memory;
 };
