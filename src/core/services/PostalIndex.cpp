@@ -35,6 +35,9 @@ constexpr auto kSpecialByte = [] {
     return special;
 }();
 
+// Fewer bytes than this cannot hold the nine fields a record needs with the texts of a real line.
+constexpr qint64 kFewestLineBytes = 40;
+
 constexpr int kRepeatedPrefecture = 1;
 constexpr int kRepeatedCity = 2;
 
@@ -114,6 +117,12 @@ class PostalIndex::Builder
 public:
     explicit Builder(PostalIndex& index) : m_index(index) { m_index.Clear(); }
 
+    // Makes room for the table of a text of `textBytes` at once, so the record list and the pool
+    // are not copied as they grow (nor once more to trim them). The room is generous on purpose:
+    // pages never written are never made resident, so what is left unused costs address space
+    // only. A text that needs more still gets it, by growing.
+    void Reserve(qint64 textBytes);
+
     // Adds the records of the lines. Only the last piece of a text may end without a line end; a
     // CR LF cut between two pieces makes an empty line, which holds no record.
     void AddLines(QByteArrayView lines);
@@ -137,6 +146,14 @@ private:
     QByteArray m_repeats;
     qsizetype m_otherRecords = 0;
 };
+
+void PostalIndex::Builder::Reserve(qint64 textBytes)
+{
+    // A KEN_ALL line takes some 100 bytes, hardly ever fewer than 40; its kept fields decode to
+    // about a fifth as many characters as it has bytes.
+    m_index.m_records.reserve(static_cast<qsizetype>(textBytes / kFewestLineBytes + 1));
+    m_index.m_pool.reserve(static_cast<qsizetype>(textBytes / 4 + kPieceBytes));
+}
 
 void PostalIndex::Builder::AddLines(QByteArrayView lines)
 {
@@ -285,8 +302,6 @@ bool PostalIndex::Builder::Finish()
         m_index.Clear();
         return false;
     }
-    m_index.m_pool.squeeze();
-    m_index.m_records.squeeze();
     return true;
 }
 
@@ -338,6 +353,9 @@ bool PostalIndex::LoadFromBytes(const QByteArray& csv)
 bool PostalIndex::LoadFromDevice(QIODevice& device, qint64 maxBytes, qsizetype pieceBytes)
 {
     Builder builder(*this);
+    if (!device.isSequential()) {
+        builder.Reserve(std::min(device.size(), maxBytes));
+    }
     // Whole lines go to the builder; the unfinished line at the end of a piece waits at the
     // front of the buffer for the rest of it.
     QByteArray buffer;
