@@ -5,7 +5,7 @@
 #include "SettingsLauncher.h"
 #include "editor/EditorWindowSettings.h"
 #include "memorydial/CodePage.h"
-#include "services/PostalIndex.h"
+#include "services/PostalTable.h"
 #include "settings/ProgramFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupValues.h"
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     }
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
-    PostalIndex postal;
+    PostalTable postal;
     AppStartup startup(ProgramFolder(), store, postal);
     if (store.MemoryOnly()) {
         startup.UserInteraction().Tell(SettingsNotKeptText(store.FilePath()), kSettingsNotKeptTitle,

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "QtInteraction.h"
-#include "settings/AppSettings.h"
 #include "app/StartupSequence.h"
 #include "memorydial/MemoryDial.h"
+#include "settings/AppSettings.h"
 
 #include <functional>
 #include <memory>
 
 class MainWindow;
-class PostalIndex;
+class PostalTable;
 class SettingsStore;
 
 // The program's start-up steps: settings in their three phases, the logo, the postal table
@@ -17,7 +17,7 @@ class SettingsStore;
 class AppStartup : public StartupSteps
 {
 public:
-    AppStartup(QString programFolder, SettingsStore& store, PostalIndex& postal, int logoMs = 2000);
+    AppStartup(QString programFolder, SettingsStore& store, PostalTable& postal, int logoMs = 2000);
     ~AppStartup() override;
 
     [[nodiscard]] Interaction& UserInteraction() { return m_interaction; }
@@ -39,13 +39,15 @@ public:
     [[nodiscard]] int ShowMainWindow() override;
 
 protected:
-    // Builds the main window from the loaded settings and shows it.
+    // Builds the main window from the loaded settings, shows it, then starts the postal table's
+    // load in the background.
     MainWindow& CreateMainWindow();
 
 private:
     QString m_programFolder;
     SettingsStore& m_store;
-    PostalIndex& m_postal;
+    PostalTable& m_postal;
+    QString m_postalPath; // loaded once the main window shows
     int m_logoMs;
     AppSettings m_settings;
     MemoryDial m_dial;

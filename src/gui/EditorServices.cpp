@@ -12,8 +12,10 @@
 #include "services/FieldFocus.h"
 #include "services/PickerCommands.h"
 #include "services/PostalCheck.h"
+#include "services/PostalTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QEvent>
@@ -127,10 +129,21 @@ void EditorServices::FocusCombo(int index)
     }
 }
 
+const PostalIndex& EditorServices::Postal()
+{
+    if (!m_context.postal.Loading()) {
+        return m_context.postal.Index();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PostalIndex& index = m_context.postal.Index();
+    QApplication::restoreOverrideCursor();
+    return index;
+}
+
 void EditorServices::PostalButton()
 {
     EditorFields fields = m_editor.Fields();
-    const PostalButtonResult result = PostalButton_Click(fields, m_context.postal, m_interaction);
+    const PostalButtonResult result = PostalButton_Click(fields, Postal(), m_interaction);
     if (result.action == PostalButtonAction::OpenCandidates) {
         OpenCandidates(fields);
         return;
@@ -142,14 +155,14 @@ void EditorServices::PostalButton()
 void EditorServices::PostalMenu()
 {
     EditorFields fields = m_editor.Fields();
-    const int focus = mnuEditYubin_Jusho_Click(fields, m_context.postal, m_interaction);
+    const int focus = mnuEditYubin_Jusho_Click(fields, Postal(), m_interaction);
     Write(fields);
     FocusText(focus);
 }
 
 void EditorServices::OpenCandidates(EditorFields& fields)
 {
-    const QStringList rows = LoadCandidateRows(m_context.postal, fields.Text(kTextAddress), m_interaction);
+    const QStringList rows = LoadCandidateRows(Postal(), fields.Text(kTextAddress), m_interaction);
     CandidateDialog dialog(rows, fields, m_interaction, &m_editor);
     if (m_run(dialog) == QDialog::Accepted) {
         Write(fields);

@@ -10,6 +10,7 @@
 struct AppSettings;
 class EditorWindow;
 class PostalIndex;
+class PostalTable;
 class QDialog;
 class SettingsStore;
 
@@ -17,7 +18,7 @@ class SettingsStore;
 // hold "OptAuto".
 struct FieldServiceContext
 {
-    const PostalIndex& postal;
+    PostalTable& postal;
     AppSettings& settings;
     SettingsStore& store;
 };
@@ -54,6 +55,8 @@ private:
     void Write(const EditorFields& fields);
     void FocusText(int index);
     void FocusCombo(int index);
+    // The postal table, once its load has ended; the pointer is busy while it waits.
+    const PostalIndex& Postal();
 
     EditorWindow& m_editor;
     Interaction& m_interaction;

@@ -7,7 +7,7 @@
 
 #include <QAction>
 
-SettingsLauncher::SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalIndex& postal,
+SettingsLauncher::SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalTable& postal,
                                    Interaction& interaction)
     : m_window(window), m_settings(settings), m_store(store), m_postal(postal), m_interaction(interaction),
       m_run([](SettingsDialog& dialog) { dialog.exec(); })

@@ -7,7 +7,7 @@
 
 class EditorWindow;
 class MainWindow;
-class PostalIndex;
+class PostalTable;
 class QWidget;
 class SettingsDialog;
 class SettingsStore;
@@ -22,7 +22,7 @@ public:
     // it themselves. Over the editor the dialog runs as the editor's own window.
     using Runner = std::function<void(SettingsDialog&)>;
 
-    SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalIndex& postal,
+    SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalTable& postal,
                      Interaction& interaction);
 
     // Connects and enables the main window's command.
@@ -39,7 +39,7 @@ private:
     MainWindow& m_window;
     AppSettings& m_settings;
     SettingsStore& m_store;
-    PostalIndex& m_postal;
+    PostalTable& m_postal;
     Interaction& m_interaction;
     Runner m_run;
 };

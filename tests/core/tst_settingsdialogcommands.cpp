@@ -1,6 +1,6 @@
 #include "FakeInteraction.h"
 #include "app/SettingsDialogCommands.h"
-#include "services/PostalIndex.h"
+#include "services/PostalTable.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     AppSettings m_settings;
     FakeTarget m_target;
-    PostalIndex m_postal;
+    PostalTable m_postal;
     FakeInteraction m_fake;
     std::unique_ptr<SettingsDialogCommands> m_dialog;
 
@@ -90,7 +90,7 @@ private slots:
         static_cast<void>(LoadPostalSlotSettings(*m_store, m_settings, m_dir->path()));
         LoadRemainingSettings(*m_store, m_settings, 19200, 14400);
         m_target = FakeTarget();
-        m_postal.Clear();
+        static_cast<void>(m_postal.Load(QString()));
         m_fake = FakeInteraction();
         Open();
     }
@@ -374,7 +374,7 @@ private slots:
         m_dialog->Form().slot = slot;
         m_dialog->Form().activeTab = 3;
         static_cast<void>(m_dialog->Command1_Click(button));
-        QCOMPARE(m_postal.count(), reloads ? 13 : 0);
+        QCOMPARE(m_postal.Index().count(), reloads ? 13 : 0);
         const bool written = button != SettingsDialogCommands::kCancel;
         QCOMPARE(Stored(u"OptSen"_s), written ? QString::number(slot) : u"0"_s);
         QCOMPARE(Stored(u"FolderName(1)"_s), written ? folder : m_dir->path());
@@ -386,7 +386,7 @@ private slots:
         m_dialog->Form().slot = 2;
         m_fake.ExpectAnyTell(u"ファイル確認"_s, MessageIcon::Warning);
         QVERIFY(m_dialog->Command1_Click(SettingsDialogCommands::kOk));
-        QCOMPARE(m_postal.count(), 0);
+        QCOMPARE(m_postal.Index().count(), 0);
         QCOMPARE(Stored(u"OptSen"_s), u"2"_s);
     }
 

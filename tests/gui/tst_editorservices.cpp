@@ -4,7 +4,7 @@
 #include "EditorServices.h"
 #include "EditorWindowFixture.h"
 #include "PrefixDialog.h"
-#include "services/PostalIndex.h"
+#include "services/PostalTable.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 
@@ -39,8 +39,7 @@ class TestEditorServices : public EditorWindowFixture
 private slots:
     void initTestCase()
     {
-        QCOMPARE(LoadPostalIndex(m_postal, QStringLiteral(MORVANX_TEST_DATA) + u"/postal_candidates.csv"_s),
-                 std::nullopt);
+        QCOMPARE(m_postal.Load(QStringLiteral(MORVANX_TEST_DATA) + u"/postal_candidates.csv"_s), std::nullopt);
     }
 
     void init()
@@ -386,7 +385,7 @@ private:
         return editor;
     }
 
-    PostalIndex m_postal;
+    PostalTable m_postal;
     AppSettings m_appSettings;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;

@@ -7,7 +7,7 @@
 #include "SampleEntries.h"
 #include "SettingsDialog.h"
 #include "SettingsLauncher.h"
-#include "services/PostalIndex.h"
+#include "services/PostalTable.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -43,7 +43,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SettingsStore> m_store;
     AppSettings m_settings;
-    PostalIndex m_postal;
+    PostalTable m_postal;
     MemoryDial m_dial;
     FakeInteraction m_fake;
     std::unique_ptr<MainWindow> m_window;
@@ -73,7 +73,7 @@ private slots:
         static_cast<void>(LoadLogoSetting(*m_store, m_settings));
         static_cast<void>(LoadPostalSlotSettings(*m_store, m_settings, m_dir->path()));
         LoadRemainingSettings(*m_store, m_settings, 19200, 14400);
-        m_postal.Clear();
+        static_cast<void>(m_postal.Load(QString()));
         m_dial = MemoryDial();
         m_dial.rows = SampleRows(3);
         m_dial.EntryCount = 3;
@@ -282,7 +282,7 @@ private slots:
             QCOMPARE(list.item(list.count() - 2)->text().trimmed(), u"zip"_s);
             dialog.Button(0).click();
         });
-        QCOMPARE(m_postal.count(), 13);
+        QCOMPARE(m_postal.Index().count(), 13);
         QCOMPARE(Stored(u"OptSen"_s), u"1"_s);
     }
 

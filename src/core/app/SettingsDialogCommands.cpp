@@ -3,7 +3,7 @@
 #include "OutsideAddresses.h"
 #include "OutsidePrograms.h"
 #include "SettingsTexts.h"
-#include "services/PostalIndex.h"
+#include "services/PostalTable.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ QString Flag(bool on)
 } // namespace
 
 SettingsDialogCommands::SettingsDialogCommands(AppSettings& settings, SettingsStore& store, SettingsTarget& target,
-                                               PostalIndex& postal, Interaction& interaction)
+                                               PostalTable& postal, Interaction& interaction)
     : m_settings(settings), m_store(store), m_target(target), m_postal(postal), m_interaction(interaction)
 {
 }
@@ -132,7 +132,17 @@ void SettingsDialogCommands::ApplyPostalTab()
         Save(config, IndexedKey(u"FolderName", n), m_settings.folderName[i], m_form.folderName[i]);
     }
     if (m_form.slot != slotInUse) {
-        static_cast<void>(LoadPostalIndexOrWarn(m_postal, PostalTablePath(m_settings, m_form.slot), m_interaction));
+        // As at start-up: a missing table is said at once, the table itself loads in the
+        // background and a table that cannot be read is said when its load ends.
+        Interaction& interaction = m_interaction;
+        const auto warn = [&interaction](const std::optional<QString>& failure) {
+            if (failure) {
+                interaction.Tell(*failure, kPostalMissingTitle, MessageIcon::Warning);
+            }
+        };
+        if (const std::optional<QString> missing = m_postal.StartLoad(PostalTablePath(m_settings, m_form.slot), warn)) {
+            warn(missing);
+        }
     }
 }
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-class PostalIndex;
+class PostalTable;
 class SettingsStore;
 
 // The settings dialog SETTEI without its window: it fills the form from the settings, checks
@@ -29,7 +29,7 @@ public:
         kHelp = 3,
     };
 
-    SettingsDialogCommands(AppSettings& settings, SettingsStore& store, SettingsTarget& target, PostalIndex& postal,
+    SettingsDialogCommands(AppSettings& settings, SettingsStore& store, SettingsTarget& target, PostalTable& postal,
                            Interaction& interaction);
 
     // The form from the settings in memory; a postal folder that does not exist is reported
@@ -65,7 +65,7 @@ private:
     AppSettings& m_settings;
     SettingsStore& m_store;
     SettingsTarget& m_target;
-    PostalIndex& m_postal;
+    PostalTable& m_postal;
     Interaction& m_interaction;
     SettingsForm m_form;
 };
