@@ -348,6 +348,8 @@ void TestExchange::mapping_data()
         << u"TEL:\u0001\u0002\r\nTEL:03\r\n"_s << TelNumberCell(1) << u"03"_s;
     QTest::newRow("decomposed kana") << u"NOTE:か\u3099っこう\r\n"_s << int(kColMemo) << u"がっこう"_s;
     QTest::newRow("CATEGORIES first") << u"CATEGORIES:友人,会社\r\n"_s << int(kColGroupName) << u"友人"_s;
+    QTest::newRow("CATEGORIES with an escaped comma")
+        << u"CATEGORIES:友人\\,知人,会社\r\n"_s << int(kColGroupName) << u"友人，知人"_s;
     QTest::newRow("CLASS") << u"CLASS:confidential\r\n"_s << int(kColSecret) << u"PRIVATE"_s;
     QTest::newRow("constellation code") << u"X-CONSTELLATION:PISCES\r\n"_s << int(kColConstellation) << u"魚"_s;
 }
@@ -476,15 +478,21 @@ void TestExchange::exportLines()
 void TestExchange::roundTrip_data()
 {
     QTest::addColumn<int>("format");
-    QTest::newRow("vCard 3.0") << int(ExchangeFormat::VCard);
-    QTest::newRow("CSV") << int(ExchangeFormat::Csv);
+    QTest::addColumn<QString>("memo");
+    QTest::newRow("vCard 3.0") << int(ExchangeFormat::VCard) << u"メモ～です"_s;
+    QTest::newRow("CSV") << int(ExchangeFormat::Csv) << u"メモ～です"_s;
+    QTest::newRow("CSV, memo with double quotes") << int(ExchangeFormat::Csv) << u"\"至急\"と伝言"_s;
 }
 
 void TestExchange::roundTrip()
 {
     QFETCH(int, format);
+    QFETCH(QString, memo);
     MemoryDial source;
     source.rows = {FullEntry(0), FullEntry(1), FullEntry(2)};
+    for (Entry& entry : source.rows) {
+        entry[kColMemo] = memo;
+    }
     source.rows[2][kColGroupNumber] = u"00"_s; // the group every new memory dial starts with
     source.rows[2][kColGroupName] = u"ｸﾞﾙｰﾌﾟ0"_s;
     source.rows[1][kColGroupNumber] = u"12"_s;
@@ -497,7 +505,7 @@ void TestExchange::roundTrip()
     if (ExchangeFormat(format) == ExchangeFormat::VCard) {
         QVERIFY(exported.bytes.contains("X-PHONETIC-LAST-NAME:ヤマダ\r\n"));
         QVERIFY(exported.bytes.contains("BDAY:1970-03-15\r\n"));
-        QVERIFY(exported.bytes.contains("NOTE:メモ～です\\n趣味：釣り\r\n"));
+        QVERIFY(exported.bytes.contains((u"NOTE:"_s + memo + u"\\n趣味：釣り\r\n"_s).toUtf8()));
     } else {
         QVERIFY(exported.bytes.startsWith("\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,"));
     }
