@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -48,6 +52,8 @@ private slots:
     void importOfNothingLeavesFile_data();
     void importOfNothingLeavesFile();
     void exportToFileAndBack();
+    void exportToStdout_data();
+    void exportToStdout();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -180,6 +186,46 @@ void TestExchangeCommands::exportToFileAndBack()
     for (const QString& target : {m_dial, link}) {
         QCOMPARE(EvaluateExportCommand({m_dial, u"--format"_s, u"vcard"_s, u"--out"_s, target}).exitCode, 1);
         QCOMPARE(ReadBytes(m_dial), before);
+    }
+}
+
+// The export written to stdout, in a child process whose stdout is the given file: a full
+// one must not pass for a whole export.
+void TestExchangeCommands::exportToStdout_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("CSV to a file") << u"csv"_s << false << 0;
+    QTest::newRow("CSV to a full output") << u"csv"_s << true << 1;
+    QTest::newRow("vCard to a full output") << u"vcard"_s << true << 1;
+}
+
+void TestExchangeCommands::exportToStdout()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, full);
+    QFETCH(int, exitCode);
+    const QString out = m_dir->filePath(u"stdout"_s);
+    const QByteArray outName = full ? QByteArray("/dev/full") : QFile::encodeName(out);
+    const QByteArray errName = QFile::encodeName(m_dir->filePath(u"stderr"_s));
+    const QStringList args{m_dial, u"--format"_s, format};
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        const int outFd = open(outName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int errFd = open(errName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (outFd < 0 || errFd < 0 || dup2(outFd, STDOUT_FILENO) < 0 || dup2(errFd, STDERR_FILENO) < 0) {
+            _exit(3);
+        }
+        _exit(RunExportCommand(args));
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), exitCode);
+    if (!full) {
+        QCOMPARE(ReadBytes(out), EvaluateExportCommand(args).out);
     }
 }
 
