@@ -10,7 +10,8 @@ bool Write(std::FILE* stream, QByteArrayView bytes)
 {
     const std::size_t size = static_cast<std::size_t>(bytes.size());
     // The buffer hides most errors until it is flushed, so both steps are checked.
-    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+    // A view of an empty text may hold no pointer at all, which fwrite must not be given.
+    return (size == 0 || std::fwrite(bytes.data(), 1, size, stream) == size) && std::fflush(stream) == 0;
 }
 
 } // namespace

@@ -223,7 +223,7 @@ void TestExchangeCommands::exportToStdout()
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
     QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), exitCode);
+    QVERIFY2(WEXITSTATUS(status) == exitCode, ReadBytes(QFile::decodeName(errName)).constData());
     if (!full) {
         QCOMPARE(ReadBytes(out), EvaluateExportCommand(args).out);
     }
