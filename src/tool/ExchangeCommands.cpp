@@ -1,5 +1,6 @@
 #include "ExchangeCommands.h"
 
+#include "ToolOutput.h"
 #include "exchange/AddressBook.h"
 #include "exchange/ExchangeTexts.h"
 #include "files/SafeFileWrite.h"
@@ -7,8 +8,6 @@
 #include "memorydial/MemoryDialWriter.h"
 
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace {
 
@@ -37,12 +36,12 @@ bool TakeOption(QStringList& args, QStringView name, QString& value)
     return !value.isEmpty();
 }
 
+// An export cut short on stdout (a full disk, a closed pipe) must not pass for a whole one.
 int Emit(const ExchangeCommandResult& result)
 {
-    std::fwrite(result.out.constData(), 1, static_cast<std::size_t>(result.out.size()), stdout);
-    const QByteArray err = result.err.toUtf8();
-    std::fwrite(err.constData(), 1, static_cast<std::size_t>(err.size()), stderr);
-    return result.exitCode;
+    const bool written = PrintOutputBytes(result.out);
+    PrintError(result.err);
+    return written || result.exitCode != 0 ? result.exitCode : 1;
 }
 
 } // namespace

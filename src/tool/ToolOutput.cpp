@@ -6,19 +6,24 @@
 
 namespace {
 
-bool Write(std::FILE* stream, const QString& text)
+bool Write(std::FILE* stream, QByteArrayView bytes)
 {
-    const QByteArray bytes = text.toUtf8();
     const std::size_t size = static_cast<std::size_t>(bytes.size());
     // The buffer hides most errors until it is flushed, so both steps are checked.
-    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+    // A view of an empty text may hold no pointer at all, which fwrite must not be given.
+    return (size == 0 || std::fwrite(bytes.data(), 1, size, stream) == size) && std::fflush(stream) == 0;
 }
 
 } // namespace
 
 bool PrintOutput(const QString& text)
 {
-    if (Write(stdout, text)) {
+    return PrintOutputBytes(text.toUtf8());
+}
+
+bool PrintOutputBytes(QByteArrayView bytes)
+{
+    if (Write(stdout, bytes)) {
         return true;
     }
     PrintError(QStringLiteral("mdial: could not write the output: ") + QString::fromLocal8Bit(std::strerror(errno)) +
@@ -29,5 +34,5 @@ bool PrintOutput(const QString& text)
 void PrintError(const QString& text)
 {
     // Nothing is left to report a failure of stderr itself to.
-    Write(stderr, text);
+    Write(stderr, text.toUtf8());
 }

@@ -98,6 +98,9 @@ private slots:
     void groups_data();
     void groups();
     void boundOf1001();
+    void reportBounds_data();
+    void reportBounds();
+    void cardKeepsBoundedLines();
     void refusedFiles_data();
     void refusedFiles();
     void fixtures_data();
@@ -348,6 +351,8 @@ void TestExchange::mapping_data()
         << u"TEL:\u0001\u0002\r\nTEL:03\r\n"_s << TelNumberCell(1) << u"03"_s;
     QTest::newRow("decomposed kana") << u"NOTE:か\u3099っこう\r\n"_s << int(kColMemo) << u"がっこう"_s;
     QTest::newRow("CATEGORIES first") << u"CATEGORIES:友人,会社\r\n"_s << int(kColGroupName) << u"友人"_s;
+    QTest::newRow("CATEGORIES with an escaped comma")
+        << u"CATEGORIES:友人\\,知人,会社\r\n"_s << int(kColGroupName) << u"友人，知人"_s;
     QTest::newRow("CLASS") << u"CLASS:confidential\r\n"_s << int(kColSecret) << u"PRIVATE"_s;
     QTest::newRow("constellation code") << u"X-CONSTELLATION:PISCES\r\n"_s << int(kColConstellation) << u"魚"_s;
 }
@@ -476,15 +481,29 @@ void TestExchange::exportLines()
 void TestExchange::roundTrip_data()
 {
     QTest::addColumn<int>("format");
-    QTest::newRow("vCard 3.0") << int(ExchangeFormat::VCard);
-    QTest::newRow("CSV") << int(ExchangeFormat::Csv);
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("hobby");
+    const int vcard = int(ExchangeFormat::VCard);
+    const int csv = int(ExchangeFormat::Csv);
+    QTest::newRow("vCard 3.0") << vcard << u"メモ～です"_s << u"釣り"_s;
+    QTest::newRow("CSV") << csv << u"メモ～です"_s << u"釣り"_s;
+    QTest::newRow("CSV, memo with double quotes") << csv << u"\"至急\"と伝言"_s << u"釣り"_s;
+    QTest::newRow("vCard 3.0, hobby with a leading blank") << vcard << u"メモ～です"_s << u" 釣り"_s;
+    QTest::newRow("vCard 3.0, hobby with blanks around, no memo") << vcard << QString() << u"　釣り "_s;
+    QTest::newRow("CSV, hobby with a leading blank") << csv << u"メモ～です"_s << u" 釣り"_s;
 }
 
 void TestExchange::roundTrip()
 {
     QFETCH(int, format);
+    QFETCH(QString, memo);
+    QFETCH(QString, hobby);
     MemoryDial source;
     source.rows = {FullEntry(0), FullEntry(1), FullEntry(2)};
+    for (Entry& entry : source.rows) {
+        entry[kColMemo] = memo;
+        entry[kColHobby] = hobby;
+    }
     source.rows[2][kColGroupNumber] = u"00"_s; // the group every new memory dial starts with
     source.rows[2][kColGroupName] = u"ｸﾞﾙｰﾌﾟ0"_s;
     source.rows[1][kColGroupNumber] = u"12"_s;
@@ -497,7 +516,8 @@ void TestExchange::roundTrip()
     if (ExchangeFormat(format) == ExchangeFormat::VCard) {
         QVERIFY(exported.bytes.contains("X-PHONETIC-LAST-NAME:ヤマダ\r\n"));
         QVERIFY(exported.bytes.contains("BDAY:1970-03-15\r\n"));
-        QVERIFY(exported.bytes.contains("NOTE:メモ～です\\n趣味：釣り\r\n"));
+        const QString note = (memo.isEmpty() ? QString() : memo + u"\\n"_s) + u"趣味："_s + hobby;
+        QVERIFY(exported.bytes.contains((u"NOTE:"_s + note + u"\r\n"_s).toUtf8()));
     } else {
         QVERIFY(exported.bytes.startsWith("\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,"));
     }
@@ -595,6 +615,15 @@ void TestExchange::charsets_data()
         << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:" + *CodePage::Encode(u"ﾏｷ") + "\r\nNOTE:" + *CodePage::Encode(u"ﾐｶ") +
                "\r\nEND:VCARD\r\n"
         << QStringList{u"ﾏｷ"_s} << u"ﾐｶ"_s << QString();
+    // As the memory-dial writer writes it; "ﾏｷ", "ﾕｲ" and "ﾐｶ" are also valid UTF-8 of two-byte characters.
+    QTest::newRow("memory dial of half-width katakana only")
+        << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + *CodePage::Encode(u"ﾏｷ") + "\r\nN:" + *CodePage::Encode(u"ﾏｷ") +
+               ";;;;\r\nSORT-STRING:" + *CodePage::Encode(u"ﾕｲ") + "\r\nTEL;TYPE=PREF,CELL:090\r\nX-GNO:0\r\n" +
+               "CATEGORIES:\r\nX-REDUCTION:5\r\nCLASS:PUBLIC\r\nNOTE:" + *CodePage::Encode(u"ﾐｶ") + "\r\nEND:VCARD\r\n"
+        << QStringList{u"ﾏｷ"_s} << u"ﾐｶ"_s << QString();
+    QTest::newRow("accented letters of our own export, which has a group number but no entry number")
+        << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:José\r\nNOTE:Müller\r\nX-GNO:3\r\nEND:VCARD\r\n"_s.toUtf8()
+        << QStringList{u"Jos"_s} << u"Mller"_s << u"「é」"_s;
     QTest::newRow("accented letters of a 3.0 file")
         << u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:José\r\nNOTE:Müller\r\nEND:VCARD\r\n"_s.toUtf8() << QStringList{u"Jos"_s}
         << u"Mller"_s << u"「é」"_s;
@@ -680,6 +709,81 @@ void TestExchange::boundOf1001()
     QCOMPARE(flood.report.details.size(), kMaxReportedEntries);
     QCOMPARE(flood.report.unlistedEntries, 5);
     QVERIFY(flood.report.Details().endsWith(u"ほかに 5 件の個別情報にも、取り込めなかった値があります。\n"_s));
+}
+
+// However much a file holds, the report lists a bounded number of notes per entry, of lines
+// of bounded length, and of entries up to about a megabyte; the rest is counted.
+void TestExchange::reportBounds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<QString>("lastLine");
+
+    QByteArray blankCsv = ExportAddressBook(MemoryDial(), ExchangeFormat::Csv, false).bytes;
+    blankCsv += QByteArray("\r\n").repeated(1000) + ", ,\r\n,名前\r\n";
+    QTest::newRow("blank CSV records are no cards") << blankCsv << 1 << 0 << QString();
+
+    QString numbers = u"FN:山田\r\n"_s;
+    for (int i = 1; i <= 1000; ++i) {
+        numbers += u"TEL:%1\r\n"_s.arg(i);
+    }
+    QTest::newRow("numbers past the notes of one entry")
+        << Card(numbers).toUtf8() << 1 << 1 << u"  ほかに 945 件の値にも、取り込めなかったところがあります。"_s;
+
+    QStringList groups(1000, u"g"_s);
+    QTest::newRow("groups past the notes of one entry")
+        << Card(u"FN:山田\r\nCATEGORIES:"_s + groups.join(u',') + u"\r\n"_s).toUtf8() << 1 << 1
+        << u"  ほかに 949 件の値にも、取り込めなかったところがあります。"_s;
+
+    QTest::newRow("lines past what one card keeps")
+        << Card(u"FN:山田\r\n"_s + u"X-A:1\r\n"_s.repeated(kMaxCardProperties + 5)).toUtf8() << 1 << 1
+        << u"  ほかに 9955 件の値にも、取り込めなかったところがあります。"_s;
+
+    QTest::newRow("a long note cut") << Card(u"FN:山田\r\nNOTE:"_s + u"😀"_s.repeated(1000) + u"\r\n"_s).toUtf8() << 1
+                                     << 1
+                                     << u"  NOTE 😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀😀…：Shift_JIS にない文字 「"_s +
+                                            u"😀"_s.repeated(68) + u"…"_s;
+
+    QByteArray wide;
+    const QString longName = u"X-"_s + QString(150, u'A');
+    for (int card = 0; card < 200; ++card) {
+        wide += Card(u"FN:c%1\r\n"_s.arg(card) + (longName + u":v\r\n"_s).repeated(60)).toUtf8();
+    }
+    QTest::newRow("entries past the length of the report")
+        << wide << 200 << 59 << u"ほかに 141 件の個別情報にも、取り込めなかった値があります。"_s;
+}
+
+void TestExchange::reportBounds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, entries);
+    QFETCH(int, listed);
+    QFETCH(QString, lastLine);
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.report.entries, entries);
+    QCOMPARE(imported.report.details.size(), listed);
+    const QString details = imported.report.Details();
+    QCOMPARE(details.isEmpty() ? QString() : details.chopped(1).section(u'\n', -1), lastLine);
+    QVERIFY(details.size() < kMaxReportLength + 12 * 1024);
+    for (const QStringView line : QStringView(details).tokenize(u'\n')) {
+        QVERIFY(line.size() <= kMaxReportLineLength + 3);
+    }
+}
+
+// The lines past the bound are counted, not kept, however many there are.
+void TestExchange::cardKeepsBoundedLines()
+{
+    const QByteArray bytes = Card(u"X-A:1\r\n"_s.repeated(kMaxCardProperties) + u"TEL:1\r\nTEL:2\r\n"_s).toUtf8();
+    QList<qsizetype> kept;
+    QList<qsizetype> unread;
+    const QString error = ReadVCards(bytes, [&](const VCardCard& card) {
+        kept.append(card.properties.size());
+        unread.append(card.unreadProperties);
+    });
+    QCOMPARE(error, QString());
+    QCOMPARE(kept, QList<qsizetype>{kMaxCardProperties});
+    QCOMPARE(unread, QList<qsizetype>{3});
 }
 
 void TestExchange::refusedFiles_data()

@@ -205,6 +205,7 @@ private slots:
     void roundTrip();
     void missingFolder();
     void readOnlyFolder();
+    void shortWriteKeepsOldFile_data();
     void shortWriteKeepsOldFile();
     void refusedTargets_data();
     void refusedTargets();
@@ -418,20 +419,32 @@ void TestMemoryDialWriter::readOnlyFolder()
     QCOMPARE(ReadAll(path), QByteArray("old content"));
 }
 
-// A size limit makes the file system refuse the rest of the file, as a full disk does.
+// A size limit makes the file system refuse the rest of the file, as a full disk does. The
+// writer hands the file over in pieces of 64 KiB: a limit at a piece's end makes the next write
+// fail outright, a limit inside a piece makes that write come back short without an error.
+void TestMemoryDialWriter::shortWriteKeepsOldFile_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("limit at the end of the first piece") << 200 << 64 * 1024;
+    QTest::newRow("limit inside the only piece") << 20 << 1024;
+}
+
 void TestMemoryDialWriter::shortWriteKeepsOldFile()
 {
+    QFETCH(int, entries);
+    QFETCH(int, limit);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"dial.vcf"_s);
     QVERIFY(WriteBytes(path, "old content"));
-    const QList<Entry> rows = GeneratedEntries(200);
+    const QList<Entry> rows = GeneratedEntries(entries);
 
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit size{rlim_t(limit), rlim_t(limit)};
+        setrlimit(RLIMIT_FSIZE, &size);
         const MemoryDialWriteResult result = WriteMemoryDial(path, rows, u"VERSION:3.0"_s);
         _exit(!result.ok && result.error.contains(path) ? 0 : 1);
     }

@@ -53,6 +53,7 @@ void TestPostalCheck::check_data()
     QTest::newRow("well formed") << u"100"_s << u"0001"_s << QStringList() << -1;
     QTest::newRow("short first part") << u"12"_s << u"3456"_s << QStringList{kLength} << -1;
     QTest::newRow("second part empty") << u"123"_s << QString() << QStringList{kLength} << -1;
+    QTest::newRow("three-digit second part") << u"100"_s << u"000"_s << QStringList{kLength} << -1;
     QTest::newRow("first part empty") << QString() << u"3456"_s << QStringList{kLength} << -1;
     QTest::newRow("both empty: no length message") << QString() << QString() << QStringList{kEmpty} << -1;
     QTest::newRow("one message per bad character, focus on the last part")

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -50,6 +54,8 @@ private slots:
     void exportToFileAndBack();
     void importIntoWhatItWouldSpoil_data();
     void importIntoWhatItWouldSpoil();
+    void exportToStdout_data();
+    void exportToStdout();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -224,6 +230,46 @@ void TestExchangeCommands::importIntoWhatItWouldSpoil()
     QVERIFY2(result.err.contains(reason), qPrintable(result.err));
     QCOMPARE(result.exitCode, reason.isEmpty() ? 0 : 1);
     QCOMPARE(ReadBytes(into) == before, !reason.isEmpty());
+}
+
+// The export written to stdout, in a child process whose stdout is the given file: a full
+// one must not pass for a whole export.
+void TestExchangeCommands::exportToStdout_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("CSV to a file") << u"csv"_s << false << 0;
+    QTest::newRow("CSV to a full output") << u"csv"_s << true << 1;
+    QTest::newRow("vCard to a full output") << u"vcard"_s << true << 1;
+}
+
+void TestExchangeCommands::exportToStdout()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, full);
+    QFETCH(int, exitCode);
+    const QString out = m_dir->filePath(u"stdout"_s);
+    const QByteArray outName = full ? QByteArray("/dev/full") : QFile::encodeName(out);
+    const QByteArray errName = QFile::encodeName(m_dir->filePath(u"stderr"_s));
+    const QStringList args{m_dial, u"--format"_s, format};
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        const int outFd = open(outName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int errFd = open(errName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (outFd < 0 || errFd < 0 || dup2(outFd, STDOUT_FILENO) < 0 || dup2(errFd, STDERR_FILENO) < 0) {
+            _exit(3);
+        }
+        _exit(RunExportCommand(args));
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QVERIFY2(WEXITSTATUS(status) == exitCode, ReadBytes(QFile::decodeName(errName)).constData());
+    if (!full) {
+        QCOMPARE(ReadBytes(out), EvaluateExportCommand(args).out);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestExchangeCommands)

@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -161,8 +162,8 @@ void Append(MemoryDial& dial, EntryNumbers& numbers, MappedCard& card, const QSt
     }
     entry[kColRevision] = stamp;
     entry.checked = false;
-    if (!card.notes.isEmpty()) {
-        report.Add({entry[kColNumber] + u' ' + entry[kColName], card.notes});
+    if (!card.notes.isEmpty() || card.unlistedNotes > 0) {
+        report.Add({entry[kColNumber] + u' ' + entry[kColName], card.ReportNotes()});
     }
     dial.rows.append(std::move(entry));
     ++report.entries;
@@ -182,8 +183,10 @@ MappedCard MapCsvRecord(const QStringList& record)
     MappedCard card;
     for (int column = 1; column < kEntryColumnCount; ++column) {
         const QString value = record.value(column - 1);
-        // The memory dial keeps readings in half-width katakana, whatever a spreadsheet made of them.
-        const FittedText fitted = FitMemoryDialCell(column == kColReading ? HalfWidthReading(value) : value);
+        // The memory dial keeps readings in half-width katakana, whatever a spreadsheet made of
+        // them, and the blanks around a hobby, as the vCard import does.
+        const FittedText fitted = FitMemoryDialCell(column == kColReading ? HalfWidthReading(value) : value,
+                                                    column == kColHobby ? CellEdges::Kept : CellEdges::Trimmed);
         if (!fitted.dropped.isEmpty()) {
             card.notes.append(EntryColumnCaption(column) + u'：' + ExchangeTexts::kDroppedBefore + fitted.dropped +
                               ExchangeTexts::kDroppedAfter);
@@ -224,8 +227,14 @@ MappedCard MapCsvRecord(const QStringList& record)
     return card;
 }
 
-// The records of an exported CSV, or nothing when the bytes are not one.
-std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& error)
+// The fields of an exported record, and one more so that a longer record is no header; the
+// rest of a record is read over, whatever its length.
+constexpr qsizetype kCsvFields = kEntryColumnCount;
+
+// The text of an exported CSV, or nothing when the bytes are not one; `error` says why they
+// cannot be read when they are one. Its records are read again for the import, one at a time,
+// so that a file of millions of lines never stands in memory as as many lists.
+std::optional<QString> CsvText(QByteArrayView bytes, QString& error)
 {
     QByteArrayView body = bytes;
     if (body.startsWith("\xEF\xBB\xBF")) {
@@ -245,18 +254,31 @@ std::optional<QList<QStringList>> CsvRecords(QByteArrayView bytes, QString& erro
     }
     if (!text) {
         error = ExchangeTexts::kUnreadable;
-        return QList<QStringList>();
+        return QString();
     }
-    std::optional<QList<QStringList>> records = ParseCsv(*text);
-    if (!records) {
+    bool first = true;
+    bool header = false;
+    const bool closed = ForEachCsvRecord(*text, kCsvFields, [&](const QStringList& record) {
+        if (first) {
+            header = IsExportHeader(record);
+            first = false;
+        }
+    });
+    if (!closed) {
         error = ExchangeTexts::kBadCsv;
-        return QList<QStringList>();
+        return QString();
     }
-    if (records->isEmpty() || !IsExportHeader(records->front())) {
+    if (!header) {
         return std::nullopt;
     }
-    records->removeFirst();
-    return records;
+    return text;
+}
+
+// An empty line, or one of commas and blanks only: no card, and nothing to report.
+bool IsBlankRecord(const QStringList& record)
+{
+    return std::all_of(record.cbegin(), record.cend(),
+                       [](const QString& field) { return TrimmedText(field).isEmpty(); });
 }
 
 void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetype index, MappedCard&& card,
@@ -264,7 +286,7 @@ void Take(MemoryDial& dial, EntryNumbers& numbers, const QString& name, qsizetyp
 {
     if (!card.taken) {
         card.notes.append(ExchangeTexts::kNothingTaken);
-        report.Add({CardLabel(name, index), card.notes});
+        report.Add({CardLabel(name, index), card.ReportNotes()});
         return;
     }
     if (dial.RowCount() >= kMaxEntries) {
@@ -316,11 +338,27 @@ QString ExchangeReport::Summary(bool import) const
 
 void ExchangeReport::Add(EntryReport entry)
 {
-    if (details.size() < kMaxReportedEntries) {
-        details.append(std::move(entry));
-    } else {
+    if (details.size() == kMaxReportedEntries || listedLength >= kMaxReportLength) {
         ++unlistedEntries;
+        return;
     }
+    const auto cut = [](QString& line) {
+        if (line.size() > kMaxReportLineLength) {
+            // A character of two UTF-16 units stays whole.
+            const qsizetype keep =
+                line[kMaxReportLineLength - 1].isHighSurrogate() ? kMaxReportLineLength - 1 : kMaxReportLineLength;
+            line = line.first(keep) + u'…';
+        }
+    };
+    // Each line as Details() writes it: in brackets or indented, with its line end.
+    constexpr qsizetype kFrame = 3;
+    cut(entry.entry);
+    listedLength += entry.entry.size() + kFrame;
+    for (QString& note : entry.notes) {
+        cut(note);
+        listedLength += note.size() + kFrame;
+    }
+    details.append(std::move(entry));
 }
 
 QString ExchangeReport::Details() const
@@ -354,14 +392,18 @@ void ImportAddressBookBytes(MemoryDial& dial, const QString& name, QByteArrayVie
     // Formatted once; every entry shares the text.
     const QString stamp = RevisionStamp(now);
     QString error;
-    if (const std::optional<QList<QStringList>> records = CsvRecords(bytes, error)) {
+    if (const std::optional<QString> text = CsvText(bytes, error)) {
         if (!error.isEmpty()) {
             report.refusedFiles.append(name + u'：' + error);
             return;
         }
-        for (qsizetype i = 0; i < records->size(); ++i) {
-            Take(dial, numbers, name, i, MapCsvRecord(records->at(i)), stamp, report);
-        }
+        qsizetype index = 0;
+        bool header = true;
+        ForEachCsvRecord(*text, kCsvFields, [&](const QStringList& record) {
+            if (!std::exchange(header, false) && !IsBlankRecord(record)) {
+                Take(dial, numbers, name, index++, MapCsvRecord(record), stamp, report);
+            }
+        });
     } else {
         qsizetype index = 0;
         error = ReadVCards(

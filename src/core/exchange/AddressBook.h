@@ -25,6 +25,10 @@ struct EntryReport
 // More than an import can take (1001 entries and as many refused cards), and as much as
 // anyone reads.
 constexpr int kMaxReportedEntries = 2002;
+// Characters of the listed entries: about a megabyte, which a window still shows at once.
+constexpr qsizetype kMaxReportLength = 512 * 1024;
+// Characters of one line; a longer one is cut and ends in "…".
+constexpr qsizetype kMaxReportLineLength = 200;
 
 struct ExchangeReport
 {
@@ -32,10 +36,12 @@ struct ExchangeReport
     int overLimit = 0;          // cards left out because the memory dial was full
     QStringList refusedFiles;   // "name：reason" for files that held nothing to import
     QList<EntryReport> details; // only entries with something to say, up to kMaxReportedEntries
+    qsizetype listedLength = 0; // the characters of Details(), up to about kMaxReportLength
     int unlistedEntries = 0;    // further entries with something to say, counted only
 
-    // Lists what `entry` lost, or only counts it once the list is full: a file of a million
-    // empty cards must not build a report of a million lines.
+    // Lists what `entry` lost, its lines cut to kMaxReportLineLength, or only counts it once the
+    // list is full: a file of a million empty cards must not build a report of a million lines,
+    // nor a card of ten megabytes a report of as many.
     void Add(EntryReport entry);
 
     // The counts and the refused files: what a message box shows first.

@@ -50,21 +50,22 @@ QByteArray ExportCsv(const QList<Entry>& rows)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-std::optional<QList<QStringList>> ParseCsv(QStringView text)
+bool ForEachCsvRecord(QStringView text, qsizetype keptFields, const std::function<void(const QStringList&)>& take)
 {
-    QList<QStringList> records;
     QStringList record;
     QString field;
     bool quoted = false;
     bool wasQuoted = false;
     auto endField = [&] {
-        record.append(field);
+        if (record.size() < keptFields) {
+            record.append(field);
+        }
         field.clear();
         wasQuoted = false;
     };
     auto endRecord = [&] {
         endField();
-        records.append(record);
+        take(record);
         record.clear();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -92,12 +93,12 @@ std::optional<QList<QStringList>> ParseCsv(QStringView text)
         }
     }
     if (quoted) {
-        return std::nullopt;
+        return false;
     }
     if (!field.isEmpty() || !record.isEmpty() || wasQuoted) {
         endRecord();
     }
-    return records;
+    return true;
 }
 
 bool IsExportHeader(const QStringList& record)

@@ -7,15 +7,18 @@
 #include <QList>
 #include <QStringList>
 
-#include <optional>
+#include <functional>
 
 // The CSV that spreadsheets in Japan open directly: UTF-8 with a byte-order mark, a header row
 // of the list's column captions (No. to 更新時間), one row per entry, fields quoted as RFC 4180
 // says, CR LF line ends.
 [[nodiscard]] QByteArray ExportCsv(const QList<Entry>& rows);
 
-// The records of an RFC 4180 text; nothing when a quoted field is never closed.
-[[nodiscard]] std::optional<QList<QStringList>> ParseCsv(QStringView text);
+// Hands each record of an RFC 4180 text to `take` in turn, one record in memory at a time;
+// the record is only valid during the call, and holds its first `keptFields` fields (the rest
+// are read over). False when a quoted field is never closed, once the records before it were
+// handed over.
+bool ForEachCsvRecord(QStringView text, qsizetype keptFields, const std::function<void(const QStringList&)>& take);
 
 // True when `record` is the header row ExportCsv writes.
 [[nodiscard]] bool IsExportHeader(const QStringList& record);

@@ -45,6 +45,7 @@ inline const QString kOverLimitBefore = QStringLiteral("上限の 1001 件を超
 inline const QString kFileRefused = QStringLiteral("取り込めなかったファイル：");
 inline const QString kUnlistedBefore = QStringLiteral("ほかに ");
 inline const QString kUnlistedAfter = QStringLiteral(" 件の個別情報にも、取り込めなかった値があります。");
+inline const QString kUnlistedNotesAfter = QStringLiteral(" 件の値にも、取り込めなかったところがあります。");
 inline const QString kExportedBefore = QStringLiteral("書き出した個別情報：");
 
 // Labels written into an exported NOTE, and read back from it.

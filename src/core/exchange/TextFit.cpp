@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -256,8 +257,27 @@ bool FitsMemoryDialCell(QStringView text)
     return !HasBlankEdge(text) && std::all_of(text.begin(), text.end(), IsHarmless) && CodePage::CanHold(text);
 }
 
-FittedText FitMemoryDialCell(const QString& text)
+FittedText FitMemoryDialCell(const QString& text, CellEdges edges)
 {
+    if (edges == CellEdges::Kept && HasBlankEdge(text)) {
+        qsizetype first = 0;
+        while (first < text.size() && IsBlankCharacter(text[first])) {
+            ++first;
+        }
+        qsizetype last = text.size();
+        while (last > first && IsBlankCharacter(text[last - 1])) {
+            --last;
+        }
+        const auto holdable = [](QStringView blanks) {
+            QString kept;
+            std::copy_if(blanks.begin(), blanks.end(), std::back_inserter(kept),
+                         [](QChar c) { return c == u' ' || c == QChar{0x3000}; });
+            return kept;
+        };
+        FittedText fitted = FitMemoryDialCell(text.sliced(first, last - first));
+        fitted.text = holdable(QStringView(text).first(first)) + fitted.text + holdable(QStringView(text).sliced(last));
+        return fitted;
+    }
     FittedText fitted;
     if (FitsMemoryDialCell(text)) {
         fitted.text = text;

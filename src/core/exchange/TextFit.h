@@ -37,11 +37,18 @@ struct FittedText
     QString dropped; // the characters left out, in order; empty when nothing was lost
 };
 
+enum class CellEdges
+{
+    Trimmed, // leading and trailing blanks go
+    Kept,    // those a cell can hold (the space, the ideographic space) stay
+};
+
 // Makes `text` fit a memory-dial cell: code page 932 only, with the characters that other
 // systems write for the same glyph mapped to code page 932's (U+301C WAVE DASH to U+FF5E and
 // the like); line breaks and other control characters become a space and commas the
 // full-width comma, since the file is read back as comma- and line-separated values; leading
-// and trailing blanks go. What still cannot be held is left out and named in `dropped`.
-[[nodiscard]] FittedText FitMemoryDialCell(const QString& text);
+// and trailing blanks go unless kept. What still cannot be held is left out and named in
+// `dropped`.
+[[nodiscard]] FittedText FitMemoryDialCell(const QString& text, CellEdges edges = CellEdges::Trimmed);
 // True when FitMemoryDialCell() would keep `text` as it is, as it keeps nearly every text.
 [[nodiscard]] bool FitsMemoryDialCell(QStringView text);

@@ -30,20 +30,23 @@ bool IsBlank(QStringView text)
     return std::all_of(text.begin(), text.end(), IsBlankCharacter);
 }
 
-// The components of a structured or list value, as views into `text` when it holds no escape
-// (as nearly every value does) and into unescaped copies kept in `storage` otherwise.
-QVarLengthArray<QStringView, 8> Components(const QString& text, char16_t separator, QStringList& storage)
+// The components of a structured value, as views into `text` when it holds no escape (as
+// nearly every value does) and into unescaped copies kept in `storage` otherwise. No value
+// that the mapping reads has more than seven; the eighth holds the rest, so that a value of
+// millions of separators stays one text in memory.
+QVarLengthArray<QStringView, 8> Components(const QString& text, QStringList& storage)
 {
+    constexpr qsizetype kMaxParts = 8;
     QVarLengthArray<QStringView, 8> parts;
     if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; })) {
-        storage = separator == u';' ? SplitComponents(text) : SplitList(text);
+        storage = SplitComponents(text, kMaxParts);
         for (const QString& part : storage) {
             parts.append(part);
         }
     } else {
         qsizetype start = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] == separator) {
+        for (qsizetype i = 0; i < text.size() && parts.size() + 1 < kMaxParts; ++i) {
+            if (text[i] == u';') {
                 parts.append(QStringView(text).sliced(start, i - start));
                 start = i + 1;
             }
@@ -61,13 +64,17 @@ QStringView Part(const QVarLengthArray<QStringView, 8>& parts, qsizetype i)
 class CardMapper
 {
 public:
-    explicit CardMapper(const VCardCard& card) : m_card(card) {}
+    explicit CardMapper(const VCardCard& card) : m_card(card) { m_result.unlistedNotes = card.unreadProperties; }
 
     MappedCard Map();
 
 private:
     void Note(const VCardProperty& property, QStringView value, const QString& reason)
     {
+        if (m_result.notes.size() == kMaxNotesPerEntry) {
+            ++m_result.unlistedNotes;
+            return;
+        }
         QString label = property.name.isEmpty() ? QString() : property.name;
         if (!value.isEmpty()) {
             label += label.isEmpty() ? QString() : QStringLiteral(" ");
@@ -76,13 +83,13 @@ private:
         m_result.notes.append(label + u'：' + reason);
     }
     // Writes a text into a cell through the code-page fit, noting what was left out.
-    void Put(int cell, QString text, const VCardProperty& property)
+    void Put(int cell, QString text, const VCardProperty& property, CellEdges edges = CellEdges::Trimmed)
     {
         if (FitsMemoryDialCell(text)) {
             m_result.entry[cell] = std::move(text);
             return;
         }
-        FittedText fitted = FitMemoryDialCell(text);
+        FittedText fitted = FitMemoryDialCell(text, edges);
         if (!fitted.dropped.isEmpty()) {
             Note(property, text, ExchangeTexts::kDroppedBefore + fitted.dropped + ExchangeTexts::kDroppedAfter);
         }
@@ -137,7 +144,7 @@ private:
     MappedCard m_result;
     QStringList m_memo; // the lines of every NOTE, joined once at the end
     const VCardProperty* m_memoProperty = nullptr;
-    QString m_hobby;                                    // as written, to recognise the labelled copy in the NOTE
+    std::optional<QString> m_hobby;                     // trimmed, to recognise the labelled copy in the NOTE
     QVarLengthArray<const VCardProperty*, 16> m_single; // single-valued properties already taken
     bool m_namedByPerson = false;                       // FN or N gave the name, not ORG
 };
@@ -153,7 +160,7 @@ void CardMapper::MapName()
     }
     if (n) {
         QStringList storage;
-        const auto parts = Components(n->text, u';', storage);
+        const auto parts = Components(n->text, storage);
         QString name;
         for (int i : {0, 1}) {
             const QStringView part = Part(parts, i).trimmed();
@@ -172,7 +179,7 @@ void CardMapper::MapName()
     // Shops and offices often carry only their organisation.
     if (const VCardProperty* org = First(VCardName::Org)) {
         QStringList storage;
-        Put(kColName, Part(Components(org->text, u';', storage), 0).toString(), *org);
+        Put(kColName, Part(Components(org->text, storage), 0).toString(), *org);
     }
 }
 
@@ -203,7 +210,7 @@ void CardMapper::MapReading()
         if (property.id == VCardName::Sound && property.HasType(VCardType::IrmcN) && !property.undecodable) {
             QStringList storage;
             QString reading;
-            for (const QStringView part : Components(property.text, u';', storage)) {
+            for (const QStringView part : Components(property.text, storage)) {
                 const QStringView trimmed = part.trimmed();
                 if (!trimmed.isEmpty()) {
                     if (!reading.isEmpty()) {
@@ -395,7 +402,7 @@ void CardMapper::MapAddress()
     }
     const VCardProperty& adr = *found.front();
     QStringList storage;
-    const auto parts = Components(adr.text, u';', storage);
+    const auto parts = Components(adr.text, storage);
     Put(kColAddress, JoinAddress(parts), adr);
     const QStringView code = Part(parts, 5).trimmed();
     if (!code.isEmpty()) {
@@ -505,14 +512,18 @@ void CardMapper::MapProperty(const VCardProperty& property)
     }
     if (id == VCardName::Org && !m_namedByPerson) {
         QStringList storage;
-        if (m_result.entry[kColName] == Part(Components(property.text, u';', storage), 0).trimmed()) {
+        if (m_result.entry[kColName] == Part(Components(property.text, storage), 0).trimmed()) {
             return;
         }
     }
     if (!Readable(property)) {
         return;
     }
-    const QString text = TrimmedText(UnescapeText(property.text));
+    const QString unescaped = UnescapeText(property.text);
+    const QString text = TrimmedText(unescaped);
+    if (id == VCardName::Hobby && (!m_hobby || m_hobby->isEmpty())) {
+        m_hobby = text;
+    }
     if (text.isEmpty()) {
         return;
     }
@@ -571,18 +582,22 @@ void CardMapper::MapProperty(const VCardProperty& property)
         }
         m_result.entry[kColGps] = cell;
     } else if (id == VCardName::Categories) {
-        QStringList storage;
-        const auto groups = Components(property.text, u',', storage);
-        // A single group is the value itself, shared rather than copied.
-        Put(kColGroupName, groups.size() == 1 && storage.isEmpty() ? property.text : groups[0].toString(), property);
-        for (qsizetype i = 1; i < groups.size(); ++i) {
-            if (!groups[i].trimmed().isEmpty()) {
-                Note(property, groups[i], ExchangeTexts::kSlotsFull);
+        // The items are walked, not split into a list: a value of millions of items stays one
+        // text in memory. A single group is the value itself, shared rather than copied.
+        const QStringView items(property.text);
+        qsizetype end = NextSeparator(items, u',', 0);
+        Put(kColGroupName, end < 0 ? UnescapeText(property.text) : UnescapeText(items.first(end)), property);
+        while (end >= 0) {
+            const qsizetype start = end + 1;
+            end = NextSeparator(items, u',', start);
+            const QStringView item = items.sliced(start, (end < 0 ? items.size() : end) - start);
+            if (!item.trimmed().isEmpty()) {
+                Note(property, UnescapeText(item), ExchangeTexts::kSlotsFull);
             }
         }
     } else if (id == VCardName::Hobby) {
-        Put(kColHobby, text, property);
-        m_hobby = text;
+        // A memory dial keeps the blanks around a hobby, and our own export writes them.
+        Put(kColHobby, unescaped, property, CellEdges::Kept);
     } else if (id == VCardName::BloodType) {
         const QString upper = text.toUpper();
         if (upper == u"A" || upper == u"B" || upper == u"O" || upper == u"AB") {
@@ -610,8 +625,10 @@ MappedCard CardMapper::Map()
         MapProperty(property);
     }
     // Our own export repeats the hobby as the NOTE's last line, for address books that show
-    // no X-HOBBY; it is not part of the memo.
-    if (!m_hobby.isEmpty() && !m_memo.isEmpty() && m_memo.last() == ExchangeTexts::kHobbyLabel + m_hobby) {
+    // no X-HOBBY; it is not part of the memo. The line is trimmed like every memo line, and
+    // the hobby's own blanks stand right after the label.
+    if (m_hobby && !m_memo.isEmpty() && m_memo.last().startsWith(ExchangeTexts::kHobbyLabel) &&
+        QStringView(m_memo.last()).sliced(ExchangeTexts::kHobbyLabel.size()).trimmed() == *m_hobby) {
         m_memo.removeLast();
     }
     if (m_memoProperty && !m_memo.isEmpty()) {
@@ -639,6 +656,15 @@ std::optional<int> Digits(QStringView text)
 }
 
 } // namespace
+
+QStringList MappedCard::ReportNotes() const
+{
+    if (unlistedNotes == 0) {
+        return notes;
+    }
+    return notes + QStringList{ExchangeTexts::kUnlistedBefore + QString::number(unlistedNotes) +
+                               ExchangeTexts::kUnlistedNotesAfter};
+}
 
 MappedCard MapCard(const VCardCard& card)
 {

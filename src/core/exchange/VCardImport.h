@@ -8,12 +8,20 @@
 
 // One card mapped onto the cells of an entry. The entry number, the group number and the
 // revision stamp are the caller's: they depend on the memory dial the entry joins.
+// More than a card from a phone or an address book ever needs; the rest is only counted, so
+// that a card of a million numbers does not make a million lines.
+constexpr qsizetype kMaxNotesPerEntry = 50;
+
 struct MappedCard
 {
     Entry entry;
-    QString groupHint;  // the group number the card was written with (X-GNO), if any
-    QStringList notes;  // what was not taken or not taken whole, one line each
-    bool taken = false; // false when nothing of the card found a cell
+    QString groupHint;           // the group number the card was written with (X-GNO), if any
+    QStringList notes;           // what was not taken or not taken whole, one line each
+    qsizetype unlistedNotes = 0; // further values past kMaxNotesPerEntry, counted only
+    bool taken = false;          // false when nothing of the card found a cell
+
+    // The notes with a closing line for the counted ones.
+    [[nodiscard]] QStringList ReportNotes() const;
 };
 
 [[nodiscard]] MappedCard MapCard(const VCardCard& card);

@@ -21,7 +21,8 @@ constexpr auto kStateless = QStringConverter::Flag::Stateless;
 enum class DefaultCharset
 {
     Utf8,
-    ShiftJis,
+    ShiftJis,    // kana or kanji that are valid UTF-8 still read as UTF-8
+    CodePage932, // a memory dial: code page 932 throughout, as the memory-dial reader reads it
 };
 
 // Position of the first `c` in `bytes` at or after `from`, or -1. Lines and heads are short:
@@ -729,24 +730,6 @@ void DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, Def
     }
 }
 
-// The parts of `text` between unescaped `separator`s, each unescaped.
-QStringList SplitUnescaped(QStringView text, QChar separator)
-{
-    QStringList parts;
-    parts.reserve(text.count(separator) + 1);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
-            ++i;
-        } else if (text[i] == separator) {
-            parts.append(UnescapeText(text.sliced(start, i - start)));
-            start = i + 1;
-        }
-    }
-    parts.append(UnescapeText(text.sliced(std::min(start, text.size()))));
-    return parts;
-}
-
 struct LogicalLine
 {
     QByteArrayView bytes;       // valid until the next line is read
@@ -806,14 +789,49 @@ private:
     Heads m_heads;
 };
 
+// Whether the first card is a record of a memory dial: it has the entry-number and group-number
+// lines (X-REDUCTION, X-GNO) that only the memory-dial writer writes, and no CHARSET or
+// ENCODING, which it never writes. This program's own export leaves the entry number out, and
+// phones and web address books write neither line.
+bool StartsAsMemoryDial(QByteArrayView bytes)
+{
+    bool number = false;
+    bool group = false;
+    LogicalLines lines(bytes);
+    LogicalLine line;
+    while (lines.Next(line)) {
+        const Head& head = *line.head;
+        if (!head.charset.isEmpty() || !head.encoding.isEmpty()) {
+            return false;
+        }
+        if (head.property.id == VCardName::End) {
+            break;
+        }
+        number = number || head.property.id == VCardName::Reduction;
+        group = group || head.property.id == VCardName::Gno;
+    }
+    return number && group;
+}
+
 // The charset of values that name none. Only such values count: a file may join cards in
 // UTF-8 with cards that say CHARSET=SHIFT_JIS. They are UTF-8 when all are valid UTF-8 and
 // one holds a character of three or four bytes, as every kana and kanji does in UTF-8. Valid
 // UTF-8 of two-byte characters only is also valid Shift_JIS of half-width katakana whenever
 // it is, say, "ﾏｷ": in a vCard 2.1 file, which Japanese phones write in Shift_JIS, such
-// values are Shift_JIS; in later versions, whose default is UTF-8, they are UTF-8.
+// values are Shift_JIS; in later versions, whose default is UTF-8, they are UTF-8. A memory
+// dial is read as the memory-dial reader reads it, whatever its version.
 DefaultCharset FileCharset(QByteArrayView bytes)
 {
+    if (StartsAsMemoryDial(bytes)) {
+        switch (CodePage::MemoryDialCharset(bytes)) {
+        case CodePage::FileCharset::CodePage932:
+            return DefaultCharset::CodePage932;
+        case CodePage::FileCharset::Utf8:
+            return DefaultCharset::Utf8;
+        case CodePage::FileCharset::Neither:
+            break;
+        }
+    }
     // The first kana or kanji ends the search.
     if (bytes.isValidUtf8() && HasWideLead(bytes)) {
         return DefaultCharset::Utf8;
@@ -880,6 +898,7 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
         if (open) {
             take(card);
             card.properties.clear();
+            card.unreadProperties = 0;
             open = false;
             any = true;
         }
@@ -934,6 +953,10 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             }
             open = true;
         }
+        if (card.properties.size() == kMaxCardProperties) {
+            ++card.unreadProperties;
+            continue;
+        }
         if (!head.valid) {
             // Kept nameless so that the report can show what was skipped.
             VCardProperty unreadable;
@@ -947,14 +970,29 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
     return any ? QString() : ExchangeTexts::kNoCard;
 }
 
-QStringList SplitComponents(QStringView text)
+qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from)
 {
-    return SplitUnescaped(text, u';');
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == u'\\') {
+            ++i;
+        } else if (text[i] == separator) {
+            return i;
+        }
+    }
+    return -1;
 }
 
-QStringList SplitList(QStringView text)
+QStringList SplitComponents(QStringView text, qsizetype maxParts)
 {
-    return SplitUnescaped(text, u',');
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype at = NextSeparator(text, u';', 0); at >= 0 && parts.size() + 1 < maxParts;
+         at = NextSeparator(text, u';', start)) {
+        parts.append(UnescapeText(text.sliced(start, at - start)));
+        start = at + 1;
+    }
+    parts.append(UnescapeText(text.sliced(start)));
+    return parts;
 }
 
 QString UnescapeText(QStringView text)

@@ -84,9 +84,14 @@ struct VCardProperty
 // move them one by one.
 Q_DECLARE_TYPEINFO(VCardProperty, Q_RELOCATABLE_TYPE);
 
+// More lines than any address book writes for one person; a card keeps no more, so that a
+// file of a million lines in one card takes memory for these only.
+constexpr qsizetype kMaxCardProperties = 10000;
+
 struct VCardCard
 {
-    QList<VCardProperty> properties;
+    QList<VCardProperty> properties; // at most kMaxCardProperties
+    qsizetype unreadProperties = 0;  // the lines past them, counted only
 };
 
 // Hands each card of a whole file to `take` in turn; the card is only valid during the call.
@@ -96,10 +101,11 @@ struct VCardCard
 // Returns why the bytes hold no vCard at all, or nothing when cards were found.
 [[nodiscard]] QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take);
 
-// The components of a structured value (N, ADR) split at unescaped ';', each unescaped.
-[[nodiscard]] QStringList SplitComponents(QStringView text);
-// The items of a list value (CATEGORIES) split at unescaped ',', each unescaped.
-[[nodiscard]] QStringList SplitList(QStringView text);
+// Position of the first `separator` at or after `from` that no backslash escapes, or -1.
+[[nodiscard]] qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from);
+// The components of a structured value (N, ADR) split at unescaped ';', each unescaped; the
+// last of `maxParts` holds the rest of the value, separators and all.
+[[nodiscard]] QStringList SplitComponents(QStringView text, qsizetype maxParts);
 // Resolves \n \N \, \; \: \\; any other backslash stays as written.
 [[nodiscard]] QString UnescapeText(QStringView text);
 // The same for a whole value, which is shared, not copied, when it holds no backslash.

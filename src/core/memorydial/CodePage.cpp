@@ -316,6 +316,48 @@ CodePage::Utf8Form CodePage::AsUtf8(QByteArrayView bytes)
     return form;
 }
 
+CodePage::FileCharset CodePage::MemoryDialCharset(QByteArrayView bytes, QString* text)
+{
+    // UTF-8 must be told apart before decoding: code page 932 accepts most byte pairs, and a
+    // third or more of UTF-8 names decode into well-formed nonsense. Japanese text takes three
+    // bytes a character in UTF-8. Code page 932 text is valid UTF-8 only by coincidence: every
+    // hiragana, katakana, full-width sign and first-level kanji has a first byte of 0x81-0x9F,
+    // which UTF-8 allows only inside a character, so a name in kanji or kana fails at once
+    // unless that byte follows a UTF-8 lead byte (a half-width ﾂ-ﾟ, or a second-level kanji
+    // 0xE0-0xEA whose second byte happens to be 0x80-0xBF), its own second byte then starts a
+    // valid character again, and so on through every character of the file. Half-width katakana
+    // alone fit far more easily: a pair of ﾂ-ﾟ and ｡-ｿ such as "ﾏｷ" or "ﾕｲ" is a two-byte UTF-8
+    // character, and a small address book of such names would be taken for UTF-8, even one this
+    // program saved. So UTF-8 whose characters all take two bytes (accented Latin, Greek,
+    // Cyrillic: no Japanese) is code page 932 when it decodes as such.
+    const Utf8Form utf8 = AsUtf8(bytes);
+    if (utf8 == Utf8Form::Wide) {
+        return FileCharset::Utf8;
+    }
+    bool decodes = true;
+    if (text) {
+        std::optional<QString> decoded = Decode(bytes);
+        decodes = decoded.has_value();
+        if (decoded) {
+            *text = std::move(*decoded);
+        }
+    } else {
+        // A line feed is never part of a two-byte character, so pieces that end after one
+        // decode exactly when the whole does.
+        constexpr qsizetype kPiece = 64 * 1024;
+        for (qsizetype at = 0; at < bytes.size() && decodes;) {
+            const qsizetype lineFeed = at + kPiece < bytes.size() ? bytes.indexOf('\n', at + kPiece) : -1;
+            const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+            decodes = Decode(bytes.sliced(at, end - at)).has_value();
+            at = end;
+        }
+    }
+    if (decodes) {
+        return FileCharset::CodePage932;
+    }
+    return utf8 == Utf8Form::TwoByte ? FileCharset::Utf8 : FileCharset::Neither;
+}
+
 bool CodePage::CanHold(QStringView text)
 {
     // Some characters encode without an error to a code that reads back as another character;

@@ -40,4 +40,17 @@ public:
     };
     // A line fold (a line end followed by a blank) may split a character.
     [[nodiscard]] static Utf8Form AsUtf8(QByteArrayView bytes);
+
+    // What the bytes of a memory dial are, decided alike wherever one is read: UTF-8 when they
+    // hold a character of three or four bytes as UTF-8 (every kana and kanji), else code page
+    // 932 when they decode as such, else UTF-8 when they are UTF-8 of two-byte characters.
+    enum class FileCharset
+    {
+        CodePage932,
+        Utf8,
+        Neither,
+    };
+    // With `text` given, it receives the text when the answer is code page 932; without, the
+    // bytes are checked a piece at a time and no text of their size is made.
+    [[nodiscard]] static FileCharset MemoryDialCharset(QByteArrayView bytes, QString* text = nullptr);
 };

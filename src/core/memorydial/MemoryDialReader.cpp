@@ -497,29 +497,18 @@ QString FirstUnnamedGroup(const QStringList& names)
 
 MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList& previousGroupNames)
 {
-    // UTF-8 must be told apart before decoding: code page 932 accepts most byte pairs, and a
-    // third or more of UTF-8 names decode into well-formed nonsense. Japanese text takes three
-    // bytes a character in UTF-8; such a file is refused. Code page 932 text is valid UTF-8
-    // only by coincidence: every hiragana, katakana, full-width sign and first-level kanji has
-    // a first byte of 0x81-0x9F, which UTF-8 allows only inside a character, so a name in kanji
-    // or kana fails at once unless that byte follows a UTF-8 lead byte (a half-width ﾂ-ﾟ, or a
-    // second-level kanji 0xE0-0xEA whose second byte happens to be 0x80-0xBF), its own second
-    // byte then starts a valid character again, and so on through every character of the file.
-    // Half-width katakana alone fit far more easily: a pair of ﾂ-ﾟ and ｡-ｿ such as "ﾏｷ" or
-    // "ﾕｲ" is a two-byte UTF-8 character, and a small address book of such names would be
-    // refused, even one this program saved. So UTF-8 whose characters all take two bytes
-    // (accented Latin, Greek, Cyrillic: no Japanese) is read as code page 932 when it decodes
-    // as such, and refused as UTF-8 only when it does not.
-    const CodePage::Utf8Form utf8 = CodePage::AsUtf8(bytes);
-    if (utf8 == CodePage::Utf8Form::Wide) {
+    // The import decides alike for a file it recognises as a memory dial.
+    QString text;
+    switch (CodePage::MemoryDialCharset(bytes, &text)) {
+    case CodePage::FileCharset::CodePage932:
+        break;
+    case CodePage::FileCharset::Utf8:
         return Failure(kMemoryDataUtf8Text, kMemoryDataUtf8Title);
+    case CodePage::FileCharset::Neither:
+        return Failure();
     }
-    const std::optional<QString> text = CodePage::Decode(bytes);
-    if (!text) {
-        return utf8 == CodePage::Utf8Form::TwoByte ? Failure(kMemoryDataUtf8Text, kMemoryDataUtf8Title) : Failure();
-    }
-    FileShape shape = ShapeOf(*text);
-    ValueCutter cutter(*text);
+    FileShape shape = ShapeOf(text);
+    ValueCutter cutter(text);
     // The first value is the begin line, the second the version line.
     const std::optional<QStringView> begin = cutter.Next();
     const std::optional<QStringView> version = begin ? cutter.Next() : std::nullopt;
@@ -531,7 +520,7 @@ MemoryDialReadResult ParseMemoryDial(const QByteArray& bytes, const QStringList&
     if (!shape.hasCard) {
         return Failure(kNoMemoryDialText, kNoMemoryDialTitle);
     }
-    RecordCollector collector(text->size());
+    RecordCollector collector(text.size());
     // A file without a version line has its first property there; it belongs to the first
     // entry, and the writer's own version line stands in.
     const bool versioned = IsVersionLine(*version);
