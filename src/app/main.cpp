@@ -28,12 +28,13 @@ int main(int argc, char* argv[])
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
     PostalIndex postal;
-    AppStartup startup(ProgramFolder(), store, postal);
+    const QString programFolder = ProgramFolder();
+    AppStartup startup(programFolder, store, postal);
     std::unique_ptr<EditorLauncher> editor;
     std::unique_ptr<SettingsLauncher> settings;
-    startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {
+    startup.SetWindowHook([&startup, &editor, &settings, &postal, &programFolder](MainWindow& window) {
         settings = std::make_unique<SettingsLauncher>(window, startup.Settings(), startup.Store(), postal,
-                                                      startup.UserInteraction());
+                                                      startup.UserInteraction(), programFolder);
         settings->Install();
         editor = std::make_unique<EditorLauncher>(
             window, window.Controller().Dial(), startup.UserInteraction(),
