@@ -28,16 +28,17 @@ int main(int argc, char* argv[])
     SetApplicationIdentity();
     SettingsStore store(SettingsFilePath());
     PostalTable postal;
-    AppStartup startup(ProgramFolder(), store, postal);
+    const QString programFolder = ProgramFolder();
+    AppStartup startup(programFolder, store, postal);
     if (store.MemoryOnly()) {
         startup.UserInteraction().Tell(SettingsNotKeptText(store.FilePath()), kSettingsNotKeptTitle,
                                        MessageIcon::Warning);
     }
     std::unique_ptr<EditorLauncher> editor;
     std::unique_ptr<SettingsLauncher> settings;
-    startup.SetWindowHook([&startup, &editor, &settings, &postal](MainWindow& window) {
+    startup.SetWindowHook([&startup, &editor, &settings, &postal, &programFolder](MainWindow& window) {
         settings = std::make_unique<SettingsLauncher>(window, startup.Settings(), startup.Store(), postal,
-                                                      startup.UserInteraction());
+                                                      startup.UserInteraction(), programFolder);
         settings->Install();
         editor = std::make_unique<EditorLauncher>(
             window, window.Controller().Dial(), startup.UserInteraction(),

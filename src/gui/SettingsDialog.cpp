@@ -1,5 +1,6 @@
 #include "SettingsDialog.h"
 
+#include "ListFontDialog.h"
 #include "app/MainWindowOptions.h"
 #include "app/OutsideAddresses.h"
 #include "app/SettingsTexts.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QEvent>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,12 +84,7 @@ private:
 };
 
 SettingsDialog::SettingsDialog(SettingsDialogCommands& commands, TwipsSize windowSize, QWidget* parent)
-    : QDialog(parent), m_commands(commands), m_windowSize(windowSize),
-      m_pickFont([](const QFont& current, QWidget* owner) -> std::optional<QFont> {
-          bool ok = false;
-          const QFont font = QFontDialog::getFont(&ok, current, owner);
-          return ok ? std::optional<QFont>(font) : std::nullopt;
-      }),
+    : QDialog(parent), m_commands(commands), m_windowSize(windowSize), m_pickFont(PickListFont),
       m_pickColour([](const QColor& current, QWidget* owner) -> std::optional<QColor> {
           const QColor colour = QColorDialog::getColor(current, owner);
           return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
@@ -419,11 +414,10 @@ void SettingsDialog::Text1_Change(int n, const QString& text)
     }
 }
 
-void SettingsDialog::UpDown1_Click(int n, int step)
+void SettingsDialog::UpDown1_Click(int n, int direction)
 {
     QLineEdit* box = m_text1[static_cast<std::size_t>(n)];
-    const int value = WidthFromBox(box->text()).value_or(0);
-    box->setText(QString::number(std::clamp(value + step, 0, SettingsForm::kWidthMax)));
+    box->setText(SteppedWidth(box->text(), direction));
     box->setFocus();
 }
 

@@ -71,7 +71,7 @@ private:
     void Command3_Click(int index);
     void Command4_Click(int slot);
     void Text1_Change(int n, const QString& text);
-    void UpDown1_Click(int n, int step);
+    void UpDown1_Click(int n, int direction);
     void ShowFont();
     void ShowColours();
     void ShowSlot(int slot);

@@ -8,9 +8,9 @@
 #include <QAction>
 
 SettingsLauncher::SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalTable& postal,
-                                   Interaction& interaction)
+                                   Interaction& interaction, QString programFolder)
     : m_window(window), m_settings(settings), m_store(store), m_postal(postal), m_interaction(interaction),
-      m_run([](SettingsDialog& dialog) { dialog.exec(); })
+      m_programFolder(std::move(programFolder)), m_run([](SettingsDialog& dialog) { dialog.exec(); })
 {
 }
 
@@ -34,7 +34,7 @@ void SettingsLauncher::ShowOverEditor(EditorWindow& editor)
 
 void SettingsLauncher::Show(QWidget& parent, const Runner& run)
 {
-    SettingsDialogCommands commands(m_settings, m_store, m_window, m_postal, m_interaction);
+    SettingsDialogCommands commands(m_settings, m_store, m_window, m_postal, m_interaction, m_programFolder);
     SettingsDialog dialog(commands, m_window.WindowSize(), &parent);
     run(dialog);
 }

@@ -3,6 +3,8 @@
 #include "Interaction.h"
 #include "settings/AppSettings.h"
 
+#include <QString>
+
 #include <functional>
 
 class EditorWindow;
@@ -23,7 +25,7 @@ public:
     using Runner = std::function<void(SettingsDialog&)>;
 
     SettingsLauncher(MainWindow& window, AppSettings& settings, SettingsStore& store, PostalTable& postal,
-                     Interaction& interaction);
+                     Interaction& interaction, QString programFolder);
 
     // Connects and enables the main window's command.
     void Install();
@@ -41,5 +43,6 @@ private:
     SettingsStore& m_store;
     PostalTable& m_postal;
     Interaction& m_interaction;
+    QString m_programFolder;
     Runner m_run;
 };

@@ -13,6 +13,7 @@ const QString kPostalLength = u"入力された郵便番号が７桁ではあり
 const QString kPostalDigit = u"入力された郵便番号が数字ではありません。　"_s;
 const QString kTelDigit = u"入力された電話番号が数字ではありません。　"_s;
 const QString kBirthday = u"誕生日の 「年」、「月」、「日」 のどれかが、選択入力されていません。　"_s;
+const QString kBirthYear = u"入力された誕生日の 「年」 が４桁の数字ではありません。　"_s;
 const QString kOverwrite = u"既に当該番号の個別情報は存在します。　上書きしますか？　"_s;
 const QString kAppended = u"新規に個別情報を保存しました。　"_s;
 
@@ -95,8 +96,23 @@ private slots:
             << QStringList{u"3=x"_s} << QStringList{u"1970"_s, u""_s, u""_s} << kTelDigit << 3;
         QTest::newRow("day missing") << QStringList{} << QStringList{u"1970"_s, u"03"_s, u""_s} << kBirthday << -1;
         QTest::newRow("only day") << QStringList{} << QStringList{u""_s, u""_s, u"15"_s} << kBirthday << -1;
-        QTest::newRow("birthday texts not validated")
-            << QStringList{} << QStringList{u"abcd"_s, u"99"_s, u"x"_s} << u""_s << -1;
+        QTest::newRow("month and day texts not validated")
+            << QStringList{} << QStringList{u"1970"_s, u"99"_s, u"x"_s} << u""_s << -1;
+        QTest::newRow("year before 1900 of four digits")
+            << QStringList{} << QStringList{u"0050"_s, u"01"_s, u"01"_s} << u""_s << -1;
+        QTest::newRow("negative year") << QStringList{} << QStringList{u"-45"_s, u"12"_s, u"09"_s} << kBirthYear << -1;
+        QTest::newRow("year of far past")
+            << QStringList{} << QStringList{u"-4714"_s, u"11"_s, u"25"_s} << kBirthYear << -1;
+        QTest::newRow("year of two digits")
+            << QStringList{} << QStringList{u"96"_s, u"02"_s, u"29"_s} << kBirthYear << -1;
+        QTest::newRow("year of five digits")
+            << QStringList{} << QStringList{u"19960"_s, u"02"_s, u"29"_s} << kBirthYear << -1;
+        QTest::newRow("letters for year")
+            << QStringList{} << QStringList{u"abcd"_s, u"02"_s, u"29"_s} << kBirthYear << -1;
+        QTest::newRow("full-width year") << QStringList{} << QStringList{u"１９６０"_s, u"01"_s, u"01"_s} << kBirthYear
+                                         << -1;
+        QTest::newRow("incomplete birthday before year")
+            << QStringList{} << QStringList{u"-45"_s, u""_s, u"09"_s} << kBirthday << -1;
     }
 
     void checks()

@@ -1,4 +1,5 @@
 #include "FakeInteraction.h"
+#include "services/BirthdayCalendar.h"
 #include "services/Constellation.h"
 #include "services/FieldFocus.h"
 #include "services/PickerCommands.h"
@@ -23,6 +24,10 @@ private slots:
     void constellationMissingParts();
     void calendarDate_data();
     void calendarDate();
+    void typedBirthday_data();
+    void typedBirthday();
+    void selectionOnPage_data();
+    void selectionOnPage();
     void domainTable();
     void pickerResults_data();
     void pickerResults();
@@ -132,6 +137,69 @@ void TestFieldServices::calendarDate()
     QCOMPARE((QStringList{form.Combo(kComboBirthYear), form.Combo(kComboBirthMonth), form.Combo(kComboBirthDay)}),
              fields);
     QCOMPARE(form.Combo(kComboConstellation), u"蟹"_s);
+}
+
+void TestFieldServices::typedBirthday_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date"); // invalid: refused
+
+    QTest::newRow("eight digits") << u"19960229"_s << QDate(1996, 2, 29);
+    QTest::newRow("slashes") << u"1996/02/29"_s << QDate(1996, 2, 29);
+    QTest::newRow("short month and day") << u"1996/2/9"_s << QDate(1996, 2, 9);
+    QTest::newRow("hyphens") << u"1960-01-01"_s << QDate(1960, 1, 1);
+    QTest::newRow("dots") << u"1960.1.1"_s << QDate(1960, 1, 1);
+    QTest::newRow("first day of the range") << u"19000101"_s << QDate(1900, 1, 1);
+    QTest::newRow("today") << u"20261209"_s << QDate(2026, 12, 9);
+    QTest::newRow("tomorrow") << u"20261210"_s << QDate();
+    QTest::newRow("before 1900") << u"18991231"_s << QDate();
+    QTest::newRow("no leap day") << u"19970229"_s << QDate();
+    QTest::newRow("month 13") << u"19961301"_s << QDate();
+    QTest::newRow("month 0") << u"19960001"_s << QDate();
+    QTest::newRow("day 0") << u"1996/02/0"_s << QDate();
+    QTest::newRow("seven digits") << u"1996022"_s << QDate();
+    QTest::newRow("nine digits") << u"199602290"_s << QDate();
+    QTest::newRow("year of three digits") << u"196/02/29"_s << QDate();
+    QTest::newRow("month of three digits") << u"1996/002/9"_s << QDate();
+    QTest::newRow("mixed separators") << u"1996/02-29"_s << QDate();
+    QTest::newRow("leading separator") << u"-0451209"_s << QDate();
+    QTest::newRow("two parts") << u"1996/0229"_s << QDate();
+    QTest::newRow("empty part") << u"1996//29"_s << QDate();
+    QTest::newRow("nothing") << u""_s << QDate();
+}
+
+void TestFieldServices::typedBirthday()
+{
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    const std::optional<QDate> parsed = TypedBirthday(typed, BirthdayRangeUntil(QDate(2026, 12, 9)));
+    QCOMPARE(parsed.value_or(QDate()), date);
+    QCOMPARE(
+        TypedBirthdayRefusal(BirthdayRangeUntil(QDate(2026, 12, 9))),
+        u"入力された日付は正しくありません。　1900/01/01 から 2026/12/09 までの日付を、年月日の順に入力して下さい。　"_s);
+}
+
+void TestFieldServices::selectionOnPage_data()
+{
+    QTest::addColumn<QDate>("selected");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QDate>("date");
+
+    QTest::newRow("same day, other year") << QDate(2026, 12, 9) << 1960 << 12 << QDate(1960, 12, 9);
+    QTest::newRow("31st into a short month") << QDate(1999, 1, 31) << 1999 << 2 << QDate(1999, 2, 28);
+    QTest::newRow("leap day into a common year") << QDate(1996, 2, 29) << 1997 << 2 << QDate(1997, 2, 28);
+    QTest::newRow("this month, after today") << QDate(2025, 12, 25) << 2026 << 12 << QDate(2026, 12, 9);
+    QTest::newRow("first month of the range") << QDate(1900, 3, 15) << 1900 << 1 << QDate(1900, 1, 15);
+}
+
+void TestFieldServices::selectionOnPage()
+{
+    QFETCH(QDate, selected);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QDate, date);
+    QCOMPARE(SelectionOnPage(selected, year, month, BirthdayRangeUntil(QDate(2026, 12, 9))), date);
 }
 
 void TestFieldServices::domainTable()

@@ -76,7 +76,8 @@ private:
     }
     void Open()
     {
-        m_dialog = std::make_unique<SettingsDialogCommands>(m_settings, *m_store, m_target, m_postal, m_fake);
+        m_dialog =
+            std::make_unique<SettingsDialogCommands>(m_settings, *m_store, m_target, m_postal, m_fake, m_dir->path());
         m_dialog->Form_Load();
     }
 
@@ -425,7 +426,93 @@ private slots:
         QCOMPARE(m_dialog->Form().folderName[1], QString());
         QCOMPARE(m_settings.folderName[1], m_dir->filePath(u"gone"_s));
         m_dialog->ApplyTab(3);
-        QCOMPARE(Stored(u"FolderName(1)"_s), QString());
+        QCOMPARE(Stored(u"FolderName(1)"_s), m_dir->path());
+    }
+
+    // A slot's folder emptied at load stands for the program folder as soon as the postal tab
+    // is applied, as it does at start-up: the table of the slot in use is read from there at
+    // once, not at the next start.
+    void emptiedFolderIsTheProgramFolder_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("slot"); // whose folder had gone; slot 0 is in use
+        QTest::addColumn<bool>("reloads");
+        QTest::addColumn<QString>("stored"); // "FolderName(slot)" afterwards; "<program>" for the program folder
+
+        QTest::newRow("OK, slot in use") << int(SettingsDialogCommands::kOk) << 0 << true << u"<program>"_s;
+        QTest::newRow("apply, slot in use") << int(SettingsDialogCommands::kApply) << 0 << true << u"<program>"_s;
+        QTest::newRow("OK, other slot") << int(SettingsDialogCommands::kOk) << 2 << false << u"<program>"_s;
+        QTest::newRow("cancel") << int(SettingsDialogCommands::kCancel) << 0 << false << u"<gone>"_s;
+    }
+    void emptiedFolderIsTheProgramFolder()
+    {
+        QFETCH(int, button);
+        QFETCH(int, slot);
+        QFETCH(bool, reloads);
+        QFETCH(QString, stored);
+        QVERIFY(QFile::copy(QStringLiteral(MORVANX_TEST_DATA) + u"/postal_excerpt.csv"_s,
+                            m_dir->filePath(u"ken_all.csv"_s)));
+        const QString gone = m_dir->filePath(u"gone"_s);
+        m_settings.folderName[static_cast<std::size_t>(slot)] = gone;
+        m_store->SaveSetting(u"Config"_s, u"FolderName(%1)"_s.arg(slot), gone);
+        m_fake.ExpectTell(u"指定フォルダは存在しません。 フォルダを確認して下さい。　"_s, u"フォルダ確認"_s,
+                          MessageIcon::Warning);
+        Open();
+        m_dialog->Form().activeTab = 3;
+        static_cast<void>(m_dialog->Command1_Click(button));
+        QCOMPARE(m_postal.count(), reloads ? 13 : 0);
+        const QString folder = stored == u"<program>" ? m_dir->path() : gone;
+        QCOMPARE(Stored(u"FolderName(%1)"_s.arg(slot)), folder);
+        QCOMPARE(m_settings.folderName[static_cast<std::size_t>(slot)], folder);
+    }
+
+    // The width arrows step by 15 twips, one pixel at 96 dpi, within 0 to 9999.
+    void widthArrows_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("up") << u"1000"_s << 1 << u"1015"_s;
+        QTest::newRow("down") << u"1000"_s << -1 << u"985"_s;
+        QTest::newRow("empty box up") << u""_s << 1 << u"15"_s;
+        QTest::newRow("down to 0") << u"10"_s << -1 << u"0"_s;
+        QTest::newRow("0 down") << u"0"_s << -1 << u"0"_s;
+        QTest::newRow("up to 9999") << u"9990"_s << 1 << u"9999"_s;
+        QTest::newRow("9999 up") << u"9999"_s << 1 << u"9999"_s;
+    }
+    void widthArrows()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, direction);
+        QFETCH(QString, after);
+        QCOMPARE(SteppedWidth(box, direction), after);
+    }
+
+    // The font picker's size box: one decimal, "." or ",", from 1 to 512 points.
+    void fontSizeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("size"); // 0: no size
+
+        QTest::newRow("10.5") << u"10.5"_s << 10.5;
+        QTest::newRow("10,5") << u"10,5"_s << 10.5;
+        QTest::newRow("whole") << u"9"_s << 9.0;
+        QTest::newRow("largest") << u"512"_s << 512.0;
+        QTest::newRow("too large") << u"513"_s << 0.0;
+        QTest::newRow("smallest") << u"1"_s << 1.0;
+        QTest::newRow("below 1") << u"0.5"_s << 0.0;
+        QTest::newRow("two decimals") << u"10.25"_s << 0.0;
+        QTest::newRow("point alone") << u"10."_s << 0.0;
+        QTest::newRow("empty") << u""_s << 0.0;
+        QTest::newRow("sign") << u"-9"_s << 0.0;
+        QTest::newRow("full-width digits") << u"１０"_s << 0.0;
+    }
+    void fontSizeText()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, size);
+        QCOMPARE(FontSizeFromText(text).value_or(0), size);
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,7 +81,8 @@ private slots:
         m_fake = FakeInteraction();
         m_window = std::make_unique<MainWindow>(m_dial, m_fake, MainWindowOptionsFrom(m_settings, {}, {}),
                                                 m_dir->path(), nullptr, nullptr);
-        m_launcher = std::make_unique<SettingsLauncher>(*m_window, m_settings, *m_store, m_postal, m_fake);
+        m_launcher =
+            std::make_unique<SettingsLauncher>(*m_window, m_settings, *m_store, m_postal, m_fake, m_dir->path());
         m_launcher->Install();
     }
     void cleanup()
@@ -221,7 +223,7 @@ private slots:
             QLineEdit* tel = dialog.WidthBox(kColTel1);
             tel->setText(u"1500"_s);
             QTest::mouseClick(dialog.WidthStep(kColTel1, true), Qt::LeftButton);
-            QCOMPARE(tel->text(), u"1501"_s);
+            QCOMPARE(tel->text(), u"1515"_s);
             QVERIFY(tel->hasFocus());
             QVERIFY(dialog.WidthCaption(kColTel1)->styleSheet().contains(u"bold"_s));
             QVERIFY(!dialog.WidthCaption(kColHobby)->styleSheet().contains(u"bold"_s));
@@ -230,7 +232,7 @@ private slots:
         });
         QCOMPARE(m_window->List().columnWidth(kColHobby), Pixels(9999));
         for (int slot = 1; slot <= kSlotCount; ++slot) {
-            QCOMPARE(m_window->List().columnWidth(TelNumberCell(slot)), Pixels(1501));
+            QCOMPARE(m_window->List().columnWidth(TelNumberCell(slot)), Pixels(1515));
         }
     }
 
@@ -263,6 +265,59 @@ private slots:
         QCOMPARE(m_window->List().palette().color(QPalette::Text), QColor(Qt::red));
         QCOMPARE(Stored(u"OptCol(0)"_s), u"255"_s);
         QCOMPARE(Stored(u"OptFont(2)"_s), u"True"_s);
+    }
+
+    // The real font dialog: a size typed with a decimal keeps it, in the label, the store and
+    // the list; sizes stored before as whole numbers open and stay as they were.
+    void typedFontSize_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed"); // into the size box; empty: left as it opened
+        QTest::addColumn<QString>("size");  // label and store after OK
+        QTest::addColumn<double>("points"); // the list's font
+
+        QTest::newRow("10.5 typed") << u"9"_s << u"10.5"_s << u"10.5"_s << 10.5;
+        QTest::newRow("10,5 typed") << u"9"_s << u"10,5"_s << u"10.5"_s << 10.5;
+        QTest::newRow("second decimal refused") << u"9"_s << u"12.25"_s << u"12.2"_s << 12.2;
+        QTest::newRow("whole size typed") << u"9"_s << u"12"_s << u"12"_s << 12.0;
+        QTest::newRow("stored decimal kept") << u"10.5"_s << u""_s << u"10.5"_s << 10.5;
+        QTest::newRow("stored whole size kept") << u"11"_s << u""_s << u"11"_s << 11.0;
+        QTest::newRow("emptied box keeps the size") << u"11"_s << u"<empty>"_s << u"11"_s << 11.0;
+    }
+    void typedFontSize()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, size);
+        QFETCH(double, points);
+        m_settings.optFont[1] = stored;
+        QString opened;
+        Run([&](SettingsDialog& dialog) {
+            QTimer::singleShot(0, &dialog, [&] {
+                auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+                QVERIFY(fonts);
+                QLineEdit* box = nullptr;
+                for (QLineEdit* edit : fonts->findChildren<QLineEdit*>()) {
+                    if (!edit->isReadOnly() && edit->objectName() != u"qt_fontDialog_sampleEdit") {
+                        box = edit;
+                    }
+                }
+                QVERIFY(box);
+                opened = box->text();
+                if (!typed.isEmpty()) {
+                    box->selectAll();
+                    QTest::keyClick(box, Qt::Key_Delete);
+                    QTest::keyClicks(box, typed == u"<empty>" ? QString() : typed);
+                }
+                fonts->accept();
+            });
+            dialog.FontButton().click();
+            QCOMPARE(dialog.FontLabel(1).text(), size);
+            dialog.Button(0).click();
+        });
+        QCOMPARE(opened, stored);
+        QCOMPARE(Stored(u"OptFont(1)"_s), size);
+        QCOMPARE(m_window->List().font().pointSizeF(), points);
     }
 
     void postalSlot()

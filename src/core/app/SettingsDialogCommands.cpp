@@ -18,8 +18,9 @@ QString Flag(bool on)
 } // namespace
 
 SettingsDialogCommands::SettingsDialogCommands(AppSettings& settings, SettingsStore& store, SettingsTarget& target,
-                                               PostalTable& postal, Interaction& interaction)
-    : m_settings(settings), m_store(store), m_target(target), m_postal(postal), m_interaction(interaction)
+                                               PostalTable& postal, Interaction& interaction, QString programFolder)
+    : m_settings(settings), m_store(store), m_target(target), m_postal(postal), m_interaction(interaction),
+      m_programFolder(std::move(programFolder))
 {
 }
 
@@ -124,14 +125,20 @@ void SettingsDialogCommands::ApplyWidthTab()
 void SettingsDialogCommands::ApplyPostalTab()
 {
     const int slotInUse = PostalSlot(m_settings.optSen);
+    const QString tableInUse = PostalTablePath(m_settings, slotInUse);
     const QString& config = kSectionConfig;
     Save(config, QStringLiteral("OptSen"), m_settings.optSen, QString::number(m_form.slot));
     for (int n = 0; n < kPostalSlotCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
         Save(config, IndexedKey(u"Yubin_File", n), m_settings.yubinFile[i], m_form.yubinFile[i]);
+        // A folder emptied because it had gone means the program folder, which start-up would
+        // write back for it; the look-ups must not wait for the next start to find the table.
+        if (m_form.folderName[i].isEmpty()) {
+            m_form.folderName[i] = m_programFolder;
+        }
         Save(config, IndexedKey(u"FolderName", n), m_settings.folderName[i], m_form.folderName[i]);
     }
-    if (m_form.slot != slotInUse) {
+    if (m_form.slot != slotInUse || PostalTablePath(m_settings, m_form.slot) != tableInUse) {
         // As at start-up: a missing table is said at once, the table itself loads in the
         // background and a table that cannot be read is said when its load ends.
         Interaction& interaction = m_interaction;

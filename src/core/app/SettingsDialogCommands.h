@@ -16,8 +16,9 @@ class SettingsStore;
 //
 // Everything the user changes waits in the form until its tab is applied: a postal slot
 // clicked, a folder found missing or a font picked never reach the program through
-// キャンセル. Applying the postal tab reloads the table when the slot in use changes, so the
-// table in memory always belongs to the slot the settings name.
+// キャンセル. Applying the postal tab reloads the table when the slot in use or its table file
+// changes, so the table in memory always belongs to the slot and file the settings name. A
+// slot's empty folder stands for the program folder, in the dialog as at start-up.
 class SettingsDialogCommands
 {
 public:
@@ -30,7 +31,7 @@ public:
     };
 
     SettingsDialogCommands(AppSettings& settings, SettingsStore& store, SettingsTarget& target, PostalTable& postal,
-                           Interaction& interaction);
+                           Interaction& interaction, QString programFolder);
 
     // The form from the settings in memory; a postal folder that does not exist is reported
     // and emptied in the form.
@@ -67,6 +68,7 @@ private:
     SettingsTarget& m_target;
     PostalTable& m_postal;
     Interaction& m_interaction;
+    QString m_programFolder;
     SettingsForm m_form;
 };
 

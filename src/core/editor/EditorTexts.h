@@ -179,6 +179,7 @@ inline constexpr QStringView kTelDigitText = u"入力された電話番号が数
 inline constexpr QStringView kDigitTitle = u"数字確認";
 inline constexpr QStringView kBirthdayText = u"誕生日の 「年」、「月」、「日」 のどれかが、選択入力されていません。　";
 inline constexpr QStringView kBirthdayTitle = u"入力確認";
+inline constexpr QStringView kBirthYearText = u"入力された誕生日の 「年」 が４桁の数字ではありません。　";
 inline constexpr QStringView kOverwriteText = u"既に当該番号の個別情報は存在します。　上書きしますか？　";
 inline constexpr QStringView kOverwriteTitle = u"上書確認";
 inline constexpr QStringView kAppendedText = u"新規に個別情報を保存しました。　";

@@ -43,6 +43,12 @@ std::optional<EntryCheckFailure> CheckEntryFields(const EditorFields& fields)
     if (emptyParts == 1 || emptyParts == 2) {
         return EntryCheckFailure{EditorTexts::kBirthdayText.toString(), EditorTexts::kBirthdayTitle.toString(), -1};
     }
+    // The birthday cell runs year, month and day together and is cut by position when shown
+    // again: a year of another length, or with a sign, comes back as another date.
+    const QString& year = fields.Combo(kComboBirthYear);
+    if (!year.isEmpty() && (year.size() != 4 || !AllDigits(year))) {
+        return EntryCheckFailure{EditorTexts::kBirthYearText.toString(), EditorTexts::kDigitTitle.toString(), -1};
+    }
     return std::nullopt;
 }
 

@@ -19,8 +19,9 @@ struct EntryCheckFailure
 };
 
 // The checks of the save command, in order: postal code of 7 digits, postal digits, telephone
-// digits, birthday year/month/day all chosen or all empty. Only the ASCII digits 0-9 count as
-// digits. The first failure is returned; nullopt when the fields may be stored.
+// digits, birthday year/month/day all chosen or all empty, a birth year of four digits. Only the
+// ASCII digits 0-9 count as digits; month and day texts are taken as they stand. The first failure is returned; nullopt
+// when the fields may be stored.
 [[nodiscard]] std::optional<EntryCheckFailure> CheckEntryFields(const EditorFields& fields);
 
 // Writes the fields into 1-based row `row` and rebuilds EntryNumbers; false, with nothing

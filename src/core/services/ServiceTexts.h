@@ -51,6 +51,12 @@ inline constexpr int kCalendarLeft = 683;
 inline constexpr int kCalendarTop = 735;
 inline constexpr int kCalendarWidth = 3645;
 inline constexpr int kCalendarHeight = 4020;
+// The header reads year then month ("2026年12月"); the month's name already ends in "月".
+inline constexpr QStringView kCalendarYearSuffix = u"年";
+// A date typed on the calendar that is no date of its range (%1 the first date, %2 the last).
+inline constexpr QStringView kTypedDateText =
+    u"入力された日付は正しくありません。　%1 から %2 までの日付を、年月日の順に入力して下さい。　";
+inline constexpr QStringView kTypedDateTitle = u"日付確認";
 
 // DOMAINNM, the mail-domain picker.
 inline constexpr QStringView kDomainCaption = u"ドメイン名の付加";

@@ -3,6 +3,9 @@
 #include "SettingValues.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +76,25 @@ bool WidthOutOfRange(QStringView text)
     const std::optional<int> value = WholeNumber(text);
     // Text that is no number at all is refused too: it would reach the settings as garbage.
     return !value || *value < 0 || *value > SettingsForm::kWidthMax;
+}
+
+QString SteppedWidth(QStringView text, int direction)
+{
+    const int value = WidthFromBox(text).value_or(0) + direction * SettingsForm::kWidthStep;
+    return QString::number(std::clamp(value, 0, SettingsForm::kWidthMax));
+}
+
+std::optional<double> FontSizeFromText(QStringView text)
+{
+    static const QRegularExpression kSize(QStringLiteral("^[0-9]{1,3}([.,][0-9])?$"));
+    if (!kSize.match(text).hasMatch()) {
+        return std::nullopt;
+    }
+    const double size = text.toString().replace(u',', u'.').toDouble();
+    if (size < 1 || size > 512) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 void CopyFirstSlotWidths(SettingsForm& form)

@@ -15,6 +15,9 @@ struct SettingsForm
     static constexpr int kTabCount = 4;
     static constexpr int kCheckCount = 10;
     static constexpr int kWidthMax = 9999;
+    // What one click on a width arrow adds or takes: 15 twips, one pixel on a 96-dpi screen, the
+    // least step the list shows.
+    static constexpr int kWidthStep = 15;
 
     // `Check1` 0 to 9: logo, headers shown, centred columns, grid, sort key, last tab, double-click
     // exit (main, editor), centring (main, editor).
@@ -55,6 +58,14 @@ enum SettingsCheck : int
 // True when the box text must be refused with the range message: a number below 0 or above
 // 9999. An empty box is not out of range (it is what the refusal leaves behind).
 [[nodiscard]] bool WidthOutOfRange(QStringView text);
+
+// The width box text after a click on its arrows (direction +1 up, -1 down): one step from what
+// the box holds (0 when it holds no width), kept within 0 to 9999.
+[[nodiscard]] QString SteppedWidth(QStringView text, int direction);
+
+// The font size a size box text stands for: points from 1 to 512 (the font picker's range), with
+// at most one decimal after "." or "," ("10.5", "10,5"). Nothing for any other text.
+[[nodiscard]] std::optional<double> FontSizeFromText(QStringView text);
 
 // The widths of the first telephone and mail slot copied to the other four slots, as the list
 // shows all five with the same width.
