@@ -25,6 +25,9 @@ inline const QString kPlatformText = QStringLiteral("for Linux");
 inline const QString kAboutMailCaption = QStringLiteral("ﾒｰﾙ：");
 inline const QString kAboutHomePageCaption = QStringLiteral("ﾎｰﾑﾍﾟｰｼﾞ：");
 inline const QString kAboutHomePageNote = QStringLiteral("（最新版とｻﾎﾟｰﾄ情報）");
+// Without a home page the link opens the help's contents.
+inline const QString kAboutHelpCaption = QStringLiteral("ﾍﾙﾌﾟ：");
+inline const QString kAboutHelpText = QStringLiteral("Morvane ヘルプ 目次");
 // Link colours in the 0x00BBGGRR form: light green at rest, bright green under the pointer.
 inline constexpr unsigned kLinkRestColour = 0xC0FFC0;
 inline constexpr unsigned kLinkHoverColour = 0x00FF00;
