@@ -247,6 +247,9 @@ private slots:
         m_about.reset();
         EditorWindow& editor = Open(u"2"_s);
         Text(kTextUrl)->setText(u"javascript:alert(1)"_s);
+        m_ui.ExpectTell(
+            u"このｱﾄﾞﾚｽは開けません。Web 閲覧で開くのは、半角で書かれた http:// か https:// のｱﾄﾞﾚｽだけです。　"_s,
+            u"Web 閲覧 確認"_s, MessageIcon::Warning);
         editor.Actions().mnuOptWebView->trigger();
         Text(kTextUrl)->setText(u"www.example.jp"_s);
         m_ui.ExpectOpenUrl(u"http://www.example.jp"_s);

@@ -10,6 +10,19 @@ inline const QString kNoBrowserTitle = QStringLiteral("IE ｲﾝｽﾄｰﾙ 確
 inline const QString kNoMailText = QStringLiteral("「Outlook Express」 が ｲﾝｽﾄｰﾙ されていません。　");
 inline const QString kNoMailTitle = QStringLiteral("OE ｲﾝｽﾄｰﾙ 確認");
 
+// An address that the launch rules refuse, and what they take instead.
+inline const QString kRefusedWebText =
+    QStringLiteral("このｱﾄﾞﾚｽは開けません。Web 閲覧で開くのは、半角で書かれた http:// か https:// のｱﾄﾞﾚｽだけです。　");
+inline const QString kRefusedWebTitle = QStringLiteral("Web 閲覧 確認");
+inline const QString kRefusedMailText =
+    QStringLiteral("このﾒｰﾙｱﾄﾞﾚｽには送信できません。送信先にできるのは、半角で書かれたﾒｰﾙｱﾄﾞﾚｽ 1 つだけです"
+                   "（「mailto:」 や 「?」 以降は付けません）。　");
+inline const QString kRefusedMailTitle = QStringLiteral("ﾒｰﾙ 送信 確認");
+inline const QString kRefusedGpsText =
+    QStringLiteral("この GPS 情報からは地図を開けません。緯度と経度を符号付きで、それぞれ 「&」 で終えて書きます"
+                   "（例：「+35.39.29.20&+139.44.28.80&」）。　");
+inline const QString kRefusedGpsTitle = QStringLiteral("GPS 情報 確認");
+
 // The help file cannot be shown; %1 is its path.
 inline const QString kHelpMissingText = QStringLiteral("ヘルプファイル 「%1」 が見つかりません。　");
 inline const QString kHelpUnreadableText = QStringLiteral("ヘルプファイル 「%1」 を開けません。　");
