@@ -29,6 +29,8 @@ inline const QString kHelpUnreadableText = QStringLiteral("ヘルプファイル
 inline const QString kHelpTopicMissingText = QStringLiteral("ヘルプファイルに 「%1」 番の項目がありません。　");
 inline const QString kHelpTitle = QStringLiteral("ヘルプ確認");
 inline const QString kHelpWindowCaption = QStringLiteral("Morvane ヘルプ");
+// A full-text search of the help that found no page.
+inline const QString kHelpNothingFoundText = QStringLiteral("この言葉を含むページは見つかりませんでした。");
 
 // The About box INFO_VER.
 inline const QString kAboutCaption = QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報");
