@@ -1,6 +1,7 @@
 #include "EditorActions.h"
 #include "EditorLauncher.h"
 #include "EditorWindow.h"
+#include "FakeInteraction.h"
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -20,11 +21,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
 
@@ -69,6 +73,7 @@ private slots:
         QTest::newRow("mdial") << 12 << u"コマンド mdial"_s << u"mdial.html"_s;
         QTest::newRow("file format") << 20 << u"ﾒﾓﾘﾀﾞｲﾔﾙのファイル形式"_s << u"file-format.html"_s;
         QTest::newRow("postal table update") << 21 << u"郵便番号一覧の更新"_s << u"postal-update.html"_s;
+        QTest::newRow("import and export") << 22 << u"ｱﾄﾞﾚｽ帳の取り込みと書き出し"_s << u"exchange.html"_s;
         QTest::newRow("settings tab 0") << 37 << u"各種設定：環境設定 １"_s << u"settings-1.html"_s;
         QTest::newRow("settings tab 1") << 38 << u"各種設定：環境設定 ２"_s << u"settings-2.html"_s;
         QTest::newRow("settings tab 2") << 39 << u"各種設定：環境設定 ３"_s << u"settings-3.html"_s;
@@ -133,7 +138,7 @@ private slots:
             topics += model->rowCount(group);
         }
         QCOMPARE(groups, (QStringList{u"画面"_s, u"各種設定"_s, u"入力を助ける画面"_s, u"ファイルとデータ"_s}));
-        QCOMPARE(topics, 16);
+        QCOMPARE(topics, 17);
 
         // Choosing a topic in the contents shows it.
         QHelpContentWidget* tree = m_window->Engine().contentWidget();
@@ -316,6 +321,49 @@ private slots:
         };
         openFrom(0);
         QCOMPARE(clicked, QStringList{u"index.html"_s});
+    }
+
+    // Every menu caption of the main window and the editor is in the help, as the menus show
+    // it: "保存(&S)" reads "保存(S)".
+    void menuCaptionsInTheHelp_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::newRow("main window") << false;
+        QTest::newRow("editor") << true;
+    }
+
+    void menuCaptionsInTheHelp()
+    {
+        QFETCH(bool, editor);
+        QHelpEngine& engine = m_window->Engine();
+        QString text;
+        const QString helpNamespace = QHelpEngineCore::namespaceName(QStringLiteral(MORVANX_HELP_FILE));
+        for (const QUrl& url : engine.files(helpNamespace, QString(), u"html"_s)) {
+            QTextDocument page;
+            page.setHtml(QString::fromUtf8(engine.fileData(url)));
+            text += page.toPlainText();
+        }
+        FakeInteraction ui;
+        MemoryDial dial;
+        dial.rows = SampleRows(1);
+        dial.EntryCount = 1;
+        dial.SelectedRow = 1;
+        dial.EditMode = u"2"_s;
+        const MainWindow window(dial, ui, MainWindowOptions(), m_dir.path(), nullptr, nullptr);
+        EditorWindow editorWindow(dial, ui, EditorWindowSettings(), nullptr);
+        const QMenuBar* bar = editor ? editorWindow.Actions().menuBar : window.menuBar();
+        QStringList missing;
+        for (QAction* title : bar->actions()) {
+            QList<QAction*> items = title->menu()->actions();
+            items.prepend(title);
+            for (const QAction* item : std::as_const(items)) {
+                const QString shown = item->text().remove(u'&');
+                if (item->isVisible() && !shown.isEmpty() && !text.contains(shown)) {
+                    missing << shown;
+                }
+            }
+        }
+        QCOMPARE(missing, QStringList());
     }
 
     void missingHelpFile()
