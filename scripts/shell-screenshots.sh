@@ -19,14 +19,15 @@ main=$(wait_window "Morvane for Windows")
 sleep 1
 xdotool windowfocus "$main"
 
-# The About box, with the pointer on the home-page link so that it glows.
+# The About box, with the pointer on its link (the help's contents in a build that names no
+# home page) so that it glows.
 xdotool key alt+h
 sleep 1
 xdotool key a
 about=$(wait_window "ﾊﾞｰｼﾞｮﾝ情報")
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$about")"
-xdotool mousemove $((X + 280)) $((Y + 188))
+xdotool mousemove $((X + 200)) $((Y + 150))
 sleep 1
 import -window "$about" "$out/about-box.png"
 xdotool windowfocus "$about"

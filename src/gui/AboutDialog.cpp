@@ -1,6 +1,5 @@
 #include "AboutDialog.h"
 
-#include "app/OutsideAddresses.h"
 #include "app/OutsidePrograms.h"
 #include "app/ShellTexts.h"
 
@@ -13,6 +12,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -31,7 +32,9 @@ QColor ColourOf(unsigned bgr)
 
 } // namespace
 
-AboutDialog::AboutDialog(Interaction& interaction, QWidget* parent) : QDialog(parent), m_interaction(interaction)
+AboutDialog::AboutDialog(Interaction& interaction, QWidget* parent, QString homePage, QString supportMail)
+    : QDialog(parent), m_interaction(interaction), m_homePage(std::move(homePage)),
+      m_supportMail(std::move(supportMail))
 {
     setObjectName(QStringLiteral("INFO_VER"));
     setWindowTitle(kAboutCaption);
@@ -60,15 +63,23 @@ AboutDialog::AboutDialog(Interaction& interaction, QWidget* parent) : QDialog(pa
     title->setFont(titleFont);
     AddLabel(1, kVersionText);
     AddLabel(2, kPlatformText);
-    AddLabel(kMailCaption, kAboutMailCaption);
-    AddLabel(kMailText, kSupportMailAddress);
-    AddLabel(kHomePageCaption, kAboutHomePageCaption);
-    AddLabel(kHomePageText, kHomePageAddress);
-    AddLabel(kHomePageNote, kAboutHomePageNote);
+    if (!m_supportMail.isEmpty()) {
+        AddLabel(kMailCaption, kAboutMailCaption);
+        AddLabel(kMailText, m_supportMail);
+    }
+    if (m_homePage.isEmpty()) {
+        AddLabel(kHomePageCaption, kAboutHelpCaption);
+        AddLabel(kHomePageText, kAboutHelpText);
+    } else {
+        AddLabel(kHomePageCaption, kAboutHomePageCaption);
+        AddLabel(kHomePageText, m_homePage);
+        AddLabel(kHomePageNote, kAboutHomePageNote);
+    }
     for (int index = kMailCaption; index <= kHomePageNote; ++index) {
-        QLabel* link = Label1(index);
-        link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
+        if (QLabel* link = Label1(index)) {
+            link->setCursor(Qt::PointingHandCursor);
+            link->installEventFilter(this);
+        }
     }
     Glow(Link::None);
 
@@ -78,11 +89,16 @@ AboutDialog::AboutDialog(Interaction& interaction, QWidget* parent) : QDialog(pa
     texts->addWidget(Label1(1), 1, 0, 1, 2);
     texts->addWidget(Label1(2), 2, 0, 1, 2);
     texts->setRowMinimumHeight(3, 12);
-    texts->addWidget(Label1(kMailCaption), 4, 0);
-    texts->addWidget(Label1(kMailText), 4, 1);
-    texts->addWidget(Label1(kHomePageCaption), 5, 0);
-    texts->addWidget(Label1(kHomePageText), 5, 1);
-    texts->addWidget(Label1(kHomePageNote), 6, 1);
+    const auto place = [this, texts](int index, int row, int column) {
+        if (QLabel* label = Label1(index)) {
+            texts->addWidget(label, row, column);
+        }
+    };
+    place(kMailCaption, 4, 0);
+    place(kMailText, 4, 1);
+    place(kHomePageCaption, 5, 0);
+    place(kHomePageText, 5, 1);
+    place(kHomePageNote, 6, 1);
     auto* panelLayout = new QHBoxLayout(panel);
     panelLayout->setContentsMargins(20, 20, 28, 20);
     panelLayout->setSpacing(20);
@@ -117,8 +133,19 @@ QLabel* AboutDialog::AddLabel(int index, const QString& text)
 AboutDialog::Link AboutDialog::LinkOf(const QObject* label) const
 {
     for (int index = kMailCaption; index <= kHomePageNote; ++index) {
-        if (label == Label1(index)) {
+        if (label && label == Label1(index)) {
             return index <= kMailText ? Link::Mail : Link::HomePage;
+        }
+    }
+    return Link::None;
+}
+
+AboutDialog::Link AboutDialog::LinkAt(const QPoint& globalPos) const
+{
+    for (int index = kMailCaption; index <= kHomePageNote; ++index) {
+        const QLabel* label = Label1(index);
+        if (label && label->rect().contains(label->mapFromGlobal(globalPos))) {
+            return LinkOf(label);
         }
     }
     return Link::None;
@@ -129,31 +156,61 @@ void AboutDialog::Glow(Link link)
     for (int index = kMailCaption; index <= kHomePageNote; ++index) {
         const bool lit = (index <= kMailText ? Link::Mail : Link::HomePage) == link;
         QLabel* label = Label1(index);
+        if (!label) {
+            continue;
+        }
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, ColourOf(lit ? kLinkHoverColour : kLinkRestColour));
         label->setPalette(palette);
     }
 }
 
+void AboutDialog::Follow(Link link)
+{
+    if (link == Link::Mail) {
+        MailTo(m_supportMail, m_interaction);
+    } else if (m_homePage.isEmpty()) {
+        m_interaction.ShowHelp(kHelpContents);
+    } else {
+        OpenInBrowser(m_homePage, m_interaction);
+    }
+}
+
 // Entering a link lights its group and dims the other, so moving straight from one link to the
-// other swaps them; leaving a link, over the background or out of the box, dims both.
+// other swaps them; leaving a link, over the background or out of the box, dims both. A link
+// is followed as a button is: pressed on it and released over it. Qt reports the second press
+// of a double-click as a double-click, not a press, so a double-click follows it once.
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event)
 {
     const Link link = LinkOf(watched);
-    if (link != Link::None) {
-        if (event->type() == QEvent::Enter) {
-            Glow(link);
-        } else if (event->type() == QEvent::Leave) {
-            Glow(Link::None);
-        } else if (event->type() == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            if (link == Link::Mail) {
-                MailTo(kSupportMailAddress, m_interaction);
-            } else {
-                OpenInBrowser(kHomePageAddress, m_interaction);
+    if (link == Link::None) {
+        return QDialog::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::Enter:
+        Glow(link);
+        break;
+    case QEvent::Leave:
+        Glow(Link::None);
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_pressed = link;
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            const Link pressed = std::exchange(m_pressed, Link::None);
+            if (pressed != Link::None &&
+                LinkAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()) == pressed) {
+                Follow(pressed);
             }
             return true;
         }
+        break;
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

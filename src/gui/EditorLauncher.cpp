@@ -3,6 +3,7 @@
 #include "EditorActions.h"
 #include "EditorWindow.h"
 #include "MainWindow.h"
+#include "ModalRun.h"
 #include "QtInteraction.h"
 #include "editor/EntryNavigation.h"
 
@@ -13,7 +14,7 @@
 EditorLauncher::EditorLauncher(MainWindow& window, MemoryDial& dial, Interaction& interaction, SettingsSource settings,
                                PositionSaver savePosition)
     : m_window(window), m_dial(dial), m_interaction(interaction), m_settings(std::move(settings)),
-      m_savePosition(std::move(savePosition)), m_run([](EditorWindow& editor) { editor.exec(); })
+      m_savePosition(std::move(savePosition)), m_run([](EditorWindow& editor) { RunModal(editor); })
 {
 }
 

@@ -4,6 +4,7 @@
 #include "EditorActions.h"
 #include "EditorFieldBehaviour.h"
 #include "EditorForm.h"
+#include "ModalRun.h"
 #include "WindowPlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainWindowOptions.h"
@@ -264,7 +265,7 @@ void EditorWindow::NewEntryCommand()
 
 int EditorWindow::ShowOwnWindow(QDialog& window)
 {
-    const int result = window.exec();
+    const int result = RunModal(window);
     m_notice.OwnWindowClosed();
     // The editor may have become active while the window was still closing.
     QMetaObject::invokeMethod(this, &EditorWindow::TellCreatedIfDue, Qt::QueuedConnection);

@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
-#include <QHelpIndexWidget>
+#include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,16 +150,29 @@ void HelpWindow::BuildTabs()
     m_keyword->setObjectName(QStringLiteral("HelpKeyword"));
     m_keyword->setClearButtonEnabled(true);
     keywordLayout->addWidget(m_keyword);
-    QHelpIndexWidget* index = m_engine->indexWidget();
-    index->setObjectName(QStringLiteral("HelpIndex"));
-    keywordLayout->addWidget(index);
+    m_index = new QListWidget(keywordPage);
+    m_index->setObjectName(QStringLiteral("HelpIndex"));
+    keywordLayout->addWidget(m_index);
     m_tabs->insertTab(kKeywordTab, keywordPage, QStringLiteral("キーワード"));
-    connect(m_keyword, &QLineEdit::textChanged, index, [index](const QString& text) { index->filterIndices(text); });
-    connect(m_keyword, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
-    connect(index, &QHelpIndexWidget::documentActivated, this,
-            [this](const QHelpLink& document) { ShowPage(document.url); });
-    connect(index, &QHelpIndexWidget::documentsActivated, this,
-            [this](const QList<QHelpLink>& documents) { ShowDocuments(documents); });
+    // Qt's own index filter compares code by code, so "メモリダイヤル" typed by an input method
+    // would not find "ﾒﾓﾘﾀﾞｲﾔﾙ"; the index is read once and filtered and ordered here instead.
+    QHelpIndexModel* keywords = m_engine->indexModel();
+    const auto readKeywords = [this, keywords] {
+        m_keywords = SortedHelpKeywords(keywords->stringList());
+        ShowKeywords();
+    };
+    connect(keywords, &QHelpIndexModel::indexCreated, this, readKeywords);
+    if (!keywords->isCreatingIndex()) {
+        readKeywords();
+    }
+    connect(m_keyword, &QLineEdit::textChanged, this, &HelpWindow::ShowKeywords);
+    connect(m_keyword, &QLineEdit::returnPressed, this, [this] {
+        if (const QListWidgetItem* item = m_index->currentItem()) {
+            ShowKeyword(item->text());
+        }
+    });
+    connect(m_index, &QListWidget::itemActivated, this,
+            [this](const QListWidgetItem* item) { ShowKeyword(item->text()); });
 
     auto* searchPage = new QWidget(m_tabs);
     auto* searchLayout = new QVBoxLayout(searchPage);
@@ -173,6 +186,10 @@ void HelpWindow::BuildTabs()
     m_results = new QListWidget(searchPage);
     m_results->setObjectName(QStringLiteral("HelpResults"));
     searchLayout->addWidget(m_results, 1);
+    m_searchOutcome = new QLabel(searchPage);
+    m_searchOutcome->setObjectName(QStringLiteral("HelpSearchOutcome"));
+    m_searchOutcome->setWordWrap(true);
+    searchLayout->addWidget(m_searchOutcome);
     m_tabs->insertTab(kSearchTab, searchPage, QStringLiteral("検索"));
     connect(m_search, &QLineEdit::returnPressed, this, [this] { Search(m_search->text()); });
     connect(m_results, &QListWidget::itemActivated, this,
@@ -199,6 +216,26 @@ void HelpWindow::Search(const QString& words)
     }
     if (m_results->count() > 0) {
         m_results->setCurrentRow(0);
+    }
+    m_searchOutcome->setText(m_results->count() > 0 ? QString() : kHelpNothingFoundText);
+}
+
+void HelpWindow::ShowKeywords()
+{
+    const QString typed = m_keyword->text();
+    const QStringList shown = HelpKeywordsFor(m_keywords, typed);
+    m_index->clear();
+    m_index->addItems(shown);
+    m_index->setCurrentRow(static_cast<int>(PreferredHelpKeyword(shown, typed)));
+}
+
+void HelpWindow::ShowKeyword(const QString& keyword)
+{
+    const QList<QHelpLink> documents = m_engine->documentsForKeyword(keyword);
+    if (documents.size() == 1) {
+        ShowPage(documents.first().url);
+    } else if (documents.size() > 1) {
+        ShowDocuments(documents);
     }
 }
 

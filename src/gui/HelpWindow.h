@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -8,6 +9,7 @@
 
 class HelpBrowser;
 class QHelpEngine;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -40,6 +42,8 @@ public:
     [[nodiscard]] QLineEdit& KeywordEdit() { return *m_keyword; }
     [[nodiscard]] QLineEdit& SearchEdit() { return *m_search; }
     [[nodiscard]] QListWidget& SearchResults() { return *m_results; }
+    [[nodiscard]] QListWidget& KeywordList() { return *m_index; }
+    [[nodiscard]] QLabel& SearchOutcome() { return *m_searchOutcome; }
     [[nodiscard]] QHelpEngine& Engine() { return *m_engine; }
 
 private:
@@ -56,6 +60,8 @@ private:
     void ShowPage(const QUrl& url);
     void ShowDocuments(const QList<QHelpLink>& documents);
     void Search(const QString& words);
+    void ShowKeywords();
+    void ShowKeyword(const QString& keyword);
 
     struct HelpPage
     {
@@ -70,6 +76,10 @@ private:
     QLineEdit* m_keyword = nullptr;
     QLineEdit* m_search = nullptr;
     QListWidget* m_results = nullptr;
+    QLabel* m_searchOutcome = nullptr;
+    QListWidget* m_index = nullptr;
+    // The whole keyword index, in reading order.
+    QStringList m_keywords;
     QString m_namespace;
     // The pages' texts, read at the first search.
     QList<HelpPage> m_pages;

@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
+#include "ModalRun.h"
 #include "RenameDialog.h"
 #include "list/RenameCommand.h"
 #include "settings/Twips.h"
@@ -119,7 +120,7 @@ void MainWindow::Connect()
     connect(a.mnuHelpContent_KeyWord[1], &QAction::triggered, this, [this] { m_interaction.ShowHelp(kHelpContents); });
     connect(a.mnuHelpAbout, &QAction::triggered, this, [this] {
         AboutDialog about(m_interaction, this);
-        about.exec();
+        RunModal(about);
     });
 
     connect(m_list, &QTableView::clicked, this, [this](const QModelIndex& index) {
@@ -226,7 +227,7 @@ void MainWindow::RenameCommand()
     }
     ::RenameCommand command(source, m_interaction);
     RenameDialog dialog(command, this);
-    dialog.exec();
+    RunModal(dialog);
 }
 
 MainWindowPlacement MainWindow::Placement() const

@@ -1,6 +1,7 @@
 #include "QtInteraction.h"
 
 #include "HelpWindow.h"
+#include "WindowPlacement.h"
 #include "app/ShellTexts.h"
 
 #include <QApplication>
@@ -13,9 +14,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -71,12 +75,9 @@ QString QtFileFilter(const QString& filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-// A help window without an owner window is ours to close.
 QtInteraction::~QtInteraction()
 {
-    if (m_help && !m_help->parentWidget()) {
-        delete m_help;
-    }
+    delete m_help;
 }
 
 void QtInteraction::Tell(const QString& text, const QString& title, MessageIcon icon)
@@ -184,21 +185,26 @@ bool QtInteraction::OpenUrl(const QString& url)
     return QDesktopServices::openUrl(QUrl(url));
 }
 
-// The help window belongs to the window the user works in: a modal dialog would otherwise
-// block it.
+// The help is a window of its own, owned by no other: the dialogs are modal to the windows
+// under them only, so it stays usable beside any of them and outlives the one it was opened
+// from. It opens over the window the user works in, kept on that window's screen.
 void QtInteraction::ShowHelp(int context)
 {
-    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_parent;
     if (!m_help) {
-        auto* window = new HelpWindow(owner);
+        auto window = std::make_unique<HelpWindow>();
         if (const std::optional<QString> problem = window->Open(m_helpFile, m_helpCollectionFolder)) {
-            delete window;
             Tell(*problem, kHelpTitle, MessageIcon::Warning);
             return;
         }
-        m_help = window;
-    } else if (m_help->parentWidget() != owner) {
-        m_help->setParent(owner, Qt::Window);
+        // Closing the main window ends the program even while the help is open.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        m_help = window.release();
+    }
+    if (!m_help->isVisible()) {
+        const QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : m_parent;
+        QRect wanted(QPoint(), m_help->size());
+        wanted.moveCenter(owner ? owner->frameGeometry().center() : m_help->screen()->availableGeometry().center());
+        PlaceOnScreen(*m_help, wanted);
     }
     bool found = true;
     if (context == kHelpKeywordSearch) {

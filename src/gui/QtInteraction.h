@@ -2,8 +2,6 @@
 
 #include "Interaction.h"
 
-#include <QPointer>
-
 class HelpWindow;
 class QWidget;
 
@@ -42,6 +40,6 @@ private:
     QWidget* m_parent;
     QString m_helpFile;
     QString m_helpCollectionFolder;
-    // One help window for the run; it dies with the window that owned it.
-    QPointer<HelpWindow> m_help;
+    // One help window for the run, owned here.
+    HelpWindow* m_help = nullptr;
 };

@@ -11,6 +11,13 @@ const QString kNoBrowser = QStringLiteral("「Internet Explorer」 が ｲﾝｽ
 const QString kNoBrowserTitle = QStringLiteral("IE ｲﾝｽﾄｰﾙ 確認");
 const QString kNoMail = QStringLiteral("「Outlook Express」 が ｲﾝｽﾄｰﾙ されていません。　");
 const QString kNoMailTitle = QStringLiteral("OE ｲﾝｽﾄｰﾙ 確認");
+const QString kRefusedWeb =
+    QStringLiteral("このｱﾄﾞﾚｽは開けません。Web 閲覧で開くのは、半角で書かれた http:// か https:// のｱﾄﾞﾚｽだけです。　");
+const QString kRefusedWebTitle = QStringLiteral("Web 閲覧 確認");
+const QString kRefusedMail =
+    QStringLiteral("このﾒｰﾙｱﾄﾞﾚｽには送信できません。送信先にできるのは、半角で書かれたﾒｰﾙｱﾄﾞﾚｽ 1 "
+                   "つだけです（「mailto:」 や 「?」 以降は付けません）。　");
+const QString kRefusedMailTitle = QStringLiteral("ﾒｰﾙ 送信 確認");
 
 // An empty expectation stands for "refused".
 QString OrEmpty(const std::optional<QString>& text)
@@ -140,20 +147,24 @@ private slots:
         QCOMPARE(OrEmpty(MailAddress(text)), address);
     }
 
-    // What reaches the desktop, and the warning when nothing takes it.
+    // What reaches the desktop, and the warning when nothing takes it or the address is refused.
     void openInBrowser_data()
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("launched"); // empty: nothing launched
         QTest::addColumn<bool>("browserExists");
+        QTest::addColumn<QString>("warning"); // empty: none
         QTest::newRow("web page") << QStringLiteral("https://example.jp/") << QStringLiteral("https://example.jp/")
-                                  << true;
+                                  << true << QString();
         QTest::newRow("bare host") << QStringLiteral("www.example.jp") << QStringLiteral("http://www.example.jp")
-                                   << true;
+                                   << true << QString();
         QTest::newRow("no browser") << QStringLiteral("https://example.jp/") << QStringLiteral("https://example.jp/")
-                                    << false;
-        QTest::newRow("javascript, no browser either") << QStringLiteral("javascript:alert(1)") << QString() << false;
-        QTest::newRow("file") << QStringLiteral("file:///home") << QString() << true;
+                                    << false << kNoBrowser;
+        QTest::newRow("javascript, no browser either")
+            << QStringLiteral("javascript:alert(1)") << QString() << false << kRefusedWeb;
+        QTest::newRow("file") << QStringLiteral("file:///home") << QString() << true << kRefusedWeb;
+        QTest::newRow("full-width address")
+            << QStringLiteral("ｈｔｔｐ：／／ｅｘａｍｐｌｅ．ｊｐ") << QString() << true << kRefusedWeb;
     }
 
     void openInBrowser()
@@ -161,12 +172,13 @@ private slots:
         QFETCH(QString, address);
         QFETCH(QString, launched);
         QFETCH(bool, browserExists);
+        QFETCH(QString, warning);
         FakeInteraction fake;
         if (!launched.isEmpty()) {
             fake.ExpectOpenUrl(launched, browserExists);
-            if (!browserExists) {
-                fake.ExpectTell(kNoBrowser, kNoBrowserTitle, MessageIcon::Warning);
-            }
+        }
+        if (!warning.isEmpty()) {
+            fake.ExpectTell(warning, warning == kNoBrowser ? kNoBrowserTitle : kRefusedWebTitle, MessageIcon::Warning);
         }
         OpenInBrowser(address, fake);
         VERIFY_INTERACTION(fake);
@@ -177,13 +189,18 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("launched");
         QTest::addColumn<bool>("mailerExists");
+        QTest::addColumn<QString>("warning");
         QTest::newRow("address") << QStringLiteral("hanako@example.jp") << QStringLiteral("mailto:hanako@example.jp")
-                                 << true;
+                                 << true << QString();
         QTest::newRow("no mail program") << QStringLiteral("hanako@example.jp")
-                                         << QStringLiteral("mailto:hanako@example.jp") << false;
+                                         << QStringLiteral("mailto:hanako@example.jp") << false << kNoMail;
         QTest::newRow("injected header, no mail program")
-            << QStringLiteral("a@b.jp%0ABcc:c@d.jp") << QString() << false;
-        QTest::newRow("two addresses") << QStringLiteral("a@b.jp,c@d.jp") << QString() << true;
+            << QStringLiteral("a@b.jp%0ABcc:c@d.jp") << QString() << false << kRefusedMail;
+        QTest::newRow("two addresses") << QStringLiteral("a@b.jp,c@d.jp") << QString() << true << kRefusedMail;
+        QTest::newRow("mailto: typed into the field")
+            << QStringLiteral("mailto:hanako@example.jp") << QString() << true << kRefusedMail;
+        QTest::newRow("full-width address")
+            << QStringLiteral("ｈａｎａｋｏ＠ｅｘａｍｐｌｅ．ｊｐ") << QString() << true << kRefusedMail;
     }
 
     void mailTo()
@@ -191,12 +208,13 @@ private slots:
         QFETCH(QString, address);
         QFETCH(QString, launched);
         QFETCH(bool, mailerExists);
+        QFETCH(QString, warning);
         FakeInteraction fake;
         if (!launched.isEmpty()) {
             fake.ExpectOpenUrl(launched, mailerExists);
-            if (!mailerExists) {
-                fake.ExpectTell(kNoMail, kNoMailTitle, MessageIcon::Warning);
-            }
+        }
+        if (!warning.isEmpty()) {
+            fake.ExpectTell(warning, warning == kNoMail ? kNoMailTitle : kRefusedMailTitle, MessageIcon::Warning);
         }
         MailTo(address, fake);
         VERIFY_INTERACTION(fake);
@@ -220,7 +238,14 @@ private slots:
     {
         EditorFields fields;
         FakeInteraction fake;
+        // An empty GPS field says nothing, as an empty URL field does.
+        mnuOptGPS_Info_Click(fields, fake);
+        VERIFY_INTERACTION(fake);
+
         fields.Text(kTextGps) = QStringLiteral("+35.39.29.20&+139.44.28.80");
+        fake.ExpectTell(QStringLiteral("この GPS 情報からは地図を開けません。緯度と経度を符号付きで、それぞれ 「&」 "
+                                       "で終えて書きます（例：「+35.39.29.20&+139.44.28.80&」）。　"),
+                        QStringLiteral("GPS 情報 確認"), MessageIcon::Warning);
         mnuOptGPS_Info_Click(fields, fake);
         VERIFY_INTERACTION(fake);
 

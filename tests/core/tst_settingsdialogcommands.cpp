@@ -460,7 +460,7 @@ private slots:
         Open();
         m_dialog->Form().activeTab = 3;
         static_cast<void>(m_dialog->Command1_Click(button));
-        QCOMPARE(m_postal.count(), reloads ? 13 : 0);
+        QCOMPARE(m_postal.Index().count(), reloads ? 13 : 0);
         const QString folder = stored == u"<program>" ? m_dir->path() : gone;
         QCOMPARE(Stored(u"FolderName(%1)"_s.arg(slot)), folder);
         QCOMPARE(m_settings.folderName[static_cast<std::size_t>(slot)], folder);

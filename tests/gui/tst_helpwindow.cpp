@@ -1,16 +1,37 @@
+#include "EditorActions.h"
+#include "EditorLauncher.h"
+#include "EditorWindow.h"
+#include "FakeInteraction.h"
 #include "HelpBrowser.h"
 #include "HelpWindow.h"
+#include "MainWindow.h"
+#include "MainWindowActions.h"
+#include "QtInteraction.h"
+#include "SampleEntries.h"
+#include "SettingsLauncher.h"
+#include "services/PostalTable.h"
+#include "settings/SettingsStore.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
-#include <QHelpIndexWidget>
+#include <QHelpIndexModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -55,6 +76,7 @@ private slots:
         QTest::newRow("mdial") << 12 << u"コマンド mdial"_s << u"mdial.html"_s;
         QTest::newRow("file format") << 20 << u"ﾒﾓﾘﾀﾞｲﾔﾙのファイル形式"_s << u"file-format.html"_s;
         QTest::newRow("postal table update") << 21 << u"郵便番号一覧の更新"_s << u"postal-update.html"_s;
+        QTest::newRow("import and export") << 22 << u"ｱﾄﾞﾚｽ帳の取り込みと書き出し"_s << u"exchange.html"_s;
         QTest::newRow("settings tab 0") << 37 << u"各種設定：環境設定 １"_s << u"settings-1.html"_s;
         QTest::newRow("settings tab 1") << 38 << u"各種設定：環境設定 ２"_s << u"settings-2.html"_s;
         QTest::newRow("settings tab 2") << 39 << u"各種設定：環境設定 ３"_s << u"settings-3.html"_s;
@@ -119,7 +141,7 @@ private slots:
             topics += model->rowCount(group);
         }
         QCOMPARE(groups, (QStringList{u"画面"_s, u"各種設定"_s, u"入力を助ける画面"_s, u"ファイルとデータ"_s}));
-        QCOMPARE(topics, 16);
+        QCOMPARE(topics, 17);
 
         // Choosing a topic in the contents shows it.
         QHelpContentWidget* tree = m_window->Engine().contentWidget();
@@ -143,6 +165,11 @@ private slots:
         QTest::newRow("Latin, any case") << u"vcard"_s << u"vCard"_s << u"file-format.html"_s;
         QTest::newRow("a window's name") << u"誕生日の設定"_s << u"誕生日の設定 （ｶﾚﾝﾀﾞｰ形式）"_s << u"calendar.html"_s;
         QTest::newRow("half-width katakana") << u"ﾘﾅﾝﾊﾞｰ"_s << u"ﾘﾅﾝﾊﾞｰ"_s << u"main.html"_s;
+        // As an input method types: full width, or hiragana.
+        QTest::newRow("full-width katakana")
+            << u"メモリダイヤル"_s << u"ﾒﾓﾘﾀﾞｲﾔﾙのファイル形式"_s << u"file-format.html"_s;
+        QTest::newRow("full-width window name") << u"バージョン情報"_s << u"ﾊﾞｰｼﾞｮﾝ情報"_s << u"about.html"_s;
+        QTest::newRow("hiragana") << u"りなんばー"_s << u"ﾘﾅﾝﾊﾞｰ"_s << u"main.html"_s;
     }
 
     void keywordSearch()
@@ -158,9 +185,9 @@ private slots:
         QLineEdit& edit = m_window->KeywordEdit();
         QTRY_VERIFY(edit.hasFocus());
         edit.insert(typed);
-        QHelpIndexWidget* index = m_window->Engine().indexWidget();
-        QVERIFY(index->model()->rowCount() > 0);
-        QCOMPARE(index->currentIndex().data().toString(), firstKeyword);
+        QListWidget& index = m_window->KeywordList();
+        QVERIFY(index.count() > 0);
+        QCOMPARE(index.currentItem()->text(), firstKeyword);
         QTest::keyClick(&edit, Qt::Key_Return);
         QCOMPARE(m_window->Browser().source().fileName(), page);
     }
@@ -190,6 +217,9 @@ private slots:
         for (int row = 0; row < results.count(); ++row) {
             found << results.item(row)->text();
         }
+        // A search that finds nothing says so.
+        QCOMPARE(m_window->SearchOutcome().text(),
+                 pages.isEmpty() ? u"この言葉を含むページは見つかりませんでした。"_s : QString());
         found.sort();
         pages.sort();
         QCOMPARE(found, pages);
@@ -197,6 +227,146 @@ private slots:
             emit results.itemActivated(results.currentItem());
             QCOMPARE(m_window->Browser().documentTitle(), results.currentItem()->text());
         }
+    }
+
+    // The help opened from the main window or from any dialog stays usable beside the dialogs
+    // that open later, and outlives the dialog it was opened from. `chain`: the windows opened
+    // one over the other; the help opens while window `helpAt` is in front (0 the main
+    // window), and its "目次" link is clicked when window `clickAt` is in front again (after
+    // those over it closed).
+    void besideModalWindows_data()
+    {
+        QTest::addColumn<QStringList>("chain");
+        QTest::addColumn<int>("helpAt");
+        QTest::addColumn<int>("clickAt");
+        QTest::newRow("from the main window, beside the editor") << QStringList{u"editor"_s} << 0 << 1;
+        QTest::newRow("from the main window, beside the settings over the editor")
+            << QStringList{u"editor"_s, u"settings"_s} << 0 << 2;
+        QTest::newRow("from the main window, beside its settings") << QStringList{u"settings"_s} << 0 << 1;
+        QTest::newRow("from the settings dialog, after it closed") << QStringList{u"editor"_s, u"settings"_s} << 2 << 1;
+        QTest::newRow("from the About box, after it closed") << QStringList{u"about"_s} << 1 << 0;
+        QTest::newRow("from the editor, beside its About box") << QStringList{u"editor"_s, u"about"_s} << 1 << 2;
+    }
+
+    void besideModalWindows()
+    {
+        QFETCH(QStringList, chain);
+        QFETCH(int, helpAt);
+        QFETCH(int, clickAt);
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(u"MORVANX.ini"_s));
+        AppSettings settings;
+        LoadRemainingSettings(store, settings, 19200, 14400);
+        PostalTable postal;
+        MemoryDial dial;
+        dial.rows = SampleRows(3);
+        dial.EntryCount = 3;
+        dial.SelectedRow = 1;
+        dial.EditMode = u"2"_s;
+        QtInteraction boxes;
+        boxes.SetHelpFile(QStringLiteral(MORVANX_HELP_FILE), dir.path());
+        MainWindow window(dial, boxes, MainWindowOptionsFrom(settings, {}, {}), dir.path(), nullptr, nullptr);
+        boxes.setParent(&window);
+        SettingsLauncher settingsDialogs(window, settings, store, postal, boxes, dir.path());
+        settingsDialogs.Install();
+        EditorLauncher editors(window, dial, boxes, nullptr, nullptr);
+        editors.SetSettingsCommand(
+            [&settingsDialogs](EditorWindow& editor) { settingsDialogs.ShowOverEditor(editor); });
+        // In the screen's bottom right corner: a help window centred over it would stick out.
+        window.setGeometry(1000, 800, 400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QStringList clicked; // the page after each click, and whether the help was on the screen
+        const auto openHelp = [&boxes] { boxes.ShowHelp(43); };
+        const auto clickContents = [this, &clicked] {
+            HelpWindow* help = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top != m_window.get() && qobject_cast<HelpWindow*>(top)) {
+                    help = qobject_cast<HelpWindow*>(top);
+                }
+            }
+            if (!help || !help->isVisible()) {
+                clicked << u"no help"_s;
+                return;
+            }
+            QVERIFY(help->ShowTopic(43));
+            HelpBrowser& browser = help->Browser();
+            QTextCursor link = browser.document()->find(u"目次"_s);
+            link.setPosition(link.selectionStart() + 1);
+            const QPoint at = browser.viewport()->mapTo(help, browser.cursorRect(link).center());
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, at);
+            const QRect screen = help->screen()->availableGeometry();
+            clicked << browser.source().fileName() + (screen.contains(help->frameGeometry()) ? u""_s : u" off"_s);
+        };
+        std::function<void(int)> openFrom = [&](int level) {
+            if (level == helpAt) {
+                openHelp();
+            }
+            if (level < chain.size()) {
+                QTimer::singleShot(0, &window, [&openFrom, level] {
+                    openFrom(level + 1);
+                    QApplication::activeModalWidget()->close();
+                });
+                const QString& next = chain.at(level);
+                auto* editor = qobject_cast<EditorWindow*>(QApplication::activeModalWidget());
+                if (next == u"editor") {
+                    editors.OpenEditor();
+                } else if (next == u"settings") {
+                    (editor ? editor->Actions().mnuOptSettei : window.Actions().mnuOptSettei)->trigger();
+                } else {
+                    (editor ? editor->Actions().mnuHelpAbout : window.Actions().mnuHelpAbout)->trigger();
+                }
+            }
+            if (level == clickAt) {
+                clickContents();
+            }
+        };
+        openFrom(0);
+        QCOMPARE(clicked, QStringList{u"index.html"_s});
+    }
+
+    // Every menu caption of the main window and the editor is in the help, as the menus show
+    // it: "保存(&S)" reads "保存(S)".
+    void menuCaptionsInTheHelp_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::newRow("main window") << false;
+        QTest::newRow("editor") << true;
+    }
+
+    void menuCaptionsInTheHelp()
+    {
+        QFETCH(bool, editor);
+        QHelpEngine& engine = m_window->Engine();
+        QString text;
+        const QString helpNamespace = QHelpEngineCore::namespaceName(QStringLiteral(MORVANX_HELP_FILE));
+        for (const QUrl& url : engine.files(helpNamespace, QString(), u"html"_s)) {
+            QTextDocument page;
+            page.setHtml(QString::fromUtf8(engine.fileData(url)));
+            text += page.toPlainText();
+        }
+        FakeInteraction ui;
+        MemoryDial dial;
+        dial.rows = SampleRows(1);
+        dial.EntryCount = 1;
+        dial.SelectedRow = 1;
+        dial.EditMode = u"2"_s;
+        const MainWindow window(dial, ui, MainWindowOptions(), m_dir.path(), nullptr, nullptr);
+        EditorWindow editorWindow(dial, ui, EditorWindowSettings(), nullptr);
+        const QMenuBar* bar = editor ? editorWindow.Actions().menuBar : window.menuBar();
+        QStringList missing;
+        for (QAction* title : bar->actions()) {
+            QList<QAction*> items = title->menu()->actions();
+            items.prepend(title);
+            for (const QAction* item : std::as_const(items)) {
+                const QString shown = item->text().remove(u'&');
+                if (item->isVisible() && !shown.isEmpty() && !text.contains(shown)) {
+                    missing << shown;
+                }
+            }
+        }
+        QCOMPARE(missing, QStringList());
     }
 
     void missingHelpFile()

@@ -380,6 +380,28 @@ private slots:
         QCOMPARE(parentName, u"EDITOR"_s);
         QCOMPARE(Stored(u"LVCwid(2)"_s), u"1000"_s);
     }
+
+    // F1 opens the topic of the tab in front, as the help button does.
+    void f1OpensTheTabsTopic_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("環境設定 １") << 0 << 37;
+        QTest::newRow("*．CSV 保存先") << 3 << 58;
+    }
+    void f1OpensTheTabsTopic()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, topic);
+        Run([&](SettingsDialog& dialog) {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            dialog.Tabs().setCurrentIndex(tab);
+            m_fake.ExpectHelp(topic);
+            QTest::keyClick(&dialog, Qt::Key_F1);
+            VERIFY_INTERACTION(m_fake);
+        });
+    }
 };
 
 QTEST_MAIN(TestSettingsDialogWindow)

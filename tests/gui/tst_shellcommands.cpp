@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
 const QColor kRest(0xC0, 0xFF, 0xC0);
+// A distributor's addresses, as a build may set them.
+const QString kHomePage = u"https://example.jp/morvane/"_s;
+const QString kSupportMail = u"support@example.jp"_s;
 const QColor kLit(0x00, 0xFF, 0x00);
 
 QColor TextColour(const QLabel* label)
@@ -49,7 +53,7 @@ private slots:
     void init()
     {
         Reset();
-        m_about = std::make_unique<AboutDialog>(m_ui);
+        m_about = std::make_unique<AboutDialog>(m_ui, nullptr, kHomePage, kSupportMail);
         m_about->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_about.get()));
     }
@@ -66,8 +70,8 @@ private slots:
         QCOMPARE(m_about->Label1(0)->text(), u"Morvane"_s);
         QCOMPARE(m_about->Label1(1)->text(), u"Ver.2.3.6"_s);
         QCOMPARE(m_about->Label1(2)->text(), u"for Linux"_s);
-        QCOMPARE(m_about->Label1(11)->text(), u"morvanx@morvane.jp"_s);
-        QCOMPARE(m_about->Label1(13)->text(), u"https://github.com/morvane/morvanx"_s);
+        QCOMPARE(m_about->Label1(11)->text(), u"support@example.jp"_s);
+        QCOMPARE(m_about->Label1(13)->text(), u"https://example.jp/morvane/"_s);
         QVERIFY(!m_about->findChild<QLabel*>(u"Image1"_s)->pixmap().isNull());
         // Everything fits: no label is cut.
         for (int index : {0, 1, 2, 10, 11, 12, 13, 14}) {
@@ -111,25 +115,56 @@ private slots:
         }
     }
 
+    // A build that names no addresses points at the help, and has no mail link.
+    void aboutWithoutAddresses()
+    {
+        m_about = std::make_unique<AboutDialog>(m_ui, nullptr, QString(), QString());
+        m_about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_about.get()));
+        QCOMPARE(m_about->Label1(10), nullptr);
+        QCOMPARE(m_about->Label1(11), nullptr);
+        QCOMPARE(m_about->Label1(14), nullptr);
+        QCOMPARE(m_about->Label1(12)->text(), u"ﾍﾙﾌﾟ："_s);
+        QCOMPARE(m_about->Label1(13)->text(), u"Morvane ヘルプ 目次"_s);
+        Hover(13);
+        QCOMPARE(TextColour(m_about->Label1(12)), kLit);
+        m_ui.ExpectHelp(0);
+        QTest::mouseClick(m_about->Label1(13), Qt::LeftButton);
+        VERIFY_INTERACTION(m_ui);
+    }
+
+    // Where the left button goes down and comes up (label numbers, -1 the background), and
+    // what is launched: a link is followed once, and only when released over it.
     void linkClicks_data()
     {
-        QTest::addColumn<int>("label");
-        QTest::addColumn<QString>("url");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<int>("released");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QString>("url"); // empty: nothing launched
         QTest::addColumn<bool>("opened");
-        QTest::newRow("mail caption") << 10 << u"mailto:morvanx@morvane.jp"_s << true;
-        QTest::newRow("mail address, no mail program") << 11 << u"mailto:morvanx@morvane.jp"_s << false;
-        QTest::newRow("home-page caption") << 12 << u"https://github.com/morvane/morvanx"_s << true;
-        QTest::newRow("home-page note, no browser") << 14 << u"https://github.com/morvane/morvanx"_s << false;
+        QTest::newRow("mail caption") << 10 << 10 << false << u"mailto:support@example.jp"_s << true;
+        QTest::newRow("mail address, no mail program") << 11 << 11 << false << u"mailto:support@example.jp"_s << false;
+        QTest::newRow("home-page caption") << 12 << 12 << false << u"https://example.jp/morvane/"_s << true;
+        QTest::newRow("home-page note, no browser") << 14 << 14 << false << u"https://example.jp/morvane/"_s << false;
+        QTest::newRow("across one link") << 10 << 11 << false << u"mailto:support@example.jp"_s << true;
+        QTest::newRow("released over the background") << 13 << -1 << false << QString() << true;
+        QTest::newRow("released over the other link") << 13 << 11 << false << QString() << true;
+        QTest::newRow("released over the title") << 11 << 0 << false << QString() << true;
+        QTest::newRow("double-click") << 13 << 13 << true << u"https://example.jp/morvane/"_s << true;
     }
 
     void linkClicks()
     {
-        QFETCH(int, label);
+        QFETCH(int, pressed);
+        QFETCH(int, released);
+        QFETCH(bool, doubleClick);
         QFETCH(QString, url);
         QFETCH(bool, opened);
-        m_ui.ExpectOpenUrl(url, opened);
+        if (!url.isEmpty()) {
+            m_ui.ExpectOpenUrl(url, opened);
+        }
         if (!opened) {
-            if (label <= 11) {
+            if (pressed <= 11) {
                 m_ui.ExpectTell(u"「Outlook Express」 が ｲﾝｽﾄｰﾙ されていません。　"_s, u"OE ｲﾝｽﾄｰﾙ 確認"_s,
                                 MessageIcon::Warning);
             } else {
@@ -137,7 +172,19 @@ private slots:
                                 MessageIcon::Warning);
             }
         }
-        QTest::mouseClick(m_about->Label1(label), Qt::LeftButton);
+        // Through the window, as the pointer does: the label the button went down on gets the
+        // release, wherever the pointer is then.
+        QWindow* window = m_about->windowHandle();
+        const auto at = [this](int label) {
+            QWidget* target = label < 0 ? m_about->findChild<QWidget*>(u"AboutPanel"_s) : m_about->Label1(label);
+            return target->mapTo(m_about.get(), label < 0 ? QPoint(3, 3) : target->rect().center());
+        };
+        if (doubleClick) {
+            QTest::mouseDClick(window, Qt::LeftButton, {}, at(pressed));
+        } else {
+            QTest::mousePress(window, Qt::LeftButton, {}, at(pressed));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at(released));
+        }
         VERIFY_INTERACTION(m_ui);
         QVERIFY(m_about->isVisible());
         // The title is no link.
@@ -200,6 +247,9 @@ private slots:
         m_about.reset();
         EditorWindow& editor = Open(u"2"_s);
         Text(kTextUrl)->setText(u"javascript:alert(1)"_s);
+        m_ui.ExpectTell(
+            u"このｱﾄﾞﾚｽは開けません。Web 閲覧で開くのは、半角で書かれた http:// か https:// のｱﾄﾞﾚｽだけです。　"_s,
+            u"Web 閲覧 確認"_s, MessageIcon::Warning);
         editor.Actions().mnuOptWebView->trigger();
         Text(kTextUrl)->setText(u"www.example.jp"_s);
         m_ui.ExpectOpenUrl(u"http://www.example.jp"_s);

@@ -124,7 +124,9 @@ std::optional<QString> MailAddress(const QString& text)
 void OpenInBrowser(const QString& address, Interaction& interaction)
 {
     const std::optional<QString> url = BrowserAddress(address);
-    if (url && !interaction.OpenUrl(*url)) {
+    if (!url) {
+        interaction.Tell(kRefusedWebText, kRefusedWebTitle, MessageIcon::Warning);
+    } else if (!interaction.OpenUrl(*url)) {
         interaction.Tell(kNoBrowserText, kNoBrowserTitle, MessageIcon::Warning);
     }
 }
@@ -132,7 +134,9 @@ void OpenInBrowser(const QString& address, Interaction& interaction)
 void MailTo(const QString& address, Interaction& interaction)
 {
     const std::optional<QString> mail = MailAddress(address);
-    if (mail && !interaction.OpenUrl(QStringLiteral("mailto:") + *mail)) {
+    if (!mail) {
+        interaction.Tell(kRefusedMailText, kRefusedMailTitle, MessageIcon::Warning);
+    } else if (!interaction.OpenUrl(QStringLiteral("mailto:") + *mail)) {
         interaction.Tell(kNoMailText, kNoMailTitle, MessageIcon::Warning);
     }
 }
@@ -146,8 +150,11 @@ void mnuOptWebView_Click(const EditorFields& fields, Interaction& interaction)
 
 void mnuOptGPS_Info_Click(const EditorFields& fields, Interaction& interaction)
 {
-    if (const std::optional<QString> address = GpsMapAddress(fields.Text(kTextGps))) {
+    const QString& gps = fields.Text(kTextGps);
+    if (const std::optional<QString> address = GpsMapAddress(gps)) {
         OpenInBrowser(*address, interaction);
+    } else if (!gps.isEmpty()) {
+        interaction.Tell(kRefusedGpsText, kRefusedGpsTitle, MessageIcon::Warning);
     }
 }
 

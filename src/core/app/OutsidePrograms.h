@@ -25,8 +25,9 @@ struct EditorFields;
 // percent escapes or line breaks, which could add headers or recipients to the mail.
 [[nodiscard]] std::optional<QString> MailAddress(const QString& text);
 
-// Shows a web page in the desktop's browser. A refused address launches nothing; when no
-// program takes the address the user is told that no browser is installed.
+// Shows a web page in the desktop's browser. A refused address launches nothing and tells the
+// user what is taken; when no program takes the address the user is told that no browser is
+// installed.
 void OpenInBrowser(const QString& address, Interaction& interaction);
 
 // Starts a mail to one address in the desktop's mail program, with the same rules.
@@ -34,7 +35,8 @@ void MailTo(const QString& address, Interaction& interaction);
 
 // The editor's option menu: "Web 閲覧(&W)" opens the URL field when it is not empty.
 void mnuOptWebView_Click(const EditorFields& fields, Interaction& interaction);
-// "GPS 情報(&G)": the map page of the GPS field; a GPS text that does not parse opens nothing.
+// "GPS 情報(&G)": the map page of the GPS field; a GPS text that does not parse opens nothing
+// and tells the user the shape it takes, an empty one says nothing.
 void mnuOptGPS_Info_Click(const EditorFields& fields, Interaction& interaction);
 // "ﾒｰﾙ 送信(&M)": a mail to the address of the mail field that last had the focus; nothing
 // when the focus was last elsewhere or that field is empty.
