@@ -19,7 +19,10 @@
 #include <QStyle>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -132,35 +135,47 @@ bool QtInteraction::Ask(const QString& text, const QString& title, MessageIcon i
     return box.clickedButton() == ok;
 }
 
+namespace {
+
+// A warning with three buttons; the index of the one clicked, the last one (the escape) when
+// the box was closed.
+int AskThreeWays(QWidget* parent, const QString& text, const QString& title,
+                 const std::array<std::pair<QString, QMessageBox::ButtonRole>, 3>& buttons, int defaultButton)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    std::array<QPushButton*, 3> added{};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        added[i] = box.addButton(buttons[i].first, buttons[i].second);
+    }
+    box.setDefaultButton(added[static_cast<std::size_t>(defaultButton)]);
+    box.setEscapeButton(added[2]);
+    box.exec();
+    const auto clicked = std::find(added.begin(), added.end(), box.clickedButton());
+    return clicked == added.end() ? 2 : static_cast<int>(clicked - added.begin());
+}
+
+} // namespace
+
 SaveChoice QtInteraction::AskSaveChanges(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent);
-    QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == save) {
-        return SaveChoice::Save;
-    }
-    return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
+    constexpr SaveChoice kChoices[] = {SaveChoice::Save, SaveChoice::Discard, SaveChoice::Cancel};
+    return kChoices[AskThreeWays(m_parent, text, title,
+                                 {{{QStringLiteral("保存"), QMessageBox::AcceptRole},
+                                   {QStringLiteral("保存しない"), QMessageBox::DestructiveRole},
+                                   {QStringLiteral("キャンセル"), QMessageBox::RejectRole}}},
+                                 0)];
 }
 
 ChangedFileChoice QtInteraction::AskChangedFile(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent);
-    QPushButton* overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::DestructiveRole);
-    QPushButton* saveAs = box.addButton(QStringLiteral("別名で保存"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    constexpr ChangedFileChoice kChoices[] = {ChangedFileChoice::Overwrite, ChangedFileChoice::SaveAs,
+                                              ChangedFileChoice::Cancel};
     // Someone else's changes are at stake: the safe answer is the default.
-    box.setDefaultButton(saveAs);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == overwrite) {
-        return ChangedFileChoice::Overwrite;
-    }
-    return box.clickedButton() == saveAs ? ChangedFileChoice::SaveAs : ChangedFileChoice::Cancel;
+    return kChoices[AskThreeWays(m_parent, text, title,
+                                 {{{QStringLiteral("上書き"), QMessageBox::DestructiveRole},
+                                   {QStringLiteral("別名で保存"), QMessageBox::AcceptRole},
+                                   {QStringLiteral("キャンセル"), QMessageBox::RejectRole}}},
+                                 1)];
 }
 
 QString QtInteraction::ChooseOpenFile(const QString& title, const QString& folder, const QString& filter)

@@ -1,3 +1,4 @@
+#include "SpecialFiles.h"
 #include "memorydial/MemoryDialReader.h"
 #include "memorydial/MemoryDialWriter.h"
 
@@ -9,13 +10,9 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -162,29 +159,6 @@ QString NodeKind(const QString& path)
     default:
         return u"other"_s;
     }
-}
-
-bool MakeFifo(const QString& path)
-{
-    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-}
-
-bool MakeSocket(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (name.size() >= qsizetype(sizeof address.sun_path)) {
-        return false;
-    }
-    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0) {
-        return false;
-    }
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
 }
 
 } // namespace

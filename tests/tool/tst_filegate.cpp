@@ -5,6 +5,7 @@
 #include "ExchangeCommands.h"
 #include "MemoryDialCommands.h"
 #include "SampleEntries.h"
+#include "SpecialFiles.h"
 #include "app/HelpFile.h"
 #include "exchange/AddressBook.h"
 #include "files/SafeFileMove.h"
@@ -20,11 +21,8 @@
 
 #include <functional>
 
-#include <cstring>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -32,24 +30,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QDateTime kNow(QDate(2026, 1, 2), QTime(3, 4, 5));
-
-bool MakeSocket(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (name.size() >= qsizetype(sizeof address.sun_path)) {
-        return false;
-    }
-    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0) {
-        return false;
-    }
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
 
 // Puts the thing of `kind` at `path`; false when this system does not allow it here.
 bool Make(const QString& kind, const QString& path, const QString& memoryDial)
@@ -61,7 +41,7 @@ bool Make(const QString& kind, const QString& path, const QString& memoryDial)
         return QDir().mkdir(path);
     }
     if (kind == u"FIFO") {
-        return mkfifo(name.constData(), 0600) == 0;
+        return MakeFifo(path);
     }
     if (kind == u"socket") {
         return MakeSocket(path);
@@ -74,7 +54,7 @@ bool Make(const QString& kind, const QString& path, const QString& memoryDial)
         return QDir().mkdir(thing) && QFile::link(thing, path);
     }
     if (kind == u"link to FIFO") {
-        return mkfifo(thingName.constData(), 0600) == 0 && QFile::link(thing, path);
+        return MakeFifo(thing) && QFile::link(thing, path);
     }
     if (kind == u"link to device") {
         return mknod(thingName.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0 && QFile::link(thing, path);
