@@ -176,6 +176,8 @@ class TestFileGate : public QObject
 private slots:
     void everyEntryPointEveryPathKind_data();
     void everyEntryPointEveryPathKind();
+    void importSaysWhy_data();
+    void importSaysWhy();
 };
 
 void TestFileGate::everyEntryPointEveryPathKind_data()
@@ -220,6 +222,33 @@ void TestFileGate::everyEntryPointEveryPathKind()
     if (!goesAhead) {
         QCOMPARE(Fingerprint(path), before);
     }
+}
+
+// A name that holds nothing is missing, not "no regular file".
+void TestFileGate::importSaysWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << u"missing"_s << u"ファイルが見つかりません。"_s;
+    QTest::newRow("link to nothing") << u"dangling"_s << u"ファイルが見つかりません。"_s;
+    QTest::newRow("folder") << u"folder"_s << u"通常のファイルではありません。"_s;
+    QTest::newRow("link loop") << u"link loop"_s << u"通常のファイルではありません。"_s;
+}
+
+void TestFileGate::importSaysWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"in.vcf"_s);
+    if (kind == u"dangling") {
+        QVERIFY(QFile::link(dir.filePath(u"gone.vcf"_s), path));
+    } else {
+        QVERIFY(Make(kind, path, QString()));
+    }
+    MemoryDial dial;
+    QCOMPARE(ImportAddressBook(dial, {path}, kNow).refusedFiles, QStringList{path + u'：' + reason});
 }
 
 QTEST_GUILESS_MAIN(TestFileGate)
