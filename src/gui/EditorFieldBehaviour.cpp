@@ -118,6 +118,8 @@ EditorFieldBehaviour::EditorFieldBehaviour(EditorForm& form, EditorActions& acti
     }
     ApplyInputMethodRules();
 
+    connect(Text(kTextPostalFirst), &QLineEdit::textEdited, this, &EditorFieldBehaviour::SplitPostalCode);
+
     for (int item = 0; item < 3; ++item) {
         QAction* action = m_actions.mnuEditCutCopyPaste[static_cast<std::size_t>(item)];
         action->setEnabled(true);
@@ -225,6 +227,23 @@ void EditorFieldBehaviour::ApplyInputMethodRules()
         box->setAttribute(Qt::WA_InputMethodEnabled, InputModeFor(index) != InputMode::Disabled);
         box->setInputMethodHints(InputHintsFor(index));
     }
+}
+
+void EditorFieldBehaviour::SplitPostalCode(const QString& firstBox)
+{
+    const std::optional<PostalParts> parts = SplitPostalInput(firstBox);
+    if (!parts) {
+        return;
+    }
+    Text(kTextPostalFirst)->setText(parts->first);
+    if (parts->second.isEmpty()) {
+        return;
+    }
+    // Typing goes on where the code does.
+    QLineEdit* second = Text(kTextPostalSecond);
+    second->setText(parts->second);
+    second->setFocus(Qt::OtherFocusReason);
+    second->end(false);
 }
 
 void EditorFieldBehaviour::ClipboardCommand(FieldBehaviour::ClipboardCommand command)
