@@ -161,11 +161,13 @@ void EditorFieldBehaviour::PaintControl(Control control, bool focused)
     case ControlArray::Combo1:
         Paint(m_form.Combo1[index], QPalette::Base, QPalette::Text, colours.fieldBackground, colours.fieldText);
         break;
-    case ControlArray::Option1:
-        m_form.Option1[index]->setAutoFillBackground(true);
-        Paint(m_form.Option1[index], QPalette::Window, QPalette::WindowText, colours.fieldBackground,
-              colours.fieldText);
+    case ControlArray::Option1: {
+        // A button fills its background from the Button role, not from Window.
+        QRadioButton* option = m_form.Option1[index];
+        option->setAutoFillBackground(true);
+        Paint(option, option->backgroundRole(), QPalette::WindowText, colours.fieldBackground, colours.fieldText);
         break;
+    }
     case ControlArray::Command1:
         break;
     }

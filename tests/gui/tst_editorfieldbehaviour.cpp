@@ -112,7 +112,8 @@ private slots:
         QWidget* field = Control(array, index);
         Focus(field);
 
-        const auto role = array == Array::Option ? QPalette::Window : QPalette::Base;
+        // What the option button fills its background with.
+        const auto role = array == Array::Option ? field->backgroundRole() : QPalette::Base;
         const auto textRole = array == Array::Option ? QPalette::WindowText : QPalette::Text;
         QCOMPARE(field->palette().color(role), kDark);
         QCOMPARE(field->palette().color(textRole), kYellow);
