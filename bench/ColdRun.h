@@ -45,8 +45,9 @@ inline void PrepareAsTheProgram()
 }
 
 // Runs `work` in a fresh child and returns its figures; `work` returns false when it failed.
-// Only the work itself is timed, not the fork.
-inline ColdFigures RunCold(const std::function<bool()>& work)
+// Only the work itself is timed, not the fork, nor `setup`, which runs in the child before it
+// and brings the process to where the user starts the work from (false: it failed).
+inline ColdFigures RunCold(const std::function<bool()>& work, const std::function<bool()>& setup = {})
 {
     int fds[2];
     if (pipe(fds) != 0) {
@@ -57,6 +58,9 @@ inline ColdFigures RunCold(const std::function<bool()>& work)
     if (pid == 0) {
         close(fds[0]);
         PrepareAsTheProgram();
+        if (setup && !setup()) {
+            _exit(1);
+        }
         const double before = ResidentBytes();
         const auto start = std::chrono::steady_clock::now();
         const bool done = work();
@@ -78,9 +82,10 @@ inline ColdFigures RunCold(const std::function<bool()>& work)
 }
 
 // One benchmark iteration of cold work: its time is the child's; a failure ends the benchmark.
-inline bool TimeCold(benchmark::State& state, const std::function<bool()>& work, ColdFigures* figures = nullptr)
+inline bool TimeCold(benchmark::State& state, const std::function<bool()>& work, ColdFigures* figures = nullptr,
+                     const std::function<bool()>& setup = {})
 {
-    const ColdFigures measured = RunCold(work);
+    const ColdFigures measured = RunCold(work, setup);
     if (measured.seconds < 0) {
         state.SkipWithError("the work failed (is the postal table there? set MORVANX_KEN_ALL)");
         return false;

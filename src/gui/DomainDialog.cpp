@@ -73,7 +73,7 @@ DomainDialog::DomainDialog(bool autoOpen, Interaction& interaction, QWidget* par
 
 QString DomainDialog::Domain() const
 {
-    return m_domains->currentText();
+    return m_shownDomains.value(m_domains->currentIndex());
 }
 
 bool DomainDialog::AutoOpenTicked() const
@@ -83,7 +83,9 @@ bool DomainDialog::AutoOpenTicked() const
 
 void DomainDialog::FillDomains()
 {
-    FillList(*m_domains, DomainsOfGroup(m_groups->currentText()));
+    // The list shows ended services marked; what is appended is the domain alone.
+    m_shownDomains = DomainsOfGroup(m_groups->currentText());
+    FillList(*m_domains, DomainListTexts(m_groups->currentText()));
 }
 
 bool DomainDialog::eventFilter(QObject* watched, QEvent* event)

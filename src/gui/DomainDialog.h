@@ -3,6 +3,7 @@
 #include "Interaction.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
@@ -33,4 +34,6 @@ private:
     QComboBox* m_groups = nullptr;
     QComboBox* m_domains = nullptr;
     QCheckBox* m_autoOpen = nullptr;
+    // The domains of the group the domain list was last filled with, in list order.
+    QStringList m_shownDomains;
 };

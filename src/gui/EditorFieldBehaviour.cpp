@@ -118,6 +118,8 @@ EditorFieldBehaviour::EditorFieldBehaviour(EditorForm& form, EditorActions& acti
     }
     ApplyInputMethodRules();
 
+    connect(Text(kTextPostalFirst), &QLineEdit::textEdited, this, &EditorFieldBehaviour::SplitPostalCode);
+
     for (int item = 0; item < 3; ++item) {
         QAction* action = m_actions.mnuEditCutCopyPaste[static_cast<std::size_t>(item)];
         action->setEnabled(true);
@@ -159,11 +161,13 @@ void EditorFieldBehaviour::PaintControl(Control control, bool focused)
     case ControlArray::Combo1:
         Paint(m_form.Combo1[index], QPalette::Base, QPalette::Text, colours.fieldBackground, colours.fieldText);
         break;
-    case ControlArray::Option1:
-        m_form.Option1[index]->setAutoFillBackground(true);
-        Paint(m_form.Option1[index], QPalette::Window, QPalette::WindowText, colours.fieldBackground,
-              colours.fieldText);
+    case ControlArray::Option1: {
+        // A button fills its background from the Button role, not from Window.
+        QRadioButton* option = m_form.Option1[index];
+        option->setAutoFillBackground(true);
+        Paint(option, option->backgroundRole(), QPalette::WindowText, colours.fieldBackground, colours.fieldText);
         break;
+    }
     case ControlArray::Command1:
         break;
     }
@@ -225,6 +229,23 @@ void EditorFieldBehaviour::ApplyInputMethodRules()
         box->setAttribute(Qt::WA_InputMethodEnabled, InputModeFor(index) != InputMode::Disabled);
         box->setInputMethodHints(InputHintsFor(index));
     }
+}
+
+void EditorFieldBehaviour::SplitPostalCode(const QString& firstBox)
+{
+    const std::optional<PostalParts> parts = SplitPostalInput(firstBox);
+    if (!parts) {
+        return;
+    }
+    Text(kTextPostalFirst)->setText(parts->first);
+    if (parts->second.isEmpty()) {
+        return;
+    }
+    // Typing goes on where the code does.
+    QLineEdit* second = Text(kTextPostalSecond);
+    second->setText(parts->second);
+    second->setFocus(Qt::OtherFocusReason);
+    second->end(false);
 }
 
 void EditorFieldBehaviour::ClipboardCommand(FieldBehaviour::ClipboardCommand command)

@@ -55,6 +55,8 @@ private:
     void FocusIn(FieldBehaviour::Control control);
     void FocusOut(FieldBehaviour::Control control);
     void ApplyInputMethodRules();
+    // A whole postal code typed or pasted into the first box fills both boxes.
+    void SplitPostalCode(const QString& firstBox);
     void ClipboardCommand(FieldBehaviour::ClipboardCommand command);
     void ShowReducedEditMenu(const QPoint& globalPos);
     void StartMouseDrag(int source);

@@ -76,7 +76,7 @@ EditorForm::EditorForm(QWidget* parent) : QWidget(parent)
     layout->addWidget(BuildOtherFrame(), 7);
 
     At(Text1, kTextNumber)->setReadOnly(true);
-    At(Text1, kTextPostalFirst)->setMaxLength(kPostalFirstMaxLength);
+    At(Text1, kTextPostalFirst)->setMaxLength(kPostalFirstInputMaxLength);
     At(Text1, kTextPostalSecond)->setMaxLength(kPostalSecondMaxLength);
     SetTabOrder();
 }

@@ -163,8 +163,10 @@ void EditorServices::PostalMenu()
 void EditorServices::OpenCandidates(EditorFields& fields)
 {
     const QStringList rows = LoadCandidateRows(Postal(), fields.Text(kTextAddress), m_interaction);
-    CandidateDialog dialog(rows, fields, m_interaction, &m_editor);
-    if (m_run(dialog) == QDialog::Accepted) {
+    CandidateDialog dialog(rows, fields, m_interaction, CandidateWindowSize(m_context.store), &m_editor);
+    const int result = m_run(dialog);
+    StoreCandidateWindowSize(m_context.store, dialog.SizeToKeep());
+    if (result == QDialog::Accepted) {
         Write(fields);
     }
 }

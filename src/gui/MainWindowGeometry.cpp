@@ -4,7 +4,9 @@
 // (which moves the inside), the window is fitted to the outer rectangle asked for. Without
 // that, the window would open a frame larger than stored and, its native window existing
 // before it is shown, with its inside at the corner asked for and the frame above and left
-// of it, creeping a little further on every start.
+// of it, creeping a little further on every start. While the frame is being built the platform
+// may read it wrongly (see InsideSizeForOuter); such readings are passed over, so the window
+// opens at the stored size whatever the order in which the window manager's steps arrive.
 #include "MainWindow.h"
 
 #include "WindowPlacement.h"
@@ -15,10 +17,10 @@ void MainWindow::PlaceOuter(const QRect& outer)
 {
     static_cast<void>(winId());
     m_pendingOuter.reset();
-    const QSize frame = frameGeometry().size() - size();
-    PlaceOnScreen(*this, QRect(outer.topLeft(), outer.size() - frame));
+    const std::optional<QSize> inside = InsideSizeForOuter(outer.size(), windowHandle()->frameMargins());
+    PlaceOnScreen(*this, QRect(outer.topLeft(), inside.value_or(outer.size())));
     m_requestedInside = size();
-    if (!frame.isNull()) {
+    if (inside) {
         return;
     }
     m_pendingOuter = frameGeometry();
@@ -40,13 +42,13 @@ void MainWindow::FitOuterSize()
         m_pendingOuter.reset();
         return;
     }
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.isNull()) {
+    const QRect outer = *m_pendingOuter;
+    const std::optional<QSize> inside = InsideSizeForOuter(outer.size(), windowHandle()->frameMargins());
+    if (!inside) {
         return;
     }
-    const QRect outer = *m_pendingOuter;
     m_pendingOuter.reset();
-    m_requestedInside = outer.size() - frame;
+    m_requestedInside = *inside;
     resize(m_requestedInside);
     move(outer.topLeft());
 }

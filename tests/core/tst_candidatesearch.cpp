@@ -1,7 +1,9 @@
 #include "FakeInteraction.h"
 #include "services/CandidateSearch.h"
 #include "services/PostalIndex.h"
+#include "settings/SettingsStore.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,8 @@ private slots:
     void emptyTableFindsNothing();
     void ok_data();
     void ok();
+    void windowSize_data();
+    void windowSize();
 
 private:
     PostalIndex m_index;
@@ -174,6 +178,44 @@ void TestCandidateSearch::ok()
     QCOMPARE(fields.Text(kTextPostalFirst), first);
     QCOMPARE(fields.Text(kTextPostalSecond), second);
     QCOMPARE(fields.Text(kTextAddress), u"東京都千代田区"_s);
+}
+
+void TestCandidateSearch::windowSize_data()
+{
+    QTest::addColumn<QString>("width"); // as the file holds them; empty: no key
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<int>("shownWidth");
+    QTest::addColumn<int>("shownHeight");
+    QTest::newRow("never kept") << QString() << QString() << 9600 << 6000;
+    QTest::newRow("kept") << u"12345"_s << u"4500"_s << 12345 << 4500;
+    QTest::newRow("smallest") << u"3000"_s << u"2250"_s << 3000 << 2250;
+    QTest::newRow("too narrow") << u"2999"_s << u"4500"_s << 9600 << 6000;
+    QTest::newRow("no number") << u"wide"_s << u"4500"_s << 9600 << 6000;
+    QTest::newRow("larger than any screen") << u"12000"_s << u"999999999"_s << 9600 << 6000;
+}
+
+void TestCandidateSearch::windowSize()
+{
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(int, shownWidth);
+    QFETCH(int, shownHeight);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"MORVANX.ini"_s);
+    {
+        SettingsStore store(path);
+        if (!width.isNull()) {
+            store.SaveSetting(u"Position"_s, u"K_Width"_s, width);
+            store.SaveSetting(u"Position"_s, u"K_Height"_s, height);
+        }
+    }
+    SettingsStore store(path);
+    const TwipsSize shown = CandidateWindowSize(store);
+    QCOMPARE(shown, (TwipsSize{shownWidth, shownHeight}));
+    // Closing the window unchanged keeps what it opened with.
+    StoreCandidateWindowSize(store, shown);
+    QCOMPARE(store.Sync(), QSettings::NoError);
+    QCOMPARE(CandidateWindowSize(SettingsStore(path)), shown);
 }
 
 QTEST_GUILESS_MAIN(TestCandidateSearch)

@@ -210,6 +210,32 @@ private slots:
         QCOMPARE(edit.replacement.value_or(QString()), replacement.toString());
     }
 
+    void splitPostalInput_data()
+    {
+        QTest::addColumn<QString>("firstBox");
+        QTest::addColumn<QString>("first"); // "-": the box stays as it is
+        QTest::addColumn<QString>("second");
+        QTest::newRow("3 digits stay") << u"100"_s << u"-"_s << u""_s;
+        QTest::newRow("a fourth digit typed") << u"1000"_s << u"100"_s << u"0"_s;
+        QTest::newRow("7 digits") << u"1000001"_s << u"100"_s << u"0001"_s;
+        QTest::newRow("pasted with hyphen") << u"100-0001"_s << u"100"_s << u"0001"_s;
+        QTest::newRow("postal mark, full width") << u"〒１００－０００１"_s << u"100"_s << u"0001"_s;
+        QTest::newRow("blanks around") << u" 060-8588 "_s << u"060"_s << u"8588"_s;
+        QTest::newRow("mark and 3 digits") << u"〒100"_s << u"100"_s << u""_s;
+        QTest::newRow("more than a code") << u"10000012"_s << u"100"_s << u"0001"_s;
+    }
+    void splitPostalInput()
+    {
+        QFETCH(QString, firstBox);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        const std::optional<PostalParts> parts = SplitPostalInput(firstBox);
+        QCOMPARE(parts.has_value(), first != u"-");
+        if (parts) {
+            QCOMPARE(*parts, (PostalParts{first, second}));
+        }
+    }
+
     void inputMethod_data()
     {
         QTest::addColumn<int>("index");

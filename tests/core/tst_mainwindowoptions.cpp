@@ -1,5 +1,5 @@
-#include "settings/AppSettings.h"
 #include "app/MainWindowOptions.h"
+#include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "settings/Twips.h"
 
@@ -76,6 +76,24 @@ private slots:
         const QRect wanted(TwipsToPixels(left, 96), TwipsToPixels(top, 96), TwipsToPixels(width, 96),
                            TwipsToPixels(height, 96));
         QTEST(PlaceInside(wanted, available), "shown");
+    }
+
+    // An 800 x 600 window, frame included, as the settings keep it (12000 x 9000 twips at 96 dpi).
+    void insideSizeForOuter_data()
+    {
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QSize>("inside"); // invalid: wait for the next reading
+        QTest::newRow("framed") << QMargins(4, 23, 4, 4) << QSize(792, 573);
+        QTest::newRow("title bar only") << QMargins(0, 23, 0, 0) << QSize(800, 577);
+        QTest::newRow("not framed yet") << QMargins() << QSize();
+        // Measured against a 1 x 1 frame window: fitted, the window would open at 1599 x 1199.
+        QTest::newRow("frame window not sized yet") << QMargins(4, 23, -803, -622) << QSize();
+        QTest::newRow("frame as large as the window") << QMargins(400, 300, 400, 300) << QSize();
+    }
+    void insideSizeForOuter()
+    {
+        QFETCH(QMargins, frame);
+        QTEST(InsideSizeForOuter(QSize(800, 600), frame).value_or(QSize()), "inside");
     }
 
     void flagsAndNumbers_data()

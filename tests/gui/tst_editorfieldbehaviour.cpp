@@ -112,7 +112,8 @@ private slots:
         QWidget* field = Control(array, index);
         Focus(field);
 
-        const auto role = array == Array::Option ? QPalette::Window : QPalette::Base;
+        // What the option button fills its background with.
+        const auto role = array == Array::Option ? field->backgroundRole() : QPalette::Base;
         const auto textRole = array == Array::Option ? QPalette::WindowText : QPalette::Text;
         QCOMPARE(field->palette().color(role), kDark);
         QCOMPARE(field->palette().color(textRole), kYellow);
@@ -165,6 +166,43 @@ private slots:
         QCOMPARE(focused->objectName(), next);
         QCOMPARE(Text(from)->text(), before);
         QVERIFY(editor.isVisible());
+    }
+
+    // Typed key by key, pasted with Ctrl+V, or pasted with 編集 → 貼り付け.
+    void wholePostalCodeFillsBothBoxes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("7 digits typed") << u"1000001"_s << QString() << false;
+        QTest::newRow("pasted") << QString() << u"100-0001"_s << false;
+        QTest::newRow("pasted by the menu") << QString() << u"〒100-0001"_s << true;
+        QTest::newRow("typed on after a paste of 3") << u"0001"_s << u"100"_s << false;
+    }
+    void wholePostalCodeFillsBothBoxes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(bool, byMenu);
+        EditorWindow& editor = Open(u"2"_s);
+        ShowActive();
+        Text(kTextPostalFirst)->clear();
+        Text(kTextPostalSecond)->setText(u"9999"_s);
+        Focus(Text(kTextPostalFirst));
+        if (!pasted.isEmpty()) {
+            QApplication::clipboard()->setText(pasted);
+            if (byMenu) {
+                editor.Actions().mnuEditCutCopyPaste[2]->trigger();
+            } else {
+                QTest::keyClick(Text(kTextPostalFirst), Qt::Key_V, Qt::ControlModifier);
+            }
+        }
+        // Each key goes where the focus is when it is typed, as the keyboard's do.
+        for (const QChar key : typed) {
+            QTest::keyClicks(QApplication::focusWidget(), QString(key));
+        }
+        QCOMPARE(Text(kTextPostalFirst)->text(), u"100"_s);
+        QCOMPARE(Text(kTextPostalSecond)->text(), u"0001"_s);
     }
 
     void clipboardOnLastTextBox_data()

@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QListView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -156,6 +157,79 @@ private slots:
         QCOMPARE(Text(kTextAddress)->text(), u"北海道富良野市山部西"_s);
     }
 
+    // A double-click on a row is OK on that row; the size the user gave the window is kept
+    // however it closes, and the next opening comes back at it.
+    void candidateDialogClosing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("double-click") << u"double-click"_s << u"079"_s << u"1571"_s;
+        QTest::newRow("OK") << u"OK"_s << u"079"_s << u"1571"_s;
+        QTest::newRow("Cancel") << u"Cancel"_s << u"999"_s << u"9999"_s;
+    }
+    void candidateDialogClosing()
+    {
+        QFETCH(QString, how);
+        EditorWindow& editor = OpenWithServices(u"2"_s);
+        ShowActive();
+        Text(kTextPostalFirst)->setText(u"999"_s);
+        Text(kTextPostalSecond)->setText(u"9999"_s);
+        Text(kTextAddress)->setText(u"北海道富良野市山部西"_s);
+        Text(kTextAddress)->setFocus();
+        QTRY_COMPARE(editor.Fields().LastFocusIndex, int(kTextAddress));
+        QSize opened;
+        m_answer = [&how, &opened](QDialog& dialog) {
+            auto& candidates = static_cast<CandidateDialog&>(dialog);
+            dialog.show();
+            opened = dialog.size();
+            dialog.resize(700, 300);
+            if (how == u"double-click") {
+                QListView& list = candidates.List();
+                const QPoint row = list.visualRect(list.model()->index(1, 0)).center();
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+                QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
+            } else if (how == u"OK") {
+                candidates.SelectRow(1);
+                DialogButton(dialog, 0)->click();
+            } else {
+                DialogButton(dialog, 1)->click();
+            }
+            return dialog.result();
+        };
+        QTest::mouseClick(editor.Form().Command1[0], Qt::LeftButton);
+        QCOMPARE(m_dialogs, QStringList{u"YB_KOUHO"_s});
+        QTEST(Text(kTextPostalFirst)->text(), "first");
+        QTEST(Text(kTextPostalSecond)->text(), "second");
+        QCOMPARE(opened, QSize(640, 400));
+        QCOMPARE(m_store->GetSetting(u"Position"_s, u"K_Width"_s), u"10500"_s);
+        QCOMPARE(m_store->GetSetting(u"Position"_s, u"K_Height"_s), u"4500"_s);
+        m_answer = [&opened](QDialog& dialog) {
+            dialog.show();
+            opened = dialog.size();
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(editor.Form().Command1[0], Qt::LeftButton);
+        QCOMPARE(opened, QSize(700, 300));
+    }
+
+    // Rows that differ only at their end (the floor of one building) show whole: the list
+    // scrolls as far as the longest row, wherever it stands, and its tool tip holds it all.
+    void candidateRowsShowWhole()
+    {
+        const QString longRow = u"100-6590　千代田区丸の内パシフィックセンチュリープレイス丸の内（地階・階層不明）"_s;
+        const QStringList rows{u"100-0005　千代田区丸の内"_s, longRow, u"100-0001　千代田区千代田"_s};
+        EditorFields fields;
+        CandidateDialog dialog(rows, fields, m_ui, TwipsSize{4500, 3000});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QListView& list = dialog.List();
+        QVERIFY(list.viewport()->width() < list.fontMetrics().horizontalAdvance(longRow));
+        QVERIFY(list.horizontalScrollBar()->maximum() + list.viewport()->width() >=
+                list.fontMetrics().horizontalAdvance(longRow));
+        QCOMPARE(list.model()->index(1, 0).data(Qt::ToolTipRole).toString(), longRow);
+    }
+
     void candidatesNotFound()
     {
         EditorWindow& editor = OpenWithServices(u"2"_s);
@@ -229,7 +303,7 @@ private slots:
             [&] {
                 QCOMPARE(dialog.windowTitle(), u"ドメイン名の付加"_s);
                 QVERIFY(domains.AutoOpen().isChecked());
-                QCOMPARE(domains.Groups().count(), 6);
+                QCOMPARE(domains.Groups().count(), 7);
                 QCOMPARE(domains.Groups().currentIndex(), -1);
                 QCOMPARE(domains.Domains().count(), 0);
             }();
@@ -248,11 +322,13 @@ private slots:
             // Another group replaces the list.
             domains.Groups().setCurrentIndex(5);
             Enter(domains.Domains(), Qt::MouseFocusReason);
-            [&] { QCOMPARE(Items(&domains.Domains()), QStringList{u"pdx.ne.jp"_s}); }();
+            [&] { QCOMPARE(Items(&domains.Domains()), (QStringList{u"ymobile.ne.jp"_s, u"yahoo.ne.jp"_s})); }();
             domains.Domains().hidePopup();
-            domains.Groups().setCurrentIndex(3);
+            // An ended service is shown marked; OK appends its domain alone.
+            domains.Groups().setCurrentIndex(2);
             Enter(domains.Groups(), Qt::TabFocusReason);
-            domains.Domains().setCurrentIndex(0);
+            domains.Domains().setCurrentIndex(2);
+            [&] { QCOMPARE(domains.Domains().currentText(), u"c.vodafone.ne.jp（終了したサービス）"_s); }();
             DialogButton(dialog, 0)->click();
             return dialog.result();
         };
@@ -262,7 +338,7 @@ private slots:
         QVERIFY(m_dialogs.isEmpty());
         QTest::keyClicks(Text(MailText(2)), u"@"_s);
         QTRY_COMPARE(m_dialogs, QStringList{u"DOMAINNM"_s});
-        QCOMPARE(Text(MailText(2))->text(), u"taro@ezweb.ne.jp"_s);
+        QCOMPARE(Text(MailText(2))->text(), u"taro@c.vodafone.ne.jp"_s);
         QCOMPARE(m_store->GetSetting(u"Config"_s, u"OptAuto"_s), u"1"_s);
     }
 

@@ -100,17 +100,18 @@ private slots:
         QTest::addColumn<int>("menu");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("shortcuts");
-        QTest::newRow("file") << 0 << QStringList{u"ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)"_s,
-                                                  u"ﾒﾓﾘﾀﾞｲﾔﾙを開く(&O)..."_s,
-                                                  u"-"_s,
-                                                  u"保存(&S)"_s,
-                                                  u"名前を付けて保存(&A)..."_s,
-                                                  u"-"_s,
-                                                  u"ｱﾄﾞﾚｽ帳の取り込み(&I)..."_s,
-                                                  u"ｱﾄﾞﾚｽ帳への書き出し(&E)..."_s,
-                                                  u"選択した個別情報の書き出し(&T)..."_s,
-                                                  u"-"_s,
-                                                  u"Morvane の終了(&X)..."_s}
+        QTest::newRow("file") << 0
+                              << QStringList{u"ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)"_s,
+                                             u"ﾒﾓﾘﾀﾞｲﾔﾙを開く(&O)..."_s,
+                                             u"-"_s,
+                                             u"保存(&S)"_s,
+                                             u"名前を付けて保存(&A)..."_s,
+                                             u"-"_s,
+                                             u"ｱﾄﾞﾚｽ帳の取り込み(&I)..."_s,
+                                             u"ｱﾄﾞﾚｽ帳への書き出し(&E)..."_s,
+                                             u"選択した個別情報の書き出し(&T)..."_s,
+                                             u"-"_s,
+                                             u"Morvane の終了(&X)..."_s}
                               << QStringList{u"Ctrl+N"_s, u"Ctrl+O"_s, {}, u"Ctrl+S"_s, {}, {}, {}, {}, {}, {}, {}};
         QTest::newRow("edit") << 1
                               << QStringList{u"個別情報の編集(E)"_s,
@@ -334,6 +335,46 @@ private slots:
         QVERIFY2(opened.isEmpty(), qPrintable(opened.join(u',')));
         m_window->Actions().button[6]->trigger();
         QVERIFY(opened.isEmpty());
+    }
+
+    // Each start is a new window on the stored geometry: it must open at that size, frame
+    // included, every time, and close leaving the same values behind.
+    void sameSizeOnEveryStart_data()
+    {
+        QTest::addColumn<bool>("centred");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("stored place") << false << 12000 << 9000 << QSize(800, 600);
+        QTest::newRow("centred") << true << 12000 << 9000 << QSize(800, 600);
+        QTest::newRow("OptSize 2") << false << 15375 << 11520 << QSize(1025, 768);
+    }
+    void sameSizeOnEveryStart()
+    {
+        QFETCH(bool, centred);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QSize, shown);
+        MainWindowOptions options;
+        options.centreWindow = centred;
+        options.left = 1440;
+        options.top = 1440;
+        options.width = width;
+        options.height = height;
+        for (int start = 1; start <= 6; ++start) {
+            Make(options);
+            m_window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            QCoreApplication::processEvents();
+            QVERIFY2(m_window->frameGeometry().size() == shown,
+                     qPrintable(u"start %1: %2x%3"_s.arg(start)
+                                    .arg(m_window->frameGeometry().width())
+                                    .arg(m_window->frameGeometry().height())));
+            m_window->close();
+            QCOMPARE(m_saved.size(), 1);
+            QCOMPARE(m_saved[0].width, width);
+            QCOMPARE(m_saved[0].height, height);
+        }
     }
 
     void placedOnTheScreen_data()

@@ -45,6 +45,17 @@ QRect PlaceInside(const QRect& wanted, const QRect& available)
     return QRect(left, top, width, height);
 }
 
+std::optional<QSize> InsideSizeForOuter(const QSize& outer, const QMargins& frame)
+{
+    const bool framed =
+        !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0;
+    const QSize inside = outer.shrunkBy(frame);
+    if (!framed || inside.width() <= 0 || inside.height() <= 0) {
+        return std::nullopt;
+    }
+    return inside;
+}
+
 MainWindowOptions MainWindowOptionsFrom(const AppSettings& settings, const QString& today, const QString& now)
 {
     MainWindowOptions options;

@@ -5,7 +5,9 @@
 struct AppSettings;
 class SettingsStore;
 
+#include <QMargins>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -60,6 +62,14 @@ struct ListExtent
 // `available`: shrunk to the area where it is larger, then moved in where it sticks out. Stored
 // positions and sizes may come from a screen since removed; the settings keep them as they are.
 [[nodiscard]] QRect PlaceInside(const QRect& wanted, const QRect& available);
+
+// The inside size that makes a window `outer` large, frame included, with the frame the
+// platform reports; nothing while that frame cannot be the window's own. A window manager builds
+// its frame in steps: until it has framed the window the frame reads as none, and while its frame
+// window still has its first size (1 x 1 pixel, smaller than the window it holds) the platform
+// measures margins below zero, and a window fitted to those would open larger by the window's
+// own size. Such a reading is waited out, not used.
+[[nodiscard]] std::optional<QSize> InsideSizeForOuter(const QSize& outer, const QMargins& frame);
 
 // What the main window leaves behind when it closes, in twips: "H_Top", "H_Left",
 // "FH_Height", "FH_Width" and "LVCwid(0)" to "LVCwid(37)".

@@ -85,6 +85,9 @@ inline constexpr std::array<QStringView, 5> kCommandToolTips = {
 // has four digits, and a box that cut it would store the entry under another number.
 inline constexpr int kPostalFirstMaxLength = 3;
 inline constexpr int kPostalSecondMaxLength = 4;
+// What the first box takes in before the field behaviour splits it over both boxes: a whole
+// code typed or pasted there, as long as "〒１００－０００１" and some blanks around it.
+inline constexpr int kPostalFirstInputMaxLength = 12;
 
 // List contents, item 0 first.
 inline constexpr std::array<QStringView, 6> kTelKinds = {u"その他", u"携帯", u"PHS", u"自宅", u"仕事", u"FAX"};

@@ -179,4 +179,21 @@ Qt::InputMethodHints InputHintsFor(int textIndex)
     }
 }
 
+std::optional<PostalParts> SplitPostalInput(QStringView firstBox)
+{
+    if (firstBox.size() <= EditorTexts::kPostalFirstMaxLength) {
+        return std::nullopt;
+    }
+    static constexpr QStringView kDropped = u"〒-－‐−　 ";
+    QString code;
+    for (const QChar c : firstBox) {
+        if (kDropped.contains(c)) {
+            continue;
+        }
+        code.append(c >= u'０' && c <= u'９' ? QChar(u'0' + (c.unicode() - u'０')) : c);
+    }
+    return PostalParts{code.left(EditorTexts::kPostalFirstMaxLength),
+                       code.mid(EditorTexts::kPostalFirstMaxLength, EditorTexts::kPostalSecondMaxLength)};
+}
+
 } // namespace FieldBehaviour

@@ -123,6 +123,18 @@ struct ClipboardEdit
 [[nodiscard]] ClipboardEdit ApplyClipboardCommand(ClipboardCommand command, const QString& selected,
                                                   const QString& clipboard, bool readOnly);
 
+// The two postal-code boxes after the first one was typed or pasted into: once it holds more
+// than its 3 characters, a whole code ("1000001", "100-0001", "〒１００－０００１") fills both, the
+// first 3 digits and the next 4, with the mark, hyphens and blanks left out and full-width
+// digits made half-width. `second` is empty when nothing is left over for the second box.
+struct PostalParts
+{
+    QString first;
+    QString second;
+    friend bool operator==(const PostalParts&, const PostalParts&) = default;
+};
+[[nodiscard]] std::optional<PostalParts> SplitPostalInput(QStringView firstBox);
+
 // How the input method serves a text box. Where it is disabled the box takes plain
 // characters only (numbers, codes, addresses of the net).
 enum class InputMode

@@ -2,6 +2,7 @@
 
 #include "services/PostalIndex.h"
 #include "services/ServiceTexts.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -13,6 +14,9 @@ namespace {
 // The markers are searched at characters 5 to 15 (1-based) only.
 constexpr qsizetype kFirstMarker = 5;
 constexpr qsizetype kLastMarker = 15;
+
+const QString kWidthKey = QStringLiteral("K_Width");
+const QString kHeightKey = QStringLiteral("K_Height");
 
 QString Characters(const QList<uint>& text, qsizetype from, qsizetype to)
 {
@@ -105,4 +109,21 @@ bool CandidateOk(const QString* selectedRow, EditorFields& fields, Interaction& 
     fields.Text(kTextPostalFirst) = selectedRow->left(3);
     fields.Text(kTextPostalSecond) = selectedRow->mid(4, 4);
     return true;
+}
+
+TwipsSize CandidateWindowSize(const SettingsStore& store)
+{
+    const double width = ParseSettingNumber(store.GetSetting(kSectionPosition, kWidthKey));
+    const double height = ParseSettingNumber(store.GetSetting(kSectionPosition, kHeightKey));
+    if (width < kCandidateWindowMinimum.width || height < kCandidateWindowMinimum.height ||
+        width > kCandidateWindowMaximumTwips || height > kCandidateWindowMaximumTwips) {
+        return kCandidateWindowDefault;
+    }
+    return TwipsSize{static_cast<int>(width), static_cast<int>(height)};
+}
+
+void StoreCandidateWindowSize(SettingsStore& store, TwipsSize size)
+{
+    store.SaveSetting(kSectionPosition, kWidthKey, QString::number(size.width));
+    store.SaveSetting(kSectionPosition, kHeightKey, QString::number(size.height));
 }

@@ -2,12 +2,14 @@
 
 #include "Interaction.h"
 #include "editor/EditorFields.h"
+#include "settings/SettingValues.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 class PostalIndex;
+class SettingsStore;
 
 // The prefecture and city read off the front of an address.
 struct ParsedAddress
@@ -39,3 +41,13 @@ struct ParsedAddress
 // two parts into the postal-code fields and returns true when the dialog is to close; with no
 // selection it asks for one and returns false.
 [[nodiscard]] bool CandidateOk(const QString* selectedRow, EditorFields& fields, Interaction& interaction);
+
+// The candidate window keeps its size from one opening to the next, in twips in section
+// "Position" as "K_Width" and "K_Height": the window without its frame, which the window system
+// adds to a dialog. The default is wide enough for a row with one of the long building names.
+inline constexpr TwipsSize kCandidateWindowDefault{9600, 6000};
+// Smaller or larger kept sizes (a damaged file) give the default.
+inline constexpr TwipsSize kCandidateWindowMinimum{3000, 2250};
+inline constexpr int kCandidateWindowMaximumTwips = 200000;
+[[nodiscard]] TwipsSize CandidateWindowSize(const SettingsStore& store);
+void StoreCandidateWindowSize(SettingsStore& store, TwipsSize size);
