@@ -63,6 +63,44 @@ QString Card(const QString& lines)
     return u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + lines + u"END:VCARD\r\n"_s;
 }
 
+QByteArray CardOf(const char* version, const QString& lines)
+{
+    return (u"BEGIN:VCARD\r\nVERSION:"_s + QLatin1StringView(version) + u"\r\n"_s + lines + u"END:VCARD\r\n"_s)
+        .toUtf8();
+}
+
+// The columns of the tables that import one card and look at one cell and the notes.
+void AddCellColumns()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("notes");
+}
+
+void CheckCell()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    QFETCH(QStringList, notes);
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.dial.RowCount(), 1);
+    QCOMPARE(imported.dial.rows[0][cell], value);
+    QCOMPARE(imported.report.details.isEmpty() ? QStringList() : imported.report.details[0].notes, notes);
+}
+
+// What each entry of an import holds in a few cells, one text an entry.
+QStringList Summaries(const Imported& imported)
+{
+    QStringList summaries;
+    for (const Entry& entry : imported.dial.rows) {
+        summaries.append(entry[kColName] + u'|' + entry[kColTel1] + u'|' + entry[TelNumberCell(2)] + u'|' +
+                         entry[kColMemo]);
+    }
+    return summaries;
+}
+
 } // namespace
 
 class TestExchange : public QObject
@@ -82,6 +120,18 @@ private slots:
     void fit();
     void mapping_data();
     void mapping();
+    void nestedCards_data();
+    void nestedCards();
+    void sortAsReading_data();
+    void sortAsReading() { CheckCell(); }
+    void commas_data();
+    void commas() { CheckCell(); }
+    void charsetLabels_data();
+    void charsetLabels() { CheckCell(); }
+    void escapesByVersion_data();
+    void escapesByVersion() { CheckCell(); }
+    void numbersAndNames_data();
+    void numbersAndNames() { CheckCell(); }
     void nothingTaken_data();
     void nothingTaken();
     void report_data();
@@ -202,10 +252,10 @@ void TestExchange::unescape()
 {
     QFETCH(QString, escaped);
     QFETCH(QString, text);
-    QCOMPARE(UnescapeText(escaped), text);
+    QCOMPARE(UnescapeText(escaped, VCardVersion::V30), text);
     QString written = u"NOTE:"_s;
     AppendEscapedText(written, text);
-    QCOMPARE(UnescapeText(QStringView(written).sliced(5)), text);
+    QCOMPARE(UnescapeText(QStringView(written).sliced(5), VCardVersion::V30), text);
 }
 
 void TestExchange::foldLine_data()
@@ -366,6 +416,130 @@ void TestExchange::mapping()
     const Imported imported = Import(Card((named ? QString() : u"FN:x\r\n"_s) + lines).toUtf8());
     QCOMPARE(imported.dial.RowCount(), 1);
     QCOMPARE(imported.dial.rows[0][cell], value);
+}
+
+// A card right inside another one (not an agent's) is an entry of its own; the outer card
+// keeps every line, those after the inner card too.
+void TestExchange::nestedCards_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("2.1 card inside a card")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Outer\r\nTEL:1\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN:Inner\r\nTEL:2\r\n"
+           "END:VCARD\r\nTEL:3\r\nNOTE:after\r\nEND:VCARD\r\n"_ba
+        << QStringList{u"Inner|2||"_s, u"Outer|1|3|after"_s};
+    QTest::newRow("cards without END lines, in their order")
+        << "BEGIN:VCARD\r\nN:A\r\nBEGIN:VCARD\r\nN:B\r\nBEGIN:VCARD\r\nN:C\r\n"_ba
+        << QStringList{u"A|||"_s, u"B|||"_s, u"C|||"_s};
+    QByteArray many;
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        many += "BEGIN:VCARD\r\nFN:c" + QByteArray::number(i) + "\r\n";
+        names.append(u"c%1|||"_s.arg(i));
+    }
+    QTest::newRow("more cards without END than may be open") << many << names;
+}
+
+void TestExchange::nestedCards()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    const Imported imported = Import(bytes);
+    QCOMPARE(Summaries(imported), entries);
+    QVERIFY2(imported.report.details.isEmpty(), qPrintable(imported.report.Text(true)));
+}
+
+void TestExchange::sortAsReading_data()
+{
+    AddCellColumns();
+    QTest::newRow("hiragana in 4.0 SORT-AS")
+        << CardOf("4.0", u"FN:山田 太郎\r\nN;SORT-AS=\"やまだ,たろう\":山田;太郎;;;\r\n"_s) << int(kColReading)
+        << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << QStringList();
+    QTest::newRow("katakana of the family name alone") << CardOf("4.0", u"FN:山田\r\nN;SORT-AS=ヤマダ:山田;;;;\r\n"_s)
+                                                       << int(kColReading) << u"ﾔﾏﾀﾞ"_s << QStringList();
+    QTest::newRow("Latin letters only order the list")
+        << CardOf("4.0", u"FN:Vincent\r\nN;SORT-AS=\"Gogh,Vincent\":van Gogh;Vincent;;;\r\n"_s) << int(kColReading)
+        << QString() << QStringList();
+    QTest::newRow("phonetic names come first")
+        << CardOf("4.0", u"FN:x\r\nX-PHONETIC-LAST-NAME:ア\r\nN;SORT-AS=イ:x;;;;\r\n"_s) << int(kColReading) << u"ｱ"_s
+        << QStringList();
+}
+
+// A comma stays dialable in a number and the same address in a URL; only text cells take the
+// full-width comma, and say so.
+void TestExchange::commas_data()
+{
+    AddCellColumns();
+    QTest::newRow("pauses in a number")
+        << CardOf("3.0", u"FN:x\r\nTEL:0312345678,,123\r\n"_s) << TelNumberCell(1) << u"0312345678PP123"_s
+        << QStringList{u"TEL 0312345678,,123：ポーズ（「,」と「;ext=」）を P にして取り込みました"_s};
+    QTest::newRow("extension of a tel URI")
+        << CardOf("4.0", u"FN:x\r\nTEL;VALUE=uri:tel:+81-3-1234-5678;ext=123\r\n"_s) << TelNumberCell(1)
+        << u"+81-3-1234-5678P123"_s
+        << QStringList{u"TEL +81-3-1234-5678;ext=123：ポーズ（「,」と「;ext=」）を P にして取り込みました"_s};
+    QTest::newRow("comma in a URL") << CardOf("3.0", u"FN:x\r\nURL:http://example.jp/a\\,b\r\n"_s) << int(kColUrl)
+                                    << u"http://example.jp/a%2Cb"_s << QStringList();
+    QTest::newRow("comma in a memo") << CardOf("3.0", u"FN:x\r\nNOTE:a\\, b\r\n"_s) << int(kColMemo) << u"a， b"_s
+                                     << QStringList{u"NOTE a, b：カンマ「,」を全角の「，」にして取り込みました"_s};
+    QTest::newRow("comma in a mail address")
+        << CardOf("3.0", u"FN:x\r\nEMAIL:a\\,b@example.jp\r\nEMAIL:c@example.jp\r\n"_s) << MailAddressCell(1)
+        << u"c@example.jp"_s << QStringList{u"EMAIL a,b@example.jp：カンマを含むため取り込みませんでした"_s};
+}
+
+// A CHARSET label that refuses a value of valid UTF-8 is wrong for its whole card; a name that
+// a label refused is never replaced by a fallback that the same label decoded.
+void TestExchange::charsetLabels_data()
+{
+    AddCellColumns();
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:" + u"山田太郎"_s.toUtf8() +
+                            "\r\nORG;CHARSET=SHIFT_JIS:" + u"オープン"_s.toUtf8() + "\r\nEND:VCARD\r\n";
+    QTest::newRow("UTF-8 under a Shift_JIS label")
+        << card << int(kColName) << u"山田太郎"_s
+        << QStringList{
+               u"CHARSET=SHIFT_JIS：この文字コードでは読めない値が UTF-8 だったため、この連絡先の値を UTF-8 として取り込みました"_s,
+               u"ORG オープン：対応する項目がないため取り込みませんでした"_s};
+    QTest::newRow("no fallback under the label that refused the name")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=81=FF\r\n"
+           "ORG;CHARSET=SHIFT_JIS:" +
+               *CodePage::Encode(u"山田商店") + "\r\nTEL:03\r\nEND:VCARD\r\n"
+        << int(kColName) << QString()
+        << QStringList{u"FN：文字コードが正しくないため取り込みませんでした"_s,
+                       u"ORG 山田商店：対応する項目がないため取り込みませんでした"_s};
+    QTest::newRow("a label that holds") << "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:" +
+                                               *CodePage::Encode(u"山田太郎") + "\r\nEND:VCARD\r\n"
+                                        << int(kColName) << u"山田太郎"_s << QStringList();
+}
+
+void TestExchange::escapesByVersion_data()
+{
+    AddCellColumns();
+    QTest::newRow("3.0 quote") << CardOf("3.0", u"FN:x\r\nNOTE:say \\\"hi\\\"\r\n"_s) << int(kColMemo)
+                               << u"say \"hi\""_s << QStringList();
+    QTest::newRow("4.0 quote and separators")
+        << CardOf("4.0", u"FN:x\r\nNOTE:\\\"a\\;b\\\\c\\:d\r\n"_s) << int(kColMemo) << u"\"a;b\\c:d"_s << QStringList();
+    QTest::newRow("2.1 backslashes stay in text") << CardOf("2.1", u"FN:x\r\nNOTE:C:\\\\dir\\new\\;x\r\n"_s)
+                                                  << int(kColMemo) << u"C:\\\\dir\\new\\;x"_s << QStringList();
+    QTest::newRow("2.1 escaped semicolon in a structured value")
+        << CardOf("2.1", u"N:Smith\\;Jones;John\r\n"_s) << int(kColName) << u"Smith;Jones John"_s << QStringList();
+    QTest::newRow("2.1 other backslash in a structured value")
+        << CardOf("2.1", u"N:a\\\\b;c\\,d\r\n"_s) << int(kColName) << u"a\\\\b c\\，d"_s
+        << QStringList{u"N a\\\\b c\\,d：カンマ「,」を全角の「，」にして取り込みました"_s};
+}
+
+void TestExchange::numbersAndNames_data()
+{
+    AddCellColumns();
+    QTest::newRow("sip address is no number")
+        << CardOf("3.0", u"FN:x\r\nTEL;TYPE=HOME:sip:taro@example.jp\r\nTEL:03\r\n"_s) << TelNumberCell(1) << u"03"_s
+        << QStringList{u"TEL sip:taro@example.jp：電話番号ではないため取り込みませんでした"_s};
+    QTest::newRow("carrier PHS word") << CardOf("2.1", u"FN:x\r\nTEL;X-NEC-PHS:070\r\n"_s) << TelKindCell(1) << u"PHS"_s
+                                      << QStringList();
+    QTest::newRow("PHS mail of our export") << CardOf("3.0", u"FN:x\r\nEMAIL;TYPE=X-PHS,INTERNET:a@b\r\n"_s)
+                                            << MailKindCell(1) << u"PHS"_s << QStringList();
+    QTest::newRow("N keeps its middle names") << CardOf("3.0", u"N:Doe;John;Quinlan,Paul;Mr.;\r\n"_s) << int(kColName)
+                                              << u"Doe John Quinlan Paul"_s << QStringList();
+    QTest::newRow("2.1 N keeps its middle name")
+        << CardOf("2.1", u"N:Doe;John;Q.;;\r\n"_s) << int(kColName) << u"Doe John Q."_s << QStringList();
 }
 
 void TestExchange::nothingTaken_data()
