@@ -138,6 +138,10 @@ private slots:
     void report();
     void exportLines_data();
     void exportLines();
+    void exportKinds_data();
+    void exportKinds();
+    void formattedName_data();
+    void formattedName();
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
@@ -620,12 +624,12 @@ void TestExchange::exportLines_data()
         << int(kColBirthday) << u"1980 101"_s << "X-MORVANE-BIRTHDAY:1980 101\r\n"_ba << QString();
     QTest::newRow("partial birthday kept for our import")
         << int(kColBirthday) << u"0315"_s << "X-MORVANE-BIRTHDAY:0315\r\n"_ba << QString();
-    QTest::newRow("PHS telephone keeps its kind")
-        << TelKindCell(1) << u"PHS"_s << "item1.TEL;TYPE=X-PCS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba << QString();
     QTest::newRow("reading to full width")
         << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"_ba
         << QString();
     QTest::newRow("escaped separators") << int(kColMemo) << u"a,b;c\\d"_s << "NOTE:a\\,b\\;c\\\\d\r\n"_ba << QString();
+    QTest::newRow("URL as written") << int(kColUrl) << u"http://x.jp/a;b\\c,d"_s << "URL:http://x.jp/a;b\\c,d\r\n"_ba
+                                    << QString();
 }
 
 void TestExchange::exportLines()
@@ -650,6 +654,103 @@ void TestExchange::exportLines()
         QCOMPARE(exported.report.details[0].notes, QStringList{note});
         QVERIFY(!exported.bytes.contains("GEO"));
     }
+}
+
+// Each kind as Android (its first unknown type word) and iPhones (the grouped X-ABLabel) label
+// it, and back as the same kind.
+void TestExchange::exportKinds_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QByteArray>("lines");
+    const int tel = TelKindCell(1);
+    const int mail = MailKindCell(1);
+    const int address = kColAddressKind;
+    QTest::newRow("telephone その他") << tel << u"その他"_s
+                                      << "item1.TEL;TYPE=VOICE,PREF:1\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("telephone 携帯") << tel << u"携帯"_s << "\r\nTEL;TYPE=CELL,PREF:1\r\n"_ba;
+    QTest::newRow("telephone PHS") << tel << u"PHS"_s << "item1.TEL;TYPE=X-PHS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba;
+    QTest::newRow("telephone 自宅") << tel << u"自宅"_s << "\r\nTEL;TYPE=HOME,PREF:1\r\n"_ba;
+    QTest::newRow("telephone 仕事") << tel << u"仕事"_s << "\r\nTEL;TYPE=WORK,PREF:1\r\n"_ba;
+    QTest::newRow("telephone FAX") << tel << u"FAX"_s << "\r\nTEL;TYPE=FAX,PREF:1\r\n"_ba;
+    QTest::newRow("mail その他") << mail << u"その他"_s
+                                 << "item1.EMAIL;TYPE=OTHER,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("mail 携帯") << mail << u"携帯"_s
+                               << "item1.EMAIL;TYPE=CELL,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:携帯\r\n"_ba;
+    QTest::newRow("mail PHS") << mail << u"PHS"_s
+                              << "item1.EMAIL;TYPE=X-PHS,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:PHS\r\n"_ba;
+    QTest::newRow("mail 自宅") << mail << u"自宅"_s << "\r\nEMAIL;TYPE=HOME,INTERNET,PREF:a@b\r\n"_ba;
+    QTest::newRow("mail 学校") << mail << u"学校"_s
+                               << "item1.EMAIL;TYPE=X-SCHOOL,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:学校\r\n"_ba;
+    QTest::newRow("mail 仕事") << mail << u"仕事"_s << "\r\nEMAIL;TYPE=WORK,INTERNET,PREF:a@b\r\n"_ba;
+    QTest::newRow("address その他")
+        << address << u"その他"_s
+        << "item1.ADR;TYPE=OTHER:;;東京都;;;;\r\nitem1.LABEL;TYPE=OTHER:東京都\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("address 自宅") << address << u"自宅"_s
+                                  << "\r\nADR;TYPE=HOME:;;東京都;;;;\r\nLABEL;TYPE=HOME:東京都\r\n"_ba;
+    QTest::newRow("address 会社") << address << u"会社"_s
+                                  << "\r\nADR;TYPE=WORK:;;東京都;;;;\r\nLABEL;TYPE=WORK:東京都\r\n"_ba;
+}
+
+void TestExchange::exportKinds()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, word);
+    QFETCH(QByteArray, lines);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"000"_s;
+    entry[kColName] = u"x"_s;
+    if (cell == TelKindCell(1)) {
+        entry[kColTel1] = u"1"_s;
+    } else if (cell == MailKindCell(1)) {
+        entry[MailAddressCell(1)] = u"a@b"_s;
+    } else {
+        entry[kColAddress] = u"東京都"_s;
+    }
+    entry[cell] = word;
+    dial.rows = {entry};
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes;
+    QVERIFY2(bytes.contains(lines), bytes.constData());
+    const Imported back = Import(bytes);
+    QCOMPARE(back.dial.rows[0][cell], word);
+}
+
+void TestExchange::formattedName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QString>("mail");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("name") << u"山田"_s << u"ﾔﾏﾀﾞ"_s << u"a@b"_s << "\r\nFN:山田\r\n"_ba << u"山田"_s;
+    QTest::newRow("reading") << QString() << u"ﾔﾏﾀﾞ"_s << u"a@b"_s << "\r\nFN:ヤマダ\r\n"_ba << QString();
+    QTest::newRow("mail address") << QString() << QString() << u"a@b"_s << "\r\nFN:a@b\r\n"_ba << QString();
+    QTest::newRow("entry number") << QString() << QString() << QString() << "\r\nFN:005\r\n"_ba << u"005"_s;
+}
+
+void TestExchange::formattedName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reading);
+    QFETCH(QString, mail);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, back);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"005"_s;
+    entry[kColName] = name;
+    entry[kColReading] = reading;
+    entry[MailAddressCell(1)] = mail;
+    entry[kColMemo] = u"m"_s;
+    dial.rows = {entry};
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes;
+    QVERIFY2(bytes.contains(line), bytes.constData());
+    QCOMPARE(Import(bytes).dial.rows[0][kColName], back);
+    // A number comes before a mail address.
+    dial.rows[0][TelNumberCell(2)] = u"090"_s;
+    QCOMPARE(ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes.contains("\r\nFN:090\r\n"),
+             name.isEmpty() && reading.isEmpty());
 }
 
 void TestExchange::roundTrip_data()
