@@ -147,6 +147,9 @@ private slots:
     void appendsWithFreeNumbers();
     void csvChecks_data();
     void csvChecks();
+    void csvHeader();
+    void csvFormulaGuard_data();
+    void csvFormulaGuard();
     void charsets_data();
     void charsets();
     void groups_data();
@@ -867,6 +870,60 @@ void TestExchange::csvChecks()
     QCOMPARE(back.dial.RowCount(), 1);
     QCOMPARE(back.dial.rows[0][cell], QString());
     QVERIFY2(back.report.Details().contains(note), qPrintable(back.report.Details()));
+}
+
+void TestExchange::csvHeader()
+{
+    const QByteArray bytes = ExportAddressBook(MemoryDial(), ExchangeFormat::Csv, false).bytes;
+    QCOMPARE(bytes,
+             QByteArray("\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,ｼｰｸﾚｯﾄ,Tel 1,Tel 種別 1,Tel 2,Tel 種別 2,Tel 3,Tel 種別 3,Tel 4,"
+                        "Tel 種別 4,Tel 5,Tel 種別 5,E-mail 1,E-mail 種別 1,E-mail 2,E-mail 種別 2,E-mail 3,"
+                        "E-mail 種別 3,E-mail 4,E-mail 種別 4,E-mail 5,E-mail 種別 5,ｸﾞﾙｰﾌﾟNo,ｸﾞﾙｰﾌﾟ名,住所,"
+                        "郵便番号,住所種別,星座,誕生日,血液型,趣味,ﾒﾓ,URL,GPS,更新時間\r\n"));
+    // Files exported with the list's own captions still import.
+    const QByteArray old =
+        "\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,ｼｰｸﾚｯﾄ,Tel 1,種別 1,Tel 2,種別 2,Tel 3,種別 3,Tel 4,種別 4,Tel 5,"
+        "種別 5,E-mail 1,種別 1,E-mail 2,種別 2,E-mail 3,種別 3,E-mail 4,種別 4,E-mail 5,種別 5,"
+        "ｸﾞﾙｰﾌﾟNo,ｸﾞﾙｰﾌﾟ名,住所,郵便番号,住所種別,星座,誕生日,血液型,趣味,ﾒﾓ,URL,GPS,更新時間\r\n"
+        "000,山田\r\n";
+    QCOMPARE(Import(old).dial.rows.value(0)[kColName], u"山田"_s);
+}
+
+// A cell a spreadsheet would compute is written after an apostrophe that the import takes
+// away again; numbers stay as they are.
+void TestExchange::csvFormulaGuard_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("back");
+    const int memo = kColMemo;
+    QTest::newRow("equals sign") << memo << u"=1+2"_s << u"'=1+2"_s << u"=1+2"_s;
+    QTest::newRow("at sign") << memo << u"@SUM(A1)"_s << u"'@SUM(A1)"_s << u"@SUM(A1)"_s;
+    QTest::newRow("tab") << memo << u"\tx"_s << u"'\tx"_s << u"x"_s;
+    QTest::newRow("carriage return") << memo << u"\rx"_s << u"\"'\rx\""_s << u"x"_s;
+    QTest::newRow("plus that is no number") << memo << u"+A1"_s << u"'+A1"_s << u"+A1"_s;
+    QTest::newRow("minus that is no number") << memo << u"-1+2"_s << u"'-1+2"_s << u"-1+2"_s;
+    QTest::newRow("international number")
+        << TelNumberCell(1) << u"+81 90-1234-5678"_s << u"+81 90-1234-5678"_s << u"+81 90-1234-5678"_s;
+    QTest::newRow("number in parentheses") << TelNumberCell(1) << u"-(03)1234"_s << u"-(03)1234"_s << u"-(03)1234"_s;
+    QTest::newRow("apostrophe before a formula") << memo << u"'=x"_s << u"''=x"_s << u"'=x"_s;
+    QTest::newRow("apostrophe before text") << memo << u"'x"_s << u"'x"_s << u"'x"_s;
+}
+
+void TestExchange::csvFormulaGuard()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QFETCH(QString, back);
+    MemoryDial dial;
+    dial.rows = {FullEntry(0)};
+    dial.rows[0][cell] = text;
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::Csv, false).bytes;
+    QVERIFY2(QString::fromUtf8(bytes).contains(u',' + field + u','), bytes.constData());
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.dial.rows[0][cell], back);
 }
 
 // Which bytes are read as what: values without a CHARSET, in files that mix cards, in
