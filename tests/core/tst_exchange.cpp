@@ -63,6 +63,44 @@ QString Card(const QString& lines)
     return u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s + lines + u"END:VCARD\r\n"_s;
 }
 
+QByteArray CardOf(const char* version, const QString& lines)
+{
+    return (u"BEGIN:VCARD\r\nVERSION:"_s + QLatin1StringView(version) + u"\r\n"_s + lines + u"END:VCARD\r\n"_s)
+        .toUtf8();
+}
+
+// The columns of the tables that import one card and look at one cell and the notes.
+void AddCellColumns()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("notes");
+}
+
+void CheckCell()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, cell);
+    QFETCH(QString, value);
+    QFETCH(QStringList, notes);
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.dial.RowCount(), 1);
+    QCOMPARE(imported.dial.rows[0][cell], value);
+    QCOMPARE(imported.report.details.isEmpty() ? QStringList() : imported.report.details[0].notes, notes);
+}
+
+// What each entry of an import holds in a few cells, one text an entry.
+QStringList Summaries(const Imported& imported)
+{
+    QStringList summaries;
+    for (const Entry& entry : imported.dial.rows) {
+        summaries.append(entry[kColName] + u'|' + entry[kColTel1] + u'|' + entry[TelNumberCell(2)] + u'|' +
+                         entry[kColMemo]);
+    }
+    return summaries;
+}
+
 } // namespace
 
 class TestExchange : public QObject
@@ -82,17 +120,36 @@ private slots:
     void fit();
     void mapping_data();
     void mapping();
+    void nestedCards_data();
+    void nestedCards();
+    void sortAsReading_data();
+    void sortAsReading() { CheckCell(); }
+    void commas_data();
+    void commas() { CheckCell(); }
+    void charsetLabels_data();
+    void charsetLabels() { CheckCell(); }
+    void escapesByVersion_data();
+    void escapesByVersion() { CheckCell(); }
+    void numbersAndNames_data();
+    void numbersAndNames() { CheckCell(); }
     void nothingTaken_data();
     void nothingTaken();
     void report_data();
     void report();
     void exportLines_data();
     void exportLines();
+    void exportKinds_data();
+    void exportKinds();
+    void formattedName_data();
+    void formattedName();
     void roundTrip_data();
     void roundTrip();
     void appendsWithFreeNumbers();
     void csvChecks_data();
     void csvChecks();
+    void csvHeader();
+    void csvFormulaGuard_data();
+    void csvFormulaGuard();
     void charsets_data();
     void charsets();
     void groups_data();
@@ -202,10 +259,10 @@ void TestExchange::unescape()
 {
     QFETCH(QString, escaped);
     QFETCH(QString, text);
-    QCOMPARE(UnescapeText(escaped), text);
+    QCOMPARE(UnescapeText(escaped, VCardVersion::V30), text);
     QString written = u"NOTE:"_s;
     AppendEscapedText(written, text);
-    QCOMPARE(UnescapeText(QStringView(written).sliced(5)), text);
+    QCOMPARE(UnescapeText(QStringView(written).sliced(5), VCardVersion::V30), text);
 }
 
 void TestExchange::foldLine_data()
@@ -368,6 +425,130 @@ void TestExchange::mapping()
     QCOMPARE(imported.dial.rows[0][cell], value);
 }
 
+// A card right inside another one (not an agent's) is an entry of its own; the outer card
+// keeps every line, those after the inner card too.
+void TestExchange::nestedCards_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("2.1 card inside a card")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Outer\r\nTEL:1\r\nBEGIN:VCARD\r\nVERSION:2.1\r\nN:Inner\r\nTEL:2\r\n"
+           "END:VCARD\r\nTEL:3\r\nNOTE:after\r\nEND:VCARD\r\n"_ba
+        << QStringList{u"Inner|2||"_s, u"Outer|1|3|after"_s};
+    QTest::newRow("cards without END lines, in their order")
+        << "BEGIN:VCARD\r\nN:A\r\nBEGIN:VCARD\r\nN:B\r\nBEGIN:VCARD\r\nN:C\r\n"_ba
+        << QStringList{u"A|||"_s, u"B|||"_s, u"C|||"_s};
+    QByteArray many;
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        many += "BEGIN:VCARD\r\nFN:c" + QByteArray::number(i) + "\r\n";
+        names.append(u"c%1|||"_s.arg(i));
+    }
+    QTest::newRow("more cards without END than may be open") << many << names;
+}
+
+void TestExchange::nestedCards()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, entries);
+    const Imported imported = Import(bytes);
+    QCOMPARE(Summaries(imported), entries);
+    QVERIFY2(imported.report.details.isEmpty(), qPrintable(imported.report.Text(true)));
+}
+
+void TestExchange::sortAsReading_data()
+{
+    AddCellColumns();
+    QTest::newRow("hiragana in 4.0 SORT-AS")
+        << CardOf("4.0", u"FN:山田 太郎\r\nN;SORT-AS=\"やまだ,たろう\":山田;太郎;;;\r\n"_s) << int(kColReading)
+        << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << QStringList();
+    QTest::newRow("katakana of the family name alone") << CardOf("4.0", u"FN:山田\r\nN;SORT-AS=ヤマダ:山田;;;;\r\n"_s)
+                                                       << int(kColReading) << u"ﾔﾏﾀﾞ"_s << QStringList();
+    QTest::newRow("Latin letters only order the list")
+        << CardOf("4.0", u"FN:Vincent\r\nN;SORT-AS=\"Gogh,Vincent\":van Gogh;Vincent;;;\r\n"_s) << int(kColReading)
+        << QString() << QStringList();
+    QTest::newRow("phonetic names come first")
+        << CardOf("4.0", u"FN:x\r\nX-PHONETIC-LAST-NAME:ア\r\nN;SORT-AS=イ:x;;;;\r\n"_s) << int(kColReading) << u"ｱ"_s
+        << QStringList();
+}
+
+// A comma stays dialable in a number and the same address in a URL; only text cells take the
+// full-width comma, and say so.
+void TestExchange::commas_data()
+{
+    AddCellColumns();
+    QTest::newRow("pauses in a number")
+        << CardOf("3.0", u"FN:x\r\nTEL:0312345678,,123\r\n"_s) << TelNumberCell(1) << u"0312345678PP123"_s
+        << QStringList{u"TEL 0312345678,,123：ポーズ（「,」と「;ext=」）を P にして取り込みました"_s};
+    QTest::newRow("extension of a tel URI")
+        << CardOf("4.0", u"FN:x\r\nTEL;VALUE=uri:tel:+81-3-1234-5678;ext=123\r\n"_s) << TelNumberCell(1)
+        << u"+81-3-1234-5678P123"_s
+        << QStringList{u"TEL +81-3-1234-5678;ext=123：ポーズ（「,」と「;ext=」）を P にして取り込みました"_s};
+    QTest::newRow("comma in a URL") << CardOf("3.0", u"FN:x\r\nURL:http://example.jp/a\\,b\r\n"_s) << int(kColUrl)
+                                    << u"http://example.jp/a%2Cb"_s << QStringList();
+    QTest::newRow("comma in a memo") << CardOf("3.0", u"FN:x\r\nNOTE:a\\, b\r\n"_s) << int(kColMemo) << u"a， b"_s
+                                     << QStringList{u"NOTE a, b：カンマ「,」を全角の「，」にして取り込みました"_s};
+    QTest::newRow("comma in a mail address")
+        << CardOf("3.0", u"FN:x\r\nEMAIL:a\\,b@example.jp\r\nEMAIL:c@example.jp\r\n"_s) << MailAddressCell(1)
+        << u"c@example.jp"_s << QStringList{u"EMAIL a,b@example.jp：カンマを含むため取り込みませんでした"_s};
+}
+
+// A CHARSET label that refuses a value of valid UTF-8 is wrong for its whole card; a name that
+// a label refused is never replaced by a fallback that the same label decoded.
+void TestExchange::charsetLabels_data()
+{
+    AddCellColumns();
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:" + u"山田太郎"_s.toUtf8() +
+                            "\r\nORG;CHARSET=SHIFT_JIS:" + u"オープン"_s.toUtf8() + "\r\nEND:VCARD\r\n";
+    QTest::newRow("UTF-8 under a Shift_JIS label")
+        << card << int(kColName) << u"山田太郎"_s
+        << QStringList{
+               u"CHARSET=SHIFT_JIS：この文字コードでは読めない値が UTF-8 だったため、この連絡先の値を UTF-8 として取り込みました"_s,
+               u"ORG オープン：対応する項目がないため取り込みませんでした"_s};
+    QTest::newRow("no fallback under the label that refused the name")
+        << "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=81=FF\r\n"
+           "ORG;CHARSET=SHIFT_JIS:" +
+               *CodePage::Encode(u"山田商店") + "\r\nTEL:03\r\nEND:VCARD\r\n"
+        << int(kColName) << QString()
+        << QStringList{u"FN：文字コードが正しくないため取り込みませんでした"_s,
+                       u"ORG 山田商店：対応する項目がないため取り込みませんでした"_s};
+    QTest::newRow("a label that holds") << "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=SHIFT_JIS:" +
+                                               *CodePage::Encode(u"山田太郎") + "\r\nEND:VCARD\r\n"
+                                        << int(kColName) << u"山田太郎"_s << QStringList();
+}
+
+void TestExchange::escapesByVersion_data()
+{
+    AddCellColumns();
+    QTest::newRow("3.0 quote") << CardOf("3.0", u"FN:x\r\nNOTE:say \\\"hi\\\"\r\n"_s) << int(kColMemo)
+                               << u"say \"hi\""_s << QStringList();
+    QTest::newRow("4.0 quote and separators")
+        << CardOf("4.0", u"FN:x\r\nNOTE:\\\"a\\;b\\\\c\\:d\r\n"_s) << int(kColMemo) << u"\"a;b\\c:d"_s << QStringList();
+    QTest::newRow("2.1 backslashes stay in text") << CardOf("2.1", u"FN:x\r\nNOTE:C:\\\\dir\\new\\;x\r\n"_s)
+                                                  << int(kColMemo) << u"C:\\\\dir\\new\\;x"_s << QStringList();
+    QTest::newRow("2.1 escaped semicolon in a structured value")
+        << CardOf("2.1", u"N:Smith\\;Jones;John\r\n"_s) << int(kColName) << u"Smith;Jones John"_s << QStringList();
+    QTest::newRow("2.1 other backslash in a structured value")
+        << CardOf("2.1", u"N:a\\\\b;c\\,d\r\n"_s) << int(kColName) << u"a\\\\b c\\，d"_s
+        << QStringList{u"N a\\\\b c\\,d：カンマ「,」を全角の「，」にして取り込みました"_s};
+}
+
+void TestExchange::numbersAndNames_data()
+{
+    AddCellColumns();
+    QTest::newRow("sip address is no number")
+        << CardOf("3.0", u"FN:x\r\nTEL;TYPE=HOME:sip:taro@example.jp\r\nTEL:03\r\n"_s) << TelNumberCell(1) << u"03"_s
+        << QStringList{u"TEL sip:taro@example.jp：電話番号ではないため取り込みませんでした"_s};
+    QTest::newRow("carrier PHS word") << CardOf("2.1", u"FN:x\r\nTEL;X-NEC-PHS:070\r\n"_s) << TelKindCell(1) << u"PHS"_s
+                                      << QStringList();
+    QTest::newRow("PHS mail of our export") << CardOf("3.0", u"FN:x\r\nEMAIL;TYPE=X-PHS,INTERNET:a@b\r\n"_s)
+                                            << MailKindCell(1) << u"PHS"_s << QStringList();
+    QTest::newRow("N keeps its middle names") << CardOf("3.0", u"N:Doe;John;Quinlan,Paul;Mr.;\r\n"_s) << int(kColName)
+                                              << u"Doe John Quinlan Paul"_s << QStringList();
+    QTest::newRow("2.1 N keeps its middle name")
+        << CardOf("2.1", u"N:Doe;John;Q.;;\r\n"_s) << int(kColName) << u"Doe John Q."_s << QStringList();
+}
+
 void TestExchange::nothingTaken_data()
 {
     QTest::addColumn<QString>("lines");
@@ -446,12 +627,12 @@ void TestExchange::exportLines_data()
         << int(kColBirthday) << u"1980 101"_s << "X-MORVANE-BIRTHDAY:1980 101\r\n"_ba << QString();
     QTest::newRow("partial birthday kept for our import")
         << int(kColBirthday) << u"0315"_s << "X-MORVANE-BIRTHDAY:0315\r\n"_ba << QString();
-    QTest::newRow("PHS telephone keeps its kind")
-        << TelKindCell(1) << u"PHS"_s << "item1.TEL;TYPE=X-PCS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba << QString();
     QTest::newRow("reading to full width")
         << int(kColReading) << u"ﾔﾏﾀﾞ ﾀﾛｳ"_s << "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"_ba
         << QString();
     QTest::newRow("escaped separators") << int(kColMemo) << u"a,b;c\\d"_s << "NOTE:a\\,b\\;c\\\\d\r\n"_ba << QString();
+    QTest::newRow("URL as written") << int(kColUrl) << u"http://x.jp/a;b\\c,d"_s << "URL:http://x.jp/a;b\\c,d\r\n"_ba
+                                    << QString();
 }
 
 void TestExchange::exportLines()
@@ -476,6 +657,103 @@ void TestExchange::exportLines()
         QCOMPARE(exported.report.details[0].notes, QStringList{note});
         QVERIFY(!exported.bytes.contains("GEO"));
     }
+}
+
+// Each kind as Android (its first unknown type word) and iPhones (the grouped X-ABLabel) label
+// it, and back as the same kind.
+void TestExchange::exportKinds_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QByteArray>("lines");
+    const int tel = TelKindCell(1);
+    const int mail = MailKindCell(1);
+    const int address = kColAddressKind;
+    QTest::newRow("telephone その他") << tel << u"その他"_s
+                                      << "item1.TEL;TYPE=VOICE,PREF:1\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("telephone 携帯") << tel << u"携帯"_s << "\r\nTEL;TYPE=CELL,PREF:1\r\n"_ba;
+    QTest::newRow("telephone PHS") << tel << u"PHS"_s << "item1.TEL;TYPE=X-PHS,PREF:1\r\nitem1.X-ABLabel:PHS\r\n"_ba;
+    QTest::newRow("telephone 自宅") << tel << u"自宅"_s << "\r\nTEL;TYPE=HOME,PREF:1\r\n"_ba;
+    QTest::newRow("telephone 仕事") << tel << u"仕事"_s << "\r\nTEL;TYPE=WORK,PREF:1\r\n"_ba;
+    QTest::newRow("telephone FAX") << tel << u"FAX"_s << "\r\nTEL;TYPE=FAX,PREF:1\r\n"_ba;
+    QTest::newRow("mail その他") << mail << u"その他"_s
+                                 << "item1.EMAIL;TYPE=OTHER,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("mail 携帯") << mail << u"携帯"_s
+                               << "item1.EMAIL;TYPE=CELL,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:携帯\r\n"_ba;
+    QTest::newRow("mail PHS") << mail << u"PHS"_s
+                              << "item1.EMAIL;TYPE=X-PHS,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:PHS\r\n"_ba;
+    QTest::newRow("mail 自宅") << mail << u"自宅"_s << "\r\nEMAIL;TYPE=HOME,INTERNET,PREF:a@b\r\n"_ba;
+    QTest::newRow("mail 学校") << mail << u"学校"_s
+                               << "item1.EMAIL;TYPE=X-SCHOOL,INTERNET,PREF:a@b\r\nitem1.X-ABLabel:学校\r\n"_ba;
+    QTest::newRow("mail 仕事") << mail << u"仕事"_s << "\r\nEMAIL;TYPE=WORK,INTERNET,PREF:a@b\r\n"_ba;
+    QTest::newRow("address その他")
+        << address << u"その他"_s
+        << "item1.ADR;TYPE=OTHER:;;東京都;;;;\r\nitem1.LABEL;TYPE=OTHER:東京都\r\nitem1.X-ABLabel:_$!<Other>!$_\r\n"_ba;
+    QTest::newRow("address 自宅") << address << u"自宅"_s
+                                  << "\r\nADR;TYPE=HOME:;;東京都;;;;\r\nLABEL;TYPE=HOME:東京都\r\n"_ba;
+    QTest::newRow("address 会社") << address << u"会社"_s
+                                  << "\r\nADR;TYPE=WORK:;;東京都;;;;\r\nLABEL;TYPE=WORK:東京都\r\n"_ba;
+}
+
+void TestExchange::exportKinds()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, word);
+    QFETCH(QByteArray, lines);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"000"_s;
+    entry[kColName] = u"x"_s;
+    if (cell == TelKindCell(1)) {
+        entry[kColTel1] = u"1"_s;
+    } else if (cell == MailKindCell(1)) {
+        entry[MailAddressCell(1)] = u"a@b"_s;
+    } else {
+        entry[kColAddress] = u"東京都"_s;
+    }
+    entry[cell] = word;
+    dial.rows = {entry};
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes;
+    QVERIFY2(bytes.contains(lines), bytes.constData());
+    const Imported back = Import(bytes);
+    QCOMPARE(back.dial.rows[0][cell], word);
+}
+
+void TestExchange::formattedName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QString>("mail");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("name") << u"山田"_s << u"ﾔﾏﾀﾞ"_s << u"a@b"_s << "\r\nFN:山田\r\n"_ba << u"山田"_s;
+    QTest::newRow("reading") << QString() << u"ﾔﾏﾀﾞ"_s << u"a@b"_s << "\r\nFN:ヤマダ\r\n"_ba << QString();
+    QTest::newRow("mail address") << QString() << QString() << u"a@b"_s << "\r\nFN:a@b\r\n"_ba << QString();
+    QTest::newRow("entry number") << QString() << QString() << QString() << "\r\nFN:005\r\n"_ba << u"005"_s;
+}
+
+void TestExchange::formattedName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reading);
+    QFETCH(QString, mail);
+    QFETCH(QByteArray, line);
+    QFETCH(QString, back);
+    MemoryDial dial;
+    Entry entry;
+    entry[kColNumber] = u"005"_s;
+    entry[kColName] = name;
+    entry[kColReading] = reading;
+    entry[MailAddressCell(1)] = mail;
+    entry[kColMemo] = u"m"_s;
+    dial.rows = {entry};
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes;
+    QVERIFY2(bytes.contains(line), bytes.constData());
+    QCOMPARE(Import(bytes).dial.rows[0][kColName], back);
+    // A number comes before a mail address.
+    dial.rows[0][TelNumberCell(2)] = u"090"_s;
+    QCOMPARE(ExportAddressBook(dial, ExchangeFormat::VCard, false).bytes.contains("\r\nFN:090\r\n"),
+             name.isEmpty() && reading.isEmpty());
 }
 
 void TestExchange::roundTrip_data()
@@ -592,6 +870,60 @@ void TestExchange::csvChecks()
     QCOMPARE(back.dial.RowCount(), 1);
     QCOMPARE(back.dial.rows[0][cell], QString());
     QVERIFY2(back.report.Details().contains(note), qPrintable(back.report.Details()));
+}
+
+void TestExchange::csvHeader()
+{
+    const QByteArray bytes = ExportAddressBook(MemoryDial(), ExchangeFormat::Csv, false).bytes;
+    QCOMPARE(bytes,
+             QByteArray("\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,ｼｰｸﾚｯﾄ,Tel 1,Tel 種別 1,Tel 2,Tel 種別 2,Tel 3,Tel 種別 3,Tel 4,"
+                        "Tel 種別 4,Tel 5,Tel 種別 5,E-mail 1,E-mail 種別 1,E-mail 2,E-mail 種別 2,E-mail 3,"
+                        "E-mail 種別 3,E-mail 4,E-mail 種別 4,E-mail 5,E-mail 種別 5,ｸﾞﾙｰﾌﾟNo,ｸﾞﾙｰﾌﾟ名,住所,"
+                        "郵便番号,住所種別,星座,誕生日,血液型,趣味,ﾒﾓ,URL,GPS,更新時間\r\n"));
+    // Files exported with the list's own captions still import.
+    const QByteArray old =
+        "\xEF\xBB\xBFNo.,名前,ﾌﾘｶﾞﾅ,ｼｰｸﾚｯﾄ,Tel 1,種別 1,Tel 2,種別 2,Tel 3,種別 3,Tel 4,種別 4,Tel 5,"
+        "種別 5,E-mail 1,種別 1,E-mail 2,種別 2,E-mail 3,種別 3,E-mail 4,種別 4,E-mail 5,種別 5,"
+        "ｸﾞﾙｰﾌﾟNo,ｸﾞﾙｰﾌﾟ名,住所,郵便番号,住所種別,星座,誕生日,血液型,趣味,ﾒﾓ,URL,GPS,更新時間\r\n"
+        "000,山田\r\n";
+    QCOMPARE(Import(old).dial.rows.value(0)[kColName], u"山田"_s);
+}
+
+// A cell a spreadsheet would compute is written after an apostrophe that the import takes
+// away again; numbers stay as they are.
+void TestExchange::csvFormulaGuard_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("back");
+    const int memo = kColMemo;
+    QTest::newRow("equals sign") << memo << u"=1+2"_s << u"'=1+2"_s << u"=1+2"_s;
+    QTest::newRow("at sign") << memo << u"@SUM(A1)"_s << u"'@SUM(A1)"_s << u"@SUM(A1)"_s;
+    QTest::newRow("tab") << memo << u"\tx"_s << u"'\tx"_s << u"x"_s;
+    QTest::newRow("carriage return") << memo << u"\rx"_s << u"\"'\rx\""_s << u"x"_s;
+    QTest::newRow("plus that is no number") << memo << u"+A1"_s << u"'+A1"_s << u"+A1"_s;
+    QTest::newRow("minus that is no number") << memo << u"-1+2"_s << u"'-1+2"_s << u"-1+2"_s;
+    QTest::newRow("international number")
+        << TelNumberCell(1) << u"+81 90-1234-5678"_s << u"+81 90-1234-5678"_s << u"+81 90-1234-5678"_s;
+    QTest::newRow("number in parentheses") << TelNumberCell(1) << u"-(03)1234"_s << u"-(03)1234"_s << u"-(03)1234"_s;
+    QTest::newRow("apostrophe before a formula") << memo << u"'=x"_s << u"''=x"_s << u"'=x"_s;
+    QTest::newRow("apostrophe before text") << memo << u"'x"_s << u"'x"_s << u"'x"_s;
+}
+
+void TestExchange::csvFormulaGuard()
+{
+    QFETCH(int, cell);
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QFETCH(QString, back);
+    MemoryDial dial;
+    dial.rows = {FullEntry(0)};
+    dial.rows[0][cell] = text;
+    const QByteArray bytes = ExportAddressBook(dial, ExchangeFormat::Csv, false).bytes;
+    QVERIFY2(QString::fromUtf8(bytes).contains(u',' + field + u','), bytes.constData());
+    const Imported imported = Import(bytes);
+    QCOMPARE(imported.dial.rows[0][cell], back);
 }
 
 // Which bytes are read as what: values without a CHARSET, in files that mix cards, in

@@ -182,7 +182,7 @@ MappedCard MapCsvRecord(const QStringList& record)
 {
     MappedCard card;
     for (int column = 1; column < kEntryColumnCount; ++column) {
-        const QString value = record.value(column - 1);
+        const QString value = UnguardedCell(record.value(column - 1));
         // The memory dial keeps readings in half-width katakana, whatever a spreadsheet made of
         // them, and the blanks around a hobby, as the vCard import does.
         const FittedText fitted = FitMemoryDialCell(column == kColReading ? HalfWidthReading(value) : value,

@@ -35,6 +35,12 @@ inline const QString kBadBirthday = QStringLiteral("年月日のそろった日�
 inline const QString kNoGroupLeft = QStringLiteral("空きのグループ番号がないため取り込みませんでした");
 inline const QString kUnknownValue = QStringLiteral("取り込める値ではありません");
 inline const QString kUnreadableLine = QStringLiteral("解釈できない行です");
+inline const QString kReadAsUtf8 =
+    QStringLiteral("この文字コードでは読めない値が UTF-8 だったため、この連絡先の値を UTF-8 として取り込みました");
+inline const QString kNotTelephone = QStringLiteral("電話番号ではないため取り込みませんでした");
+inline const QString kCommaInAddress = QStringLiteral("カンマを含むため取り込みませんでした");
+inline const QString kPauseLetter = QStringLiteral("ポーズ（「,」と「;ext=」）を P にして取り込みました");
+inline const QString kCommaWidened = QStringLiteral("カンマ「,」を全角の「，」にして取り込みました");
 inline const QString kGpsNotWritten = QStringLiteral("位置の形式が読めないため GEO を書き出しませんでした");
 inline const QString kNothingTaken = QStringLiteral("取り込める項目がないため、個別情報を作りませんでした");
 

@@ -9,6 +9,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -134,39 +135,125 @@ private:
     int m_groups = 0;
 };
 
+// How each kind of the memory dial is written, so that phones label it as the list does.
+// Android's vCard reader labels a line with the first type word it does not know (less an
+// "X-") and reads no X-ABLabel; iPhones show the X-ABLabel of the line's group. A kind that
+// Android knows keeps its own type; the others lead with the word Android is to show, and carry
+// the label iPhones show ("_$!<Other>!$_" is the iPhone's own word for その他).
+struct KindTypes
+{
+    QStringView property;             // TEL, EMAIL or ADR
+    QStringView code;                 // the code of the kind word (Tel_Kind2 and the like)
+    std::array<QStringView, 2> types; // in this order; an empty one is not written
+    QStringView label;                // the X-ABLabel, empty for none
+};
+
+constexpr QStringView kOtherLabel = u"_$!<Other>!$_";
+
+constexpr KindTypes kKindTypes[] = {
+    {u"TEL", u"VOICE", {u"VOICE"}, kOtherLabel},
+    {u"TEL", u"CELL", {u"CELL"}, {}},
+    {u"TEL", u"PCS", {u"X-PHS"}, u"PHS"},
+    {u"TEL", u"HOME", {u"HOME"}, {}},
+    {u"TEL", u"WORK", {u"WORK"}, {}},
+    {u"TEL", u"FAX", {u"FAX"}, {}},
+    {u"EMAIL", u"INTERNET", {u"OTHER", u"INTERNET"}, kOtherLabel},
+    {u"EMAIL", u"CELL", {u"CELL", u"INTERNET"}, u"携帯"},
+    {u"EMAIL", u"PCS", {u"X-PHS", u"INTERNET"}, u"PHS"},
+    {u"EMAIL", u"HOME", {u"HOME", u"INTERNET"}, {}},
+    {u"EMAIL", u"SCHOOL", {u"X-SCHOOL", u"INTERNET"}, u"学校"},
+    {u"EMAIL", u"WORK", {u"WORK", u"INTERNET"}, {}},
+    {u"ADR", u"POSTAL", {u"OTHER"}, kOtherLabel},
+    {u"ADR", u"HOME", {u"HOME"}, {}},
+    {u"ADR", u"WORK", {u"WORK"}, {}},
+};
+
+// The types and label of a kind; a code without a kind (an empty kind cell) gets none, but a
+// mail address is still an Internet one.
+KindTypes TypesOf(QStringView property, QStringView code)
+{
+    for (const KindTypes& kind : kKindTypes) {
+        if (kind.property == property && kind.code == code) {
+            return kind;
+        }
+    }
+    return {property, code, {property == u"EMAIL" ? QStringView(u"INTERNET") : QStringView()}, {}};
+}
+
+// A group of its own ("item3.") for the lines of a kind with a label, which names the group.
+QString NewGroup(CardWriter& out, const KindTypes& kind)
+{
+    return kind.label.isEmpty() ? QString() : QStringLiteral("item") + QString::number(out.NextGroup()) + u'.';
+}
+
+// Starts a line of `property` in `group` with the kind's types.
+void BeginKindLine(CardWriter& out, QStringView group, QStringView property, const KindTypes& kind, bool preferred)
+{
+    out.Begin(group).Add(property);
+    QStringView separator = u";TYPE=";
+    for (const QStringView type : kind.types) {
+        if (!type.isEmpty()) {
+            out.Add(separator).Add(type);
+            separator = u",";
+        }
+    }
+    if (preferred) {
+        out.Add(separator).Add(u"PREF");
+    }
+}
+
+void WriteLabel(CardWriter& out, const QString& group, const KindTypes& kind)
+{
+    if (!group.isEmpty()) {
+        out.Begin(group).Add(u"X-ABLabel:").Escaped(kind.label).End();
+    }
+}
+
 void WriteSlot(CardWriter& out, QStringView property, const QString& value, const QString& code, int slot)
 {
-    QVarLengthArray<QStringView, 4> types;
-    if (property == u"EMAIL") {
-        types.append(u"INTERNET");
-    }
-    QStringView label;
-    // No common importer knows these types: an X- type keeps them on Android, a grouped label
-    // on iOS and in web address books.
-    if (code == u"PCS") {
-        types.append(u"X-PCS");
-        label = u"PHS";
-    } else if (code == u"SCHOOL") {
-        types.append(u"X-SCHOOL");
-        label = u"学校";
-    } else if (!code.isEmpty() && code != u"INTERNET") {
-        types.append(code);
-    }
-    if (slot == 1) {
-        types.append(u"PREF");
-    }
-    QString group;
-    if (!label.isEmpty()) {
-        group = QStringLiteral("item") + QString::number(out.NextGroup()) + u'.';
-    }
-    out.Begin(group).Add(property);
-    for (qsizetype i = 0; i < types.size(); ++i) {
-        out.Add(i == 0 ? QStringView(u";TYPE=") : QStringView(u",")).Add(types[i]);
-    }
+    const KindTypes kind = TypesOf(property, code);
+    const QString group = NewGroup(out, kind);
+    BeginKindLine(out, group, property, kind, slot == 1);
     out.Add(u':').Escaped(value).End();
-    if (!label.isEmpty()) {
-        out.Begin(group).Add(u"X-ABLabel:").Add(label).End();
+    WriteLabel(out, group, kind);
+}
+
+// A URL is a URI, which other readers take as written: nothing is escaped. Only characters no
+// URI holds and that would end the line are written as "%" and their code.
+void WriteUrl(CardWriter& out, QStringView url)
+{
+    if (url.isEmpty()) {
+        return;
     }
+    out.Begin(u"URL:");
+    for (const QChar c : url) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            out.Add(QStringLiteral("%%1").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper());
+        } else {
+            out.Add(c);
+        }
+    }
+    out.End();
+}
+
+// Address books show a contact by its FN: one without a name is shown by its reading, else its
+// first number or mail address, else its entry number.
+QString FormattedName(const Entry& entry)
+{
+    if (!entry[kColName].isEmpty()) {
+        return entry[kColName];
+    }
+    if (!entry[kColReading].isEmpty()) {
+        return FullWidthKatakana(entry[kColReading]);
+    }
+    for (int (*cell)(int) : {TelNumberCell, MailAddressCell}) {
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            if (!entry[cell(slot)].isEmpty()) {
+                return entry[cell(slot)];
+            }
+        }
+    }
+    return entry[kColNumber];
 }
 
 } // namespace
@@ -224,7 +311,7 @@ void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes)
     out.Line(u"BEGIN:VCARD");
     out.Line(u"VERSION:3.0");
     const QString& name = entry[kColName];
-    out.Begin(u"FN:").Escaped(name).End();
+    out.Begin(u"FN:").Escaped(FormattedName(entry)).End();
     const auto [family, given] = SplitName(name);
     out.Begin(u"N:").Escaped(family).Add(u';').Escaped(given).Add(u";;;").End();
     const QString reading = FullWidthKatakana(entry[kColReading]);
@@ -247,22 +334,18 @@ void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes)
     const QString& address = entry[kColAddress];
     const QString& postalCode = entry[kColPostalCode];
     if (!address.isEmpty() || !postalCode.isEmpty()) {
-        const QString code = Jusho_Kind2(entry[kColAddressKind]);
-        const QStringView type = code.isEmpty() ? QStringView() : QStringView(u";TYPE=");
-        out.Begin(u"ADR")
-            .Add(type)
-            .Add(code)
-            .Add(u":;;")
-            .Escaped(address)
-            .Add(u";;;")
-            .Escaped(postalCode)
-            .Add(u';')
-            .End();
-        out.Begin(u"LABEL").Add(type).Add(code).Add(u':');
+        const KindTypes kind = TypesOf(u"ADR", Jusho_Kind2(entry[kColAddressKind]));
+        const QString group = NewGroup(out, kind);
+        BeginKindLine(out, group, u"ADR", kind, false);
+        out.Add(u":;;").Escaped(address).Add(u";;;").Escaped(postalCode).Add(u';').End();
+        // The printed form shares the address's group, and so its label.
+        BeginKindLine(out, group, u"LABEL", kind, false);
+        out.Add(u':');
         if (!postalCode.isEmpty()) {
             out.Escaped(u"〒").Escaped(postalCode).Escaped(u" ");
         }
         out.Escaped(address).End();
+        WriteLabel(out, group, kind);
     }
     const QString& birthday = entry[kColBirthday];
     if (!birthday.isEmpty()) {
@@ -274,7 +357,7 @@ void ExportCard(const Entry& entry, QByteArray& bytes, QStringList& notes)
             out.Begin(u"BDAY:").Add(iso).End();
         }
     }
-    out.Text(u"URL", entry[kColUrl]);
+    WriteUrl(out, entry[kColUrl]);
     QString note = entry[kColMemo];
     if (!entry[kColHobby].isEmpty()) {
         note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + ExchangeTexts::kHobbyLabel + entry[kColHobby];

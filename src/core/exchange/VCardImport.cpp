@@ -34,12 +34,12 @@ bool IsBlank(QStringView text)
 // nearly every value does) and into unescaped copies kept in `storage` otherwise. No value
 // that the mapping reads has more than seven; the eighth holds the rest, so that a value of
 // millions of separators stays one text in memory.
-QVarLengthArray<QStringView, 8> Components(const QString& text, QStringList& storage)
+QVarLengthArray<QStringView, 8> ValueComponents(const QString& text, VCardVersion version, QStringList& storage)
 {
     constexpr qsizetype kMaxParts = 8;
     QVarLengthArray<QStringView, 8> parts;
     if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; })) {
-        storage = SplitComponents(text, kMaxParts);
+        storage = SplitComponents(text, kMaxParts, version);
         for (const QString& part : storage) {
             parts.append(part);
         }
@@ -61,26 +61,87 @@ QStringView Part(const QVarLengthArray<QStringView, 8>& parts, qsizetype i)
     return i < parts.size() ? parts[i] : QStringView();
 }
 
+// The cells of free text, where a comma becomes the full-width comma; in a number, a mail
+// address or a URL that would change what it reaches.
+bool IsTextCell(int cell)
+{
+    return cell == kColName || cell == kColGroupName || cell == kColAddress || cell == kColHobby || cell == kColMemo;
+}
+
+// Kana and the blanks and commas between its parts, with at least one kana.
+bool IsKanaReading(QStringView text)
+{
+    const auto kana = [](QChar c) {
+        return (c >= QChar{0x3041} && c <= QChar{0x30FF}) || (c >= QChar{0xFF65} && c <= QChar{0xFF9F});
+    };
+    return std::any_of(text.begin(), text.end(), kana) &&
+           std::all_of(text.begin(), text.end(), [&](QChar c) { return kana(c) || c == u',' || IsBlankCharacter(c); });
+}
+
+// A number that the phones of the memory dial's time dial as written: the pause that today's
+// phones write as a comma, and the extension of a tel URI (";ext="), become the pause letter P.
+QString DialableNumber(QStringView number)
+{
+    QString out;
+    out.reserve(number.size());
+    for (qsizetype i = 0; i < number.size(); ++i) {
+        if (number[i] == u',') {
+            out += u'P';
+        } else if (number[i] == u';' && number.sliced(i + 1).startsWith(u"ext=", Qt::CaseInsensitive)) {
+            out += u'P';
+            i += 4;
+        } else {
+            out += number[i];
+        }
+    }
+    return out;
+}
+
+// Whether a value starts with a URI scheme ("sip:", "xmpp:"): an address to call by other
+// means, not a telephone number.
+bool StartsWithScheme(QStringView text)
+{
+    const qsizetype colon = text.indexOf(u':');
+    const auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    return colon >= 2 && isLetter(text.front()) && std::all_of(text.begin(), text.begin() + colon, [&](QChar c) {
+               return isLetter(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'.' || c == u'-';
+           });
+}
+
+// Carriers name the PHS kind in type words of their own (X-NEC-PHS).
+bool HasPhsWord(const VCardProperty& property)
+{
+    return std::any_of(property.types.cbegin(), property.types.cend(),
+                       [](const QString& type) { return type.startsWith(u"X-") && type.split(u'-').contains(u"PHS"); });
+}
+
 class CardMapper
 {
 public:
-    explicit CardMapper(const VCardCard& card) : m_card(card) { m_result.unlistedNotes = card.unreadProperties; }
+    explicit CardMapper(const VCardCard& card) : m_card(card), m_version(card.version)
+    {
+        m_result.unlistedNotes = card.unreadProperties;
+    }
 
     MappedCard Map();
 
 private:
-    void Note(const VCardProperty& property, QStringView value, const QString& reason)
+    void Note(const QString& what, QStringView value, const QString& reason)
     {
         if (m_result.notes.size() == kMaxNotesPerEntry) {
             ++m_result.unlistedNotes;
             return;
         }
-        QString label = property.name.isEmpty() ? QString() : property.name;
+        QString label = what;
         if (!value.isEmpty()) {
             label += label.isEmpty() ? QString() : QStringLiteral(" ");
             label += Shown(value);
         }
         m_result.notes.append(label + u'：' + reason);
+    }
+    void Note(const VCardProperty& property, QStringView value, const QString& reason)
+    {
+        Note(property.name, value, reason);
     }
     // Writes a text into a cell through the code-page fit, noting what was left out.
     void Put(int cell, QString text, const VCardProperty& property, CellEdges edges = CellEdges::Trimmed)
@@ -88,6 +149,9 @@ private:
         if (FitsMemoryDialCell(text)) {
             m_result.entry[cell] = std::move(text);
             return;
+        }
+        if (IsTextCell(cell) && text.contains(u',')) {
+            Note(property, text, ExchangeTexts::kCommaWidened);
         }
         FittedText fitted = FitMemoryDialCell(text, edges);
         if (!fitted.dropped.isEmpty()) {
@@ -125,11 +189,23 @@ private:
         }
         for (const VCardProperty& other : m_card.properties) {
             if (other.id == VCardName::AbLabel && other.group == property.group) {
-                return UnescapeText(other.text);
+                return Unescaped(other.text);
             }
         }
         return {};
     }
+
+    // Whether an FN or N before `fallback` was refused under the same CHARSET: the rule that
+    // refused it decoded the fallback too, most likely into other characters.
+    bool RefusedBefore(const VCardProperty& fallback, std::initializer_list<VCardName> before) const
+    {
+        const QString label = fallback.Parameter(u"CHARSET");
+        return std::any_of(m_card.properties.cbegin(), m_card.properties.cend(), [&](const VCardProperty& p) {
+            return p.undecodable && std::find(before.begin(), before.end(), p.id) != before.end() &&
+                   p.Parameter(u"CHARSET").compare(label, Qt::CaseInsensitive) == 0;
+        });
+    }
+    bool NameOfNoName(const VCardProperty& fn) const;
 
     void MapName();
     void MapReading();
@@ -140,7 +216,15 @@ private:
     QString TelCode(const VCardProperty& property) const;
     QString MailCode(const VCardProperty& property) const;
 
+    QString Unescaped(const QString& text) const { return UnescapeText(text, m_version); }
+    QString Unescaped(QStringView text) const { return UnescapeText(text, m_version); }
+    QVarLengthArray<QStringView, 8> Components(const QString& text, QStringList& storage) const
+    {
+        return ValueComponents(text, m_version, storage);
+    }
+
     const VCardCard& m_card;
+    const VCardVersion m_version;
     MappedCard m_result;
     QStringList m_memo; // the lines of every NOTE, joined once at the end
     const VCardProperty* m_memoProperty = nullptr;
@@ -149,21 +233,44 @@ private:
     bool m_namedByPerson = false;                       // FN or N gave the name, not ORG
 };
 
+// Our export gives an entry without a name an FN from its reading, else from its first number
+// or mail address, beside an N of empty components; such an entry comes back without a name.
+bool CardMapper::NameOfNoName(const VCardProperty& fn) const
+{
+    const auto n = std::find_if(m_card.properties.cbegin(), m_card.properties.cend(),
+                                [](const VCardProperty& p) { return p.id == VCardName::N; });
+    if (n == m_card.properties.cend() || n->undecodable ||
+        !std::all_of(n->text.cbegin(), n->text.cend(), [](QChar c) { return c == u';' || IsBlankCharacter(c); })) {
+        return false;
+    }
+    const QString name = TrimmedText(Unescaped(fn.text));
+    const Entry& entry = m_result.entry;
+    return (!entry[kColReading].isEmpty() && name == FullWidthKatakana(entry[kColReading])) ||
+           (!entry[TelNumberCell(1)].isEmpty() && name == entry[TelNumberCell(1)]) ||
+           (!entry[MailAddressCell(1)].isEmpty() && name == entry[MailAddressCell(1)]);
+}
+
 void CardMapper::MapName()
 {
     const VCardProperty* fn = First(VCardName::Fn);
     const VCardProperty* n = First(VCardName::N);
     m_namedByPerson = fn != nullptr || n != nullptr;
     if (fn) {
-        Put(kColName, UnescapeText(fn->text), *fn);
+        if (!NameOfNoName(*fn)) {
+            Put(kColName, Unescaped(fn->text), *fn);
+        }
         return;
     }
-    if (n) {
+    if (n && !RefusedBefore(*n, {VCardName::Fn})) {
         QStringList storage;
         const auto parts = Components(n->text, storage);
         QString name;
-        for (int i : {0, 1}) {
-            const QStringView part = Part(parts, i).trimmed();
+        // Family name, given name and the middle names, which 3.0 and 4.0 list with commas.
+        for (int i : {0, 1, 2}) {
+            QString part = Part(parts, i).trimmed().toString();
+            if (i == 2 && m_version != VCardVersion::V21) {
+                part = part.replace(u',', u' ').simplified();
+            }
             if (!part.isEmpty()) {
                 if (!name.isEmpty()) {
                     name += u' ';
@@ -177,7 +284,8 @@ void CardMapper::MapName()
         }
     }
     // Shops and offices often carry only their organisation.
-    if (const VCardProperty* org = First(VCardName::Org)) {
+    const VCardProperty* org = First(VCardName::Org);
+    if (org && !RefusedBefore(*org, {VCardName::Fn, VCardName::N})) {
         QStringList storage;
         Put(kColName, Part(Components(org->text, storage), 0).toString(), *org);
     }
@@ -188,23 +296,42 @@ void CardMapper::MapReading()
     // SORT-STRING holds the whole reading as written; the phonetic parts lose how the two
     // halves were separated.
     if (const VCardProperty* sort = First(VCardName::SortString)) {
-        Put(kColReading, HalfWidthReading(UnescapeText(sort->text)), *sort);
+        Put(kColReading, HalfWidthReading(Unescaped(sort->text)), *sort);
         return;
     }
     const VCardProperty* last = First(VCardName::PhoneticLastName);
     const VCardProperty* first = First(VCardName::PhoneticFirstName);
-    if (last || first) {
+    if ((last || first) && !RefusedBefore(last ? *last : *first, {VCardName::SortString})) {
         QString reading;
         for (const VCardProperty* part : {last, first}) {
             if (part) {
                 if (part == first && last) {
                     reading += u' ';
                 }
-                reading += QStringView(UnescapeText(part->text)).trimmed();
+                reading += QStringView(Unescaped(part->text)).trimmed();
             }
         }
         Put(kColReading, HalfWidthReading(reading), last ? *last : *first);
         return;
+    }
+    // vCard 4.0 gives the reading as N's SORT-AS ("family,given"); one in Latin letters only
+    // orders the list and is no reading.
+    if (const VCardProperty* n = First(VCardName::N); n && !n->parameters.isEmpty()) {
+        const QString sortAs = n->Parameter(u"SORT-AS");
+        if (IsKanaReading(sortAs) &&
+            !RefusedBefore(*n, {VCardName::SortString, VCardName::PhoneticLastName, VCardName::PhoneticFirstName})) {
+            QString reading;
+            for (const QStringView part : QStringView(sortAs).tokenize(u',')) {
+                if (!part.trimmed().isEmpty()) {
+                    if (!reading.isEmpty()) {
+                        reading += u' ';
+                    }
+                    reading += part.trimmed();
+                }
+            }
+            Put(kColReading, HalfWidthReading(reading), *n);
+            return;
+        }
     }
     for (const VCardProperty& property : m_card.properties) {
         if (property.id == VCardName::Sound && property.HasType(VCardType::IrmcN) && !property.undecodable) {
@@ -261,7 +388,7 @@ QString CardMapper::TelCode(const VCardProperty& property) const
     if (property.HasType(VCardType::Cell) || property.HasType(VCardType::IPhone)) {
         return QStringLiteral("CELL");
     }
-    if (property.HasType(VCardType::Pcs) || LabelIs(Label(property), {u"PHS", u"PCS"})) {
+    if (property.HasType(VCardType::Pcs) || HasPhsWord(property) || LabelIs(Label(property), {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
     if (property.HasType(VCardType::Home)) {
@@ -279,7 +406,7 @@ QString CardMapper::MailCode(const VCardProperty& property) const
         return QStringLiteral("CELL");
     }
     const QString label = Label(property);
-    if (property.HasType(VCardType::Pcs) || LabelIs(label, {u"PHS", u"PCS"})) {
+    if (property.HasType(VCardType::Pcs) || HasPhsWord(property) || LabelIs(label, {u"PHS", u"PCS"})) {
         return QStringLiteral("PCS");
     }
     if (property.HasType(VCardType::School) || LabelIs(label, {u"学校", u"SCHOOL"})) {
@@ -316,14 +443,29 @@ void CardMapper::MapSlots(VCardName name, int (*numberCell)(int), int (*kindCell
     for (qsizetype i = 0; i < found.size(); ++i) {
         const VCardProperty& property = *found[i];
         const QStringView scheme = tel ? QStringView(u"tel:") : QStringView(u"mailto:");
-        const QString unescaped = UnescapeText(property.text);
+        const QString unescaped = Unescaped(property.text);
         const QStringView plain = WithoutScheme(unescaped, scheme);
         QString value = plain.size() == unescaped.size() ? unescaped : plain.toString();
+        if (tel && StartsWithScheme(value)) {
+            Note(property, value, ExchangeTexts::kNotTelephone);
+            continue;
+        }
+        if (!tel && value.contains(u',')) {
+            Note(property, value, ExchangeTexts::kCommaInAddress);
+            continue;
+        }
         if (filled == kSlotCount) {
             Note(property, value, ExchangeTexts::kSlotsFull);
             continue;
         }
         const int slot = filled + 1;
+        if (tel && (value.contains(u',') || value.contains(u';'))) {
+            QString dialable = DialableNumber(value);
+            if (dialable != value) {
+                Note(property, value, ExchangeTexts::kPauseLetter);
+                value = std::move(dialable);
+            }
+        }
         Put(numberCell(slot), std::move(value), property);
         // Control characters become blanks and go while the text is fitted, and may uncover a
         // scheme; no cell may start with one, or the next import of our own export would take
@@ -392,13 +534,13 @@ void CardMapper::MapAddress()
     if (found.isEmpty()) {
         // A label alone still says where the person lives.
         if (const VCardProperty* label = First(VCardName::Label)) {
-            Put(kColAddress, UnescapeText(label->text), *label);
+            Put(kColAddress, Unescaped(label->text), *label);
             SetAddressKind(*label);
         }
         return;
     }
     for (qsizetype i = 1; i < found.size(); ++i) {
-        Note(*found[i], UnescapeText(found[i]->text), ExchangeTexts::kSlotsFull);
+        Note(*found[i], Unescaped(found[i]->text), ExchangeTexts::kSlotsFull);
     }
     const VCardProperty& adr = *found.front();
     QStringList storage;
@@ -519,7 +661,7 @@ void CardMapper::MapProperty(const VCardProperty& property)
     if (!Readable(property)) {
         return;
     }
-    const QString unescaped = UnescapeText(property.text);
+    const QString unescaped = Unescaped(property.text);
     const QString text = TrimmedText(unescaped);
     if (id == VCardName::Hobby && (!m_hobby || m_hobby->isEmpty())) {
         m_hobby = text;
@@ -557,7 +699,8 @@ void CardMapper::MapProperty(const VCardProperty& property)
     }
     m_single.append(&property);
     if (id == VCardName::Url) {
-        Put(kColUrl, text, property);
+        // "%2C" is the same address as the comma, which a memory-dial cell cannot hold.
+        Put(kColUrl, text.contains(u',') ? QString(text).replace(u',', QStringLiteral("%2C")) : text, property);
     } else if (id == VCardName::Class) {
         const QString upper = text.toUpper();
         if (upper == u"PUBLIC" || upper == u"PRIVATE") {
@@ -585,14 +728,14 @@ void CardMapper::MapProperty(const VCardProperty& property)
         // The items are walked, not split into a list: a value of millions of items stays one
         // text in memory. A single group is the value itself, shared rather than copied.
         const QStringView items(property.text);
-        qsizetype end = NextSeparator(items, u',', 0);
-        Put(kColGroupName, end < 0 ? UnescapeText(property.text) : UnescapeText(items.first(end)), property);
+        qsizetype end = NextSeparator(items, u',', 0, m_version);
+        Put(kColGroupName, end < 0 ? Unescaped(property.text) : Unescaped(items.first(end)), property);
         while (end >= 0) {
             const qsizetype start = end + 1;
-            end = NextSeparator(items, u',', start);
+            end = NextSeparator(items, u',', start, m_version);
             const QStringView item = items.sliced(start, (end < 0 ? items.size() : end) - start);
             if (!item.trimmed().isEmpty()) {
-                Note(property, UnescapeText(item), ExchangeTexts::kSlotsFull);
+                Note(property, Unescaped(item), ExchangeTexts::kSlotsFull);
             }
         }
     } else if (id == VCardName::Hobby) {
@@ -616,10 +759,14 @@ void CardMapper::MapProperty(const VCardProperty& property)
 
 MappedCard CardMapper::Map()
 {
-    MapName();
+    for (const QString& label : m_card.utf8Labels) {
+        Note(QStringLiteral("CHARSET=") + label, {}, ExchangeTexts::kReadAsUtf8);
+    }
     MapReading();
     MapSlots(VCardName::Tel, TelNumberCell, TelKindCell);
     MapSlots(VCardName::Email, MailAddressCell, MailKindCell);
+    // After the reading and the numbers, which an FN may merely repeat.
+    MapName();
     MapAddress();
     for (const VCardProperty& property : m_card.properties) {
         MapProperty(property);
@@ -673,7 +820,8 @@ MappedCard MapCard(const VCardCard& card)
 
 QString BirthdayCell(const VCardProperty& property)
 {
-    const QString unescaped = UnescapeText(property.text);
+    // Dates hold no backslash that means anything in any version.
+    const QString unescaped = UnescapeText(property.text, VCardVersion::V30);
     QStringView date = QStringView(unescaped).trimmed();
     const qsizetype time = date.indexOf(u'T');
     if (time >= 0) {
@@ -715,7 +863,7 @@ QString GpsCell(QStringView geo)
         text = text.sliced(4);
         text.truncate(text.indexOf(u';') < 0 ? text.size() : text.indexOf(u';'));
     }
-    text = UnescapeText(text);
+    text = UnescapeText(text, VCardVersion::V30);
     QStringList parts = text.split(u';');
     if (parts.size() != 2) {
         parts = text.split(u',');

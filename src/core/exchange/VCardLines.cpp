@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -226,6 +227,8 @@ public:
             {QStringLiteral("FAX"), VCardName::Other, type(VCardType::Fax)},
             {QStringLiteral("PCS"), VCardName::Other, type(VCardType::Pcs)},
             {QStringLiteral("X-PCS"), VCardName::Other, type(VCardType::Pcs)},
+            {QStringLiteral("PHS"), VCardName::Other, type(VCardType::Pcs)},
+            {QStringLiteral("X-PHS"), VCardName::Other, type(VCardType::Pcs)},
             {QStringLiteral("HOME"), VCardName::Other, type(VCardType::Home)},
             {QStringLiteral("WORK"), VCardName::Other, type(VCardType::Work)},
             {QStringLiteral("SCHOOL"), VCardName::Other, type(VCardType::School)},
@@ -453,6 +456,7 @@ struct Head
     QString charset;           // the first CHARSET, as written
     qsizetype valueStart = -1; // byte position of the value in the logical line
     bool valid = false;
+    bool wideParameters = false; // a parameter value holds bytes past ASCII
 
     [[nodiscard]] bool QuotedPrintable() const
     {
@@ -547,7 +551,10 @@ Head ParseHead(QByteArrayView line, Words& words)
             if (key == QLatin1StringView("PREF")) {
                 addType(words.Upper("PREF"));
             }
-            head.property.parameters.append({std::move(key), QString::fromLatin1(Unquoted(value))});
+            const QByteArrayView unquoted = Unquoted(value);
+            head.wideParameters = head.wideParameters ||
+                                  std::any_of(unquoted.begin(), unquoted.end(), [](char c) { return Unit(c) >= 0x80; });
+            head.property.parameters.append({std::move(key), QString::fromLatin1(unquoted)});
         }
     });
     if (!head.property.parameters.isEmpty()) {
@@ -693,16 +700,28 @@ FileText PrepareBytes(QByteArrayView bytes)
     return file;
 }
 
-// Sets the value of `property`, whose head is `head`.
-void DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, DefaultCharset charset,
-                 VCardProperty& property)
+// The value read as UTF-8 when its CHARSET names another charset and its bytes are valid UTF-8
+// of more than ASCII: what it says if the label on its card lies.
+std::optional<QString> LabelledAsOther(QByteArrayView bytes, const Head& head)
+{
+    if (head.charset.isEmpty() || IsUtf8Name(head.charset) ||
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return Unit(c) < 0x80; }) || !bytes.isValidUtf8()) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(bytes);
+}
+
+// Sets the value of `property`, whose head is `head`; returns LabelledAsOther() of its bytes.
+std::optional<QString> DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, DefaultCharset charset,
+                                   VCardProperty& property)
 {
     const QString& encoding = head.encoding;
     if (!encoding.isEmpty() && (encoding == QLatin1StringView("B") || encoding == QLatin1StringView("BASE64"))) {
         property.binary = true;
-        return;
+        return std::nullopt;
     }
     std::optional<QString> text;
+    std::optional<QString> asUtf8;
     if (head.QuotedPrintable()) {
         const QByteArray decoded = DecodeQuotedPrintable(raw);
         // Without a CHARSET the decoded bytes decide for themselves where they can: UTF-8
@@ -715,6 +734,7 @@ void DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, Def
             fallback = DefaultCharset::Utf8;
         }
         text = DecodeCharset(decoded, head.charset, fallback);
+        asUtf8 = LabelledAsOther(decoded, head);
     } else if (charset == DefaultCharset::Utf8 && (file.unicodeFile || head.charset.isEmpty())) {
         // Every line of such a file is valid UTF-8, and so is the value after its colon.
         text = FromUtf8(raw);
@@ -722,12 +742,25 @@ void DecodeValue(const Head& head, QByteArrayView raw, const FileText& file, Def
         text = DecodeUtf8(raw);
     } else {
         text = DecodeCharset(raw, head.charset, charset);
+        asUtf8 = LabelledAsOther(raw, head);
     }
     if (text) {
         property.text = std::move(*text);
     } else {
         property.undecodable = true;
     }
+    if (head.wideParameters) {
+        // Parameters are read as Latin-1 with the head; the reading in vCard 4.0's SORT-AS is
+        // kana or kanji in the value's charset.
+        for (auto& [key, value] : property.parameters) {
+            if (std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() >= 0x80; })) {
+                const QByteArray bytes = value.toLatin1();
+                value = (file.unicodeFile ? DecodeUtf8(bytes) : DecodeCharset(bytes, head.charset, charset))
+                            .value_or(QString());
+            }
+        }
+    }
+    return asUtf8;
 }
 
 struct LogicalLine
@@ -883,6 +916,49 @@ QString VCardProperty::Parameter(QStringView key) const
     return {};
 }
 
+namespace {
+
+// A card being read, with what decides its charset once it is whole.
+struct OpenCard
+{
+    VCardCard card;
+    // Values under a label other than UTF-8 that are valid UTF-8 too: their index and label,
+    // and their text as UTF-8.
+    QList<std::tuple<qsizetype, QString, QString>> asUtf8;
+    int embedded = 0; // how deep inside a card that an AGENT carries within this one
+
+    void Clear()
+    {
+        card.properties.clear();
+        card.unreadProperties = 0;
+        card.version = VCardVersion::V30;
+        card.utf8Labels.clear();
+        asUtf8.clear();
+        embedded = 0;
+    }
+
+    // The values under a label that lied elsewhere on the card are UTF-8 as well.
+    void SettleCharsets()
+    {
+        if (card.utf8Labels.isEmpty()) {
+            return;
+        }
+        for (auto& [index, label, text] : asUtf8) {
+            if (card.utf8Labels.contains(label, Qt::CaseInsensitive)) {
+                card.properties[index].text = std::move(text);
+            }
+        }
+    }
+};
+
+VCardVersion VersionOf(QStringView text)
+{
+    text = text.trimmed();
+    return text == u"2.1" ? VCardVersion::V21 : text == u"4.0" ? VCardVersion::V40 : VCardVersion::V30;
+}
+
+} // namespace
+
 QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take)
 {
     const FileText file = PrepareBytes(bytes);
@@ -890,20 +966,34 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
         return file.error;
     }
     const DefaultCharset charset = FileCharset(file.bytes);
-    // One card at a time, its list of properties kept for the next one.
-    VCardCard card;
-    bool open = false;
+    // The open cards, innermost last; each keeps its list of properties for the next card at
+    // its depth.
+    std::vector<OpenCard> cards(1);
+    qsizetype depth = 0;
     bool any = false;
-    auto closeCard = [&] {
-        if (open) {
-            take(card);
-            card.properties.clear();
-            card.unreadProperties = 0;
-            open = false;
-            any = true;
-        }
+    auto hand = [&](OpenCard& open) {
+        open.SettleCharsets();
+        take(open.card);
+        open.Clear();
+        any = true;
     };
-    int embedded = 0; // how deep inside a card that an AGENT carries within this one
+    auto closeCard = [&] { hand(cards[--depth]); };
+    auto closeAll = [&] {
+        // Outermost first: in a file whose cards lack their END lines, that is their order.
+        for (qsizetype i = 0; i < depth; ++i) {
+            hand(cards[i]);
+        }
+        depth = 0;
+    };
+    auto openCard = [&] {
+        if (depth == kMaxOpenCards) {
+            closeAll();
+        }
+        if (qsizetype(cards.size()) == depth) {
+            cards.emplace_back();
+        }
+        ++depth;
+    };
     LogicalLines lines(file.bytes);
     LogicalLine line;
     while (lines.Next(line)) {
@@ -913,16 +1003,17 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
         const VCardName id = head.property.id;
         const bool cardLine = (id == VCardName::Begin || id == VCardName::End) &&
                               raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0;
-        if (embedded > 0) {
+        if (depth > 0 && cards[depth - 1].embedded > 0) {
+            OpenCard& open = cards[depth - 1];
             if (cardLine && id == VCardName::Begin) {
-                ++embedded;
+                ++open.embedded;
             } else if (cardLine && id == VCardName::End) {
-                --embedded;
-            } else if (embedded == 1 && id == VCardName::Fn) {
+                --open.embedded;
+            } else if (open.embedded == 1 && id == VCardName::Fn) {
                 // The agent's name stands for the card in the report.
                 VCardProperty name = head.property;
                 DecodeValue(head, raw, file, charset, name);
-                card.properties.back().text = name.text;
+                open.card.properties.back().text = name.text;
             }
             continue;
         }
@@ -930,29 +1021,34 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             if (cardLine) {
                 // vCard 2.1 writes an agent's whole card right after an empty AGENT value;
                 // it belongs to this card, and the lines after it too.
-                if (open && !card.properties.isEmpty() && card.properties.back().id == VCardName::Agent &&
-                    card.properties.back().text.trimmed().isEmpty()) {
-                    embedded = 1;
-                    card.properties.back().text = QStringLiteral("VCARD");
-                    continue;
+                if (depth > 0) {
+                    OpenCard& open = cards[depth - 1];
+                    QList<VCardProperty>& properties = open.card.properties;
+                    if (!properties.isEmpty() && properties.back().id == VCardName::Agent &&
+                        properties.back().text.trimmed().isEmpty()) {
+                        open.embedded = 1;
+                        properties.back().text = QStringLiteral("VCARD");
+                        continue;
+                    }
                 }
-                closeCard();
-                open = true;
+                openCard();
             }
             continue;
         }
         if (id == VCardName::End) {
-            if (cardLine) {
+            if (cardLine && depth > 0) {
                 closeCard();
             }
             continue;
         }
-        if (!open) {
+        if (depth == 0) {
             if (id != VCardName::Version) {
                 continue;
             }
-            open = true;
+            openCard();
         }
+        OpenCard& open = cards[depth - 1];
+        VCardCard& card = open.card;
         if (card.properties.size() == kMaxCardProperties) {
             ++card.unreadProperties;
             continue;
@@ -964,16 +1060,31 @@ QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCar
             card.properties.append(std::move(unreadable));
             continue;
         }
-        DecodeValue(head, raw, file, charset, card.properties.emplace_back(head.property));
+        VCardProperty& property = card.properties.emplace_back(head.property);
+        if (std::optional<QString> asUtf8 = DecodeValue(head, raw, file, charset, property)) {
+            if (property.undecodable) {
+                // The label cannot be right: the bytes are no text in its charset, but UTF-8.
+                property.undecodable = false;
+                property.text = std::move(*asUtf8);
+                if (!card.utf8Labels.contains(head.charset, Qt::CaseInsensitive)) {
+                    card.utf8Labels.append(head.charset);
+                }
+            } else {
+                open.asUtf8.append({card.properties.size() - 1, head.charset, std::move(*asUtf8)});
+            }
+        }
+        if (id == VCardName::Version) {
+            card.version = VersionOf(property.text);
+        }
     }
-    closeCard();
+    closeAll();
     return any ? QString() : ExchangeTexts::kNoCard;
 }
 
-qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from)
+qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from, VCardVersion version)
 {
     for (qsizetype i = from; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
+        if (text[i] == u'\\' && (version != VCardVersion::V21 || (i + 1 < text.size() && text[i + 1] == u';'))) {
             ++i;
         } else if (text[i] == separator) {
             return i;
@@ -982,23 +1093,38 @@ qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from)
     return -1;
 }
 
-QStringList SplitComponents(QStringView text, qsizetype maxParts)
+namespace {
+
+// A component of a 2.1 value, where "\;" alone is an escape.
+QString UnescapeComponent21(QStringView text)
 {
+    QString out = text.toString();
+    out.replace(QStringLiteral("\\;"), QStringLiteral(";"));
+    return out;
+}
+
+} // namespace
+
+QStringList SplitComponents(QStringView text, qsizetype maxParts, VCardVersion version)
+{
+    const auto unescape = [version](QStringView part) {
+        return version == VCardVersion::V21 ? UnescapeComponent21(part) : UnescapeText(part, version);
+    };
     QStringList parts;
     qsizetype start = 0;
-    for (qsizetype at = NextSeparator(text, u';', 0); at >= 0 && parts.size() + 1 < maxParts;
-         at = NextSeparator(text, u';', start)) {
-        parts.append(UnescapeText(text.sliced(start, at - start)));
+    for (qsizetype at = NextSeparator(text, u';', 0, version); at >= 0 && parts.size() + 1 < maxParts;
+         at = NextSeparator(text, u';', start, version)) {
+        parts.append(unescape(text.sliced(start, at - start)));
         start = at + 1;
     }
-    parts.append(UnescapeText(text.sliced(start)));
+    parts.append(unescape(text.sliced(start)));
     return parts;
 }
 
-QString UnescapeText(QStringView text)
+QString UnescapeText(QStringView text, VCardVersion version)
 {
     qsizetype i = text.indexOf(u'\\');
-    if (i < 0) {
+    if (i < 0 || version == VCardVersion::V21) {
         return text.toString();
     }
     // No escape is shorter than what it stands for.
@@ -1020,6 +1146,7 @@ QString UnescapeText(QStringView text)
         case u';':
         case u',':
         case u':':
+        case u'"':
             *end++ = next;
             break;
         default:
@@ -1032,11 +1159,12 @@ QString UnescapeText(QStringView text)
     return out;
 }
 
-QString UnescapeText(const QString& text)
+QString UnescapeText(const QString& text, VCardVersion version)
 {
     // Values are short: a plain loop beats the call into a vectorised search.
-    const bool escaped = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; });
-    return escaped ? UnescapeText(QStringView(text)) : text;
+    const bool escaped =
+        version != VCardVersion::V21 && std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\\'; });
+    return escaped ? UnescapeText(QStringView(text), version) : text;
 }
 
 namespace {

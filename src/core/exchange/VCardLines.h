@@ -68,7 +68,7 @@ struct VCardProperty
     QString group;     // "item1" of "item1.EMAIL", as written
     QString name;      // upper case
     QStringList types; // upper case: TYPE= lists, bare 2.1 type words, quoted values kept whole
-    QList<std::pair<QString, QString>> parameters; // the others, key upper case, value unquoted
+    QList<std::pair<QString, QString>> parameters; // the others, key upper case, value unquoted and decoded
     QString text;                                  // the decoded value, escapes still in place
     bool binary = false;                           // base64 or other non-text data
     bool undecodable = false;                      // the value's bytes are not valid in its charset; text is empty
@@ -88,28 +88,49 @@ Q_DECLARE_TYPEINFO(VCardProperty, Q_RELOCATABLE_TYPE);
 // file of a million lines in one card takes memory for these only.
 constexpr qsizetype kMaxCardProperties = 10000;
 
+// The versions differ in what a backslash escapes: 2.1 escapes only the ';' that would
+// separate the components of a structured value.
+enum class VCardVersion : quint8
+{
+    V21,
+    V30, // also for a card that names no version
+    V40,
+};
+
 struct VCardCard
 {
     QList<VCardProperty> properties; // at most kMaxCardProperties
     qsizetype unreadProperties = 0;  // the lines past them, counted only
+    VCardVersion version = VCardVersion::V30;
+    QStringList utf8Labels; // CHARSET labels that the bytes of this card proved wrong: read as UTF-8
 };
+
+// Cards open at once: a card may hold another one (2.1 phones write one without AGENT), which
+// may hold a third. Past this depth a file is taken for one whose cards lack their END lines.
+constexpr qsizetype kMaxOpenCards = 8;
 
 // Hands each card of a whole file to `take` in turn; the card is only valid during the call.
 // Values without a CHARSET are UTF-8 when the whole file is valid UTF-8 and Shift_JIS
-// otherwise; UTF-16 files (with or without a byte-order mark) are read as such. A missing END
-// at the end of the file closes the last card; a missing BEGIN before a VERSION line opens one.
+// otherwise; UTF-16 files (with or without a byte-order mark) are read as such. A card whose
+// CHARSET label refuses a value that is valid UTF-8 of several bytes a character is read as
+// UTF-8 wherever that label stands on it. A card inside another (not an AGENT's) is a card of
+// its own, handed over at its END; the outer card goes on after it. Cards still open at the end
+// of the file are handed over outermost first, as are all open cards when one more would pass
+// kMaxOpenCards; a missing BEGIN before a VERSION line opens a card.
 // Returns why the bytes hold no vCard at all, or nothing when cards were found.
 [[nodiscard]] QString ReadVCards(QByteArrayView bytes, const std::function<void(const VCardCard&)>& take);
 
 // Position of the first `separator` at or after `from` that no backslash escapes, or -1.
-[[nodiscard]] qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from);
+[[nodiscard]] qsizetype NextSeparator(QStringView text, QChar separator, qsizetype from, VCardVersion version);
 // The components of a structured value (N, ADR) split at unescaped ';', each unescaped; the
-// last of `maxParts` holds the rest of the value, separators and all.
-[[nodiscard]] QStringList SplitComponents(QStringView text, qsizetype maxParts);
-// Resolves \n \N \, \; \: \\; any other backslash stays as written.
-[[nodiscard]] QString UnescapeText(QStringView text);
-// The same for a whole value, which is shared, not copied, when it holds no backslash.
-[[nodiscard]] QString UnescapeText(const QString& text);
+// last of `maxParts` holds the rest of the value, separators and all. In 2.1 only "\;" is an
+// escape.
+[[nodiscard]] QStringList SplitComponents(QStringView text, qsizetype maxParts, VCardVersion version);
+// The text of an unstructured value. 3.0 and 4.0 resolve \n \N \, \; \: \" \\ and keep any
+// other backslash as written; 2.1 has no escapes there and keeps every backslash.
+[[nodiscard]] QString UnescapeText(QStringView text, VCardVersion version);
+// The same for a whole value, which is shared, not copied, when it holds no escape.
+[[nodiscard]] QString UnescapeText(const QString& text, VCardVersion version);
 
 // Appends the escaped form of a text value for writing: '\' ',' ';' and line breaks. `out` is
 // a QString or, where lines are put together by the thousand, a std::u16string.
