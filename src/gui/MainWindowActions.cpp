@@ -1,6 +1,7 @@
 #include "MainWindowActions.h"
 
 #include "DesktopLook.h"
+#include "find/FindTexts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -50,6 +51,8 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     edit->addSeparator();
     mnuEditRename = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"));
     mnuEditDelete_Memory = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."));
+    edit->addSeparator();
+    mnuEditFind = AddItem(edit, FindTexts::kFindItem, Qt::CTRL | Qt::Key_F);
 
     QMenu* option = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     mnuOptSettei = AddItem(option, QStringLiteral("各種設定(&K)"), Qt::CTRL | Qt::Key_K);

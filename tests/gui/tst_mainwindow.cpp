@@ -100,17 +100,18 @@ private slots:
         QTest::addColumn<int>("menu");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("shortcuts");
-        QTest::newRow("file") << 0 << QStringList{u"ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)"_s,
-                                                  u"ﾒﾓﾘﾀﾞｲﾔﾙを開く(&O)..."_s,
-                                                  u"-"_s,
-                                                  u"保存(&S)"_s,
-                                                  u"名前を付けて保存(&A)..."_s,
-                                                  u"-"_s,
-                                                  u"ｱﾄﾞﾚｽ帳の取り込み(&I)..."_s,
-                                                  u"ｱﾄﾞﾚｽ帳への書き出し(&E)..."_s,
-                                                  u"選択した個別情報の書き出し(&T)..."_s,
-                                                  u"-"_s,
-                                                  u"Morvane の終了(&X)..."_s}
+        QTest::newRow("file") << 0
+                              << QStringList{u"ﾒﾓﾘﾀﾞｲﾔﾙの新規作成(&N)"_s,
+                                             u"ﾒﾓﾘﾀﾞｲﾔﾙを開く(&O)..."_s,
+                                             u"-"_s,
+                                             u"保存(&S)"_s,
+                                             u"名前を付けて保存(&A)..."_s,
+                                             u"-"_s,
+                                             u"ｱﾄﾞﾚｽ帳の取り込み(&I)..."_s,
+                                             u"ｱﾄﾞﾚｽ帳への書き出し(&E)..."_s,
+                                             u"選択した個別情報の書き出し(&T)..."_s,
+                                             u"-"_s,
+                                             u"Morvane の終了(&X)..."_s}
                               << QStringList{u"Ctrl+N"_s, u"Ctrl+O"_s, {}, u"Ctrl+S"_s, {}, {}, {}, {}, {}, {}, {}};
         QTest::newRow("edit") << 1
                               << QStringList{u"個別情報の編集(E)"_s,
@@ -122,9 +123,11 @@ private slots:
                                              u"個別情報の削除(&D)..."_s,
                                              u"-"_s,
                                              u"ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"_s,
-                                             u"ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."_s}
-                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s,
-                                             u"Ctrl+D"_s, {}, {},          {}, {}};
+                                             u"ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."_s,
+                                             u"-"_s,
+                                             u"検索(&F)"_s}
+                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s, u"Ctrl+D"_s,
+                                             {},          {}, {},          {}, {},          u"Ctrl+F"_s};
         QTest::newRow("option") << 2 << QStringList{u"各種設定(&K)"_s} << QStringList{u"Ctrl+K"_s};
         QTest::newRow("help") << 3 << QStringList{u"ﾄﾋﾟｯｸの検索(&H)"_s, u"目次(&C)"_s, u"-"_s, u"ﾊﾞｰｼﾞｮﾝ情報(&A)..."_s}
                               << QStringList{u"F1"_s, {}, {}, {}};
@@ -315,8 +318,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTableView& list = m_window->List();
         if (deleteSelected) {
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                              list.visualRect(m_window->Model().index(2, 2)).center());
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(2, 2)).center());
             QCOMPARE(m_dial.SelectedRow, 3);
             m_dial.rows[1].checked = true;
             m_dial.rows[2].checked = true;
