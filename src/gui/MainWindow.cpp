@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "DuplicatesDialog.h"
 #include "EntryFilterModel.h"
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
@@ -133,6 +134,11 @@ void MainWindow::Connect()
     });
 
     connect(a.mnuEditFind, &QAction::triggered, m_search, &SearchBar::Focus);
+    connect(a.mnuEditDuplicates, &QAction::triggered, this, [this] {
+        DuplicatesDialog duplicates(m_controller, m_interaction, this);
+        RunModal(duplicates);
+        ShowRows();
+    });
     connect(m_search, &SearchBar::FilterChanged, this, [this](const QString& text) {
         m_controller.SetFilter(text);
         m_shown->Refilter();

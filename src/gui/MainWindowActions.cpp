@@ -53,6 +53,7 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     mnuEditDelete_Memory = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."));
     edit->addSeparator();
     mnuEditFind = AddItem(edit, FindTexts::kFindItem, Qt::CTRL | Qt::Key_F);
+    mnuEditDuplicates = AddItem(edit, FindTexts::kDuplicatesItem);
 
     QMenu* option = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     mnuOptSettei = AddItem(option, QStringLiteral("各種設定(&K)"), Qt::CTRL | Qt::Key_K);
@@ -111,7 +112,7 @@ void MainWindowActions::ShowCommands(const MainCommandState& state)
     mnuFileSave[1]->setEnabled(state.save);
     mnuEditEditor->setEnabled(state.editEntry);
     for (QAction* item : {mnuFileExport[0], mnuFileExport[1], mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0],
-                          mnuEditUpDown[1], mnuEditDelete_Record}) {
+                          mnuEditUpDown[1], mnuEditDelete_Record, mnuEditDuplicates}) {
         item->setEnabled(state.listCommands);
     }
 }

@@ -37,6 +37,7 @@ public:
     QAction* mnuEditRename = nullptr;
     QAction* mnuEditDelete_Memory = nullptr;
     QAction* mnuEditFind = nullptr; // puts the focus into the search box
+    QAction* mnuEditDuplicates = nullptr;
     QAction* mnuOptSettei = nullptr;
     std::array<QAction*, 2> mnuHelpContent_KeyWord{};
     QAction* mnuHelpAbout = nullptr;

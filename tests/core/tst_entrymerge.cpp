@@ -1,3 +1,6 @@
+#include "FakeInteraction.h"
+#include "SampleEntries.h"
+#include "app/MainController.h"
 #include "find/EntryMerge.h"
 
 #include <QTest>
@@ -101,6 +104,35 @@ private slots:
         QList<MergeSide> picks(MergeParts().size(), MergeSide::Second);
         picks[0] = MergeSide::First;
         QCOMPARE(Filled(MergeEntries(a, b, picks, u"S"_s)), (QStringList{u"2=鈴木"_s, u"3=ｽｽﾞｷ ｲﾁﾛｳ"_s, u"37=S"_s}));
+    }
+
+    // The merged entry takes the upper row's place and number; the document counts as changed
+    // until it is saved, and the entry numbers the editor checks against follow.
+    void mergeRowsInTheList()
+    {
+        MemoryDial dial;
+        dial.rows = SampleRows(3);
+        dial.rows[2][kColTel1] = dial.rows[0][kColTel1];
+        dial.rows[2][kColRevision] = u"20300101T000000Z"_s;
+        dial.EntryCount = 3;
+        dial.MarkSaved();
+        FakeInteraction fake;
+        MainController controller(dial, fake, QString(), nullptr);
+        QCOMPARE(controller.DuplicateGroups(), (QList<QList<int>>{{1, 3}}));
+        QVERIFY(!controller.MergeRows(2, 2, {}));
+        QVERIFY(!controller.MergeRows(3, 4, {}));
+        QVERIFY(!controller.Modified());
+
+        QVERIFY(controller.MergeRows(3, 1, QList<MergeSide>(MergeParts().size(), MergeSide::Second)));
+        QCOMPARE(ColumnTexts(dial.rows, kColNumber), (QStringList{u"000"_s, u"001"_s}));
+        QCOMPARE(ColumnTexts(dial.rows, kColName), (QStringList{u"名前2"_s, u"名前1"_s}));
+        QCOMPARE(ColumnTexts(dial.rows, kColTel1), (QStringList{u"090-0000-0000"_s, u"090-0000-0001"_s}));
+        QCOMPARE(dial.EntryCount, 2);
+        QCOMPARE(dial.EntryNumbers.mid(0, 3), (QStringList{u"000"_s, u"001"_s, QString()}));
+        QCOMPARE(dial.SelectedRow, 1);
+        QVERIFY(controller.Modified());
+        QVERIFY(controller.DuplicateGroups().isEmpty());
+        QVERIFY2(fake.Verify(), qPrintable(fake.Report()));
     }
 };
 

@@ -125,9 +125,10 @@ private slots:
                                              u"ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"_s,
                                              u"ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."_s,
                                              u"-"_s,
-                                             u"検索(&F)"_s}
-                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s, u"Ctrl+D"_s,
-                                             {},          {}, {},          {}, {},          u"Ctrl+F"_s};
+                                             u"検索(&F)"_s,
+                                             u"重複の検出と統合(&P)..."_s}
+                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s, u"Ctrl+D"_s, {},
+                                             {},          {}, {},          {}, u"Ctrl+F"_s, {}};
         QTest::newRow("option") << 2 << QStringList{u"各種設定(&K)"_s} << QStringList{u"Ctrl+K"_s};
         QTest::newRow("help") << 3 << QStringList{u"ﾄﾋﾟｯｸの検索(&H)"_s, u"目次(&C)"_s, u"-"_s, u"ﾊﾞｰｼﾞｮﾝ情報(&A)..."_s}
                               << QStringList{u"F1"_s, {}, {}, {}};

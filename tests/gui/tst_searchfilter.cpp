@@ -1,3 +1,4 @@
+#include "DuplicatesDialog.h"
 #include "EntryFilterModel.h"
 #include "FakeInteraction.h"
 #include "MainWindow.h"
@@ -9,9 +10,13 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -125,6 +130,43 @@ private slots:
         QCOMPARE(ColumnTexts(m_dial.rows, kColName), (QStringList{u"佐藤 花子"_s, u"鈴木 一郎"_s, u"田中 一"_s}));
         QCOMPARE(ShownNames(), QStringList{u"鈴木 一郎"_s});
         QCOMPARE(StatusText(), u"1 / 3 件"_s);
+    }
+
+    // 鈴木 一郎 and すずき 花 share a number: ticked and merged with the older name kept, they
+    // become one entry in the first row, and the list holds no group any more.
+    void duplicatesMerged()
+    {
+        m_dial.rows[2][kColTel1] = u"+81 90 1234 5678"_s;
+        m_dial.rows[2][kColRevision] = u"20300101T000000Z"_s;
+        DuplicatesDialog dialog(m_window->Controller(), m_fake, m_window.get());
+        QTreeWidget& groups = dialog.Groups();
+        QCOMPARE(groups.topLevelItemCount(), 1);
+        QTreeWidgetItem* group = groups.topLevelItem(0);
+        QCOMPARE(group->text(0), u"グループ 1（2 件）"_s);
+        QCOMPARE(group->child(1)->text(1), u"すずき 花"_s);
+        QVERIFY(!dialog.MergeButton().isEnabled());
+        group->child(0)->setCheckState(0, Qt::Checked);
+        QVERIFY(!dialog.MergeButton().isEnabled());
+        group->child(1)->setCheckState(0, Qt::Checked);
+        QVERIFY(dialog.MergeButton().isEnabled());
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            auto* merge = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(merge && merge->objectName() == u"MergeDialog"_s);
+            const QList<QRadioButton*> choices = merge->findChildren<QRadioButton*>();
+            for (QRadioButton* choice : choices) {
+                offered << choice->text() + (choice->isChecked() ? u" *"_s : QString());
+            }
+            choices[0]->setChecked(true);
+            merge->accept();
+        });
+        dialog.MergeButton().click();
+        QCOMPARE(offered,
+                 (QStringList{u"000：鈴木 一郎"_s, u"002：すずき 花 *"_s, u"000：ｽｽﾞｷ ｲﾁﾛｳ"_s, u"002：ｽｽﾞｷ ﾊﾅ *"_s}));
+        QCOMPARE(ColumnTexts(m_dial.rows, kColName), (QStringList{u"鈴木 一郎"_s, u"佐藤 花子"_s, u"田中 一"_s}));
+        QCOMPARE(m_dial.rows[0][kColReading], u"ｽｽﾞｷ ﾊﾅ"_s);
+        QCOMPARE(m_dial.rows[0][kColTel1], u"+81 90 1234 5678"_s);
+        QCOMPARE(groups.topLevelItem(0)->text(0), u"重複しているらしい個別情報はありません。　"_s);
     }
 };
 

@@ -2,11 +2,14 @@
 
 #include "app/MainTexts.h"
 #include "editor/EditorTexts.h"
+#include "editor/EntryStore.h"
 #include "exchange/AddressBook.h"
 #include "files/FileTexts.h"
 #include "files/SafeFileMove.h"
 #include "files/SafeFileRead.h"
 #include "files/SafeFileWrite.h"
+#include "find/Duplicates.h"
+#include "find/FindTexts.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
 #include "list/RowOperations.h"
@@ -18,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 MainController::MainController(MemoryDial& dial, Interaction& interaction, QString programFolder,
@@ -275,13 +279,15 @@ void MainController::mnuFileImport_Click()
     } else if (report.overLimit > 0 || !report.details.isEmpty()) {
         icon = MessageIcon::Warning;
     }
-    ShowExchangeReport(report, true, icon);
+    const int lookAlikes = m_dial.RowCount() > before ? CountLookAlikes(m_dial.rows, before + 1) : 0;
+    ShowExchangeReport(report, true, icon, lookAlikes > 0 ? FindTexts::ImportLookAlikes(lookAlikes) : QString());
 }
 
-void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon)
+void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon,
+                                        const QString& lookAlikes)
 {
     const QString details = report.Details();
-    QString summary = report.Summary(import);
+    QString summary = report.Summary(import) + lookAlikes;
     if (!details.isEmpty()) {
         summary += import ? kImportDetailsText : kExportDetailsText;
     }
@@ -540,4 +546,25 @@ int MainController::NeighbourShownRow(int row, int step) const
         }
     }
     return 0;
+}
+
+QList<QList<int>> MainController::DuplicateGroups() const
+{
+    return FindDuplicateGroups(m_dial.rows);
+}
+
+bool MainController::MergeRows(int rowA, int rowB, const QList<MergeSide>& picks)
+{
+    const int upper = std::min(rowA, rowB);
+    const int lower = std::max(rowA, rowB);
+    if (upper < 1 || lower > m_dial.RowCount() || upper == lower) {
+        return false;
+    }
+    m_dial.rows[upper - 1] = MergeEntries(m_dial.rows[upper - 1], m_dial.rows[lower - 1], picks,
+                                          RevisionStamp(QDateTime::currentDateTime()));
+    m_dial.rows.removeAt(lower - 1);
+    m_dial.EntryCount = m_dial.RowCount();
+    m_dial.RebuildEntryNumbers();
+    m_dial.SelectedRow = upper;
+    return true;
 }

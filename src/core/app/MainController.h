@@ -4,6 +4,7 @@
 #include "editor/EntryNavigation.h"
 #include "exchange/AddressBook.h"
 #include "find/EntryFind.h"
+#include "find/EntryMerge.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QString>
@@ -110,6 +111,13 @@ public:
     // Whether 1-based `row` passes the filter.
     [[nodiscard]] bool RowShown(int row) const;
 
+    // "重複の検出と統合(&P)...": the groups of entries that look like one person, as 1-based rows.
+    [[nodiscard]] QList<QList<int>> DuplicateGroups() const;
+    // Makes rows `rowA` and `rowB` one entry (MergeEntries, with the upper row as the first and
+    // `picks` where they differ), in the upper row's place and under its number, stamped now;
+    // the lower row goes. False, changing nothing, when they are not two existing rows.
+    bool MergeRows(int rowA, int rowB, const QList<MergeSide>& picks);
+
 private:
     // True while the list holds entries that a read would replace.
     [[nodiscard]] bool HoldsEntries() const;
@@ -119,7 +127,9 @@ private:
     void RememberPath(const QString& path);
     void SelectFirstRow();
     // The report of an import or export: the counts, and what was lost as a list of its own.
-    void ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon);
+    // `lookAlikes` is what the summary adds about entries that look like ones already there.
+    void ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon,
+                            const QString& lookAlikes = {});
     // True when the rows reached a file.
     bool Save(bool chooseName);
     void Sort(int column);
