@@ -35,6 +35,8 @@ private slots:
         QTest::newRow("hiragana") << u"すずき"_s << u"スズキ"_s << QString();
         QTest::newRow("half-width voiced mark composed") << u"ｽｽﾞｷ"_s << u"スズキ"_s << QString();
         QTest::newRow("half-width semi-voiced") << u"ﾎﾟｯﾌﾟ"_s << u"ポップ"_s << QString();
+        QTest::newRow("combining mark composes with the kana before") << u"か\u3099き"_s << u"ガキ"_s << QString();
+        QTest::newRow("half-width run between stable text") << u"AｶﾞB漢ﾎﾟ"_s << u"aガb漢ポ"_s << QString();
         QTest::newRow("vu from hiragana") << u"ゔぁ"_s << u"ヴァ"_s << QString();
         QTest::newRow("iteration mark") << u"いすゞ"_s << u"イスヾ"_s << QString();
         QTest::newRow("long vowel half-width") << u"ﾒｰﾙ"_s << u"メール"_s << QString();
