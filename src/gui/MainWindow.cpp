@@ -1,10 +1,14 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "DuplicatesDialog.h"
+#include "EntryFilterModel.h"
 #include "EntryTableModel.h"
 #include "MainWindowActions.h"
 #include "ModalRun.h"
 #include "RenameDialog.h"
+#include "SearchBar.h"
+#include "find/FindTexts.h"
 #include "list/RenameCommand.h"
 #include "settings/Twips.h"
 
@@ -44,9 +48,13 @@ void MainWindow::BuildList()
     setCentralWidget(central);
     m_model = new EntryTableModel(m_dial, this);
     m_model->SetCentred(m_options.centreColumns);
+    m_shown = new EntryFilterModel(m_controller, this);
+    m_shown->setSourceModel(m_model);
+    m_search = new SearchBar(this);
+    addToolBar(m_search);
     m_list = new QTableView(central);
     m_list->setObjectName(QStringLiteral("ListView1"));
-    m_list->setModel(m_model);
+    m_list->setModel(m_shown);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,7 +77,9 @@ void MainWindow::BuildStatusBar()
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(true);
-    bar->addWidget(new QLabel(bar), 1);
+    m_filterCount = new QLabel(bar);
+    m_filterCount->setObjectName(QStringLiteral("Panel1"));
+    bar->addWidget(m_filterCount, 1);
     auto* today = new QLabel(QLatin1Char(' ') + m_options.today + QLatin1Char(' '), bar);
     today->setObjectName(QStringLiteral("Panel2"));
     auto* now = new QLabel(QLatin1Char(' ') + m_options.now + QLatin1Char(' '), bar);
@@ -123,12 +133,25 @@ void MainWindow::Connect()
         RunModal(about);
     });
 
+    connect(a.mnuEditFind, &QAction::triggered, m_search, &SearchBar::Focus);
+    connect(a.mnuEditDuplicates, &QAction::triggered, this, [this] {
+        DuplicatesDialog duplicates(m_controller, m_interaction, this);
+        RunModal(duplicates);
+        ShowRows();
+    });
+    connect(m_search, &SearchBar::FilterChanged, this, [this](const QString& text) {
+        m_controller.SetFilter(text);
+        m_shown->Refilter();
+        ShowState();
+    });
+
+    // The list shows the filtered rows; the commands address rows of the whole list.
     connect(m_list, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        m_controller.ListView1_Click(index.isValid() ? index.row() + 1 : -1);
+        m_controller.ListView1_Click(m_shown->ListRow(index));
         ShowState();
     });
     connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (m_controller.ListView1_DblClick(index.isValid() ? index.row() + 1 : -1)) {
+        if (m_controller.ListView1_DblClick(m_shown->ListRow(index))) {
             OpenEditor();
         }
     });
@@ -138,7 +161,7 @@ void MainWindow::Connect()
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid() && m_list->selectionModel()->isRowSelected(current.row())) {
-                    m_controller.ListView1_Click(current.row() + 1);
+                    m_controller.ListView1_Click(m_shown->ListRow(current));
                     m_actions->ShowCommands(m_controller.Commands());
                 }
             });
@@ -198,9 +221,13 @@ void MainWindow::ShowState()
         header->setSortIndicator(m_controller.SortColumn(),
                                  m_controller.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
+    ShowFilterCount();
     const int row = m_dial.SelectedRow;
-    if (row >= 1 && row <= m_dial.RowCount()) {
-        const QModelIndex index = m_model->index(row - 1, kColNumber);
+    // A selected row the filter hides shows no highlight.
+    const QModelIndex index = row >= 1 && row <= m_dial.RowCount()
+                                  ? m_shown->mapFromSource(m_model->index(row - 1, kColNumber))
+                                  : QModelIndex();
+    if (index.isValid()) {
         const int horizontal = m_list->horizontalScrollBar()->value();
         m_list->selectionModel()->setCurrentIndex(index,
                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -209,6 +236,12 @@ void MainWindow::ShowState()
     } else {
         m_list->clearSelection();
     }
+}
+
+void MainWindow::ShowFilterCount()
+{
+    m_filterCount->setText(
+        m_controller.Filter().IsEmpty() ? QString() : FindTexts::FilterCount(m_shown->rowCount(), m_model->rowCount()));
 }
 
 void MainWindow::ExitCommand()

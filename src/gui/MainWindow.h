@@ -9,9 +9,12 @@
 #include <functional>
 #include <optional>
 
+class EntryFilterModel;
 class EntryTableModel;
 class MainWindowActions;
+class QLabel;
 class QTableView;
+class SearchBar;
 
 // MORVANX: the entry list with its menus, toolbar and status bar. Every command runs in
 // `MainController`; the window forwards the events and shows the result.
@@ -31,6 +34,9 @@ public:
     [[nodiscard]] MainWindowActions& Actions() { return *m_actions; }
     [[nodiscard]] QTableView& List() { return *m_list; }
     [[nodiscard]] EntryTableModel& Model() { return *m_model; }
+    // The rows the list shows: the model as the search box filters it.
+    [[nodiscard]] EntryFilterModel& Shown() { return *m_shown; }
+    [[nodiscard]] SearchBar& Search() { return *m_search; }
 
     // The entry editor, shown modally with the dial's `EditMode` and `SelectedRow` set.
     void SetEditorOpener(std::function<void()> openEditor) { m_openEditor = std::move(openEditor); }
@@ -68,6 +74,7 @@ private:
     void Connect();
     void PlaceWindow();
     void ShowState();
+    void ShowFilterCount();
     void Run(const std::function<void()>& command);
     void ExitCommand();
     void SavePlacement();
@@ -84,6 +91,9 @@ private:
     PlacementSaver m_savePlacement;
     MainWindowActions* m_actions = nullptr;
     EntryTableModel* m_model = nullptr;
+    EntryFilterModel* m_shown = nullptr;
+    SearchBar* m_search = nullptr;
+    QLabel* m_filterCount = nullptr; // status-bar panel 1
     QTableView* m_list = nullptr;
     std::function<void()> m_openEditor;
     std::function<void()> m_create;

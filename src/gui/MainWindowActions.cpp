@@ -1,6 +1,7 @@
 #include "MainWindowActions.h"
 
 #include "DesktopLook.h"
+#include "find/FindTexts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -50,6 +51,9 @@ MainWindowActions::MainWindowActions(QMainWindow& window) : QObject(&window)
     edit->addSeparator();
     mnuEditRename = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"));
     mnuEditDelete_Memory = AddItem(edit, QStringLiteral("ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."));
+    edit->addSeparator();
+    mnuEditFind = AddItem(edit, FindTexts::kFindItem, Qt::CTRL | Qt::Key_F);
+    mnuEditDuplicates = AddItem(edit, FindTexts::kDuplicatesItem);
 
     QMenu* option = bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
     mnuOptSettei = AddItem(option, QStringLiteral("各種設定(&K)"), Qt::CTRL | Qt::Key_K);
@@ -108,7 +112,7 @@ void MainWindowActions::ShowCommands(const MainCommandState& state)
     mnuFileSave[1]->setEnabled(state.save);
     mnuEditEditor->setEnabled(state.editEntry);
     for (QAction* item : {mnuFileExport[0], mnuFileExport[1], mnuEditReNumber, mnuEditSwap, mnuEditUpDown[0],
-                          mnuEditUpDown[1], mnuEditDelete_Record}) {
+                          mnuEditUpDown[1], mnuEditDelete_Record, mnuEditDuplicates}) {
         item->setEnabled(state.listCommands);
     }
 }

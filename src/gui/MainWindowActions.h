@@ -36,6 +36,8 @@ public:
     QAction* mnuEditDelete_Record = nullptr;
     QAction* mnuEditRename = nullptr;
     QAction* mnuEditDelete_Memory = nullptr;
+    QAction* mnuEditFind = nullptr; // puts the focus into the search box
+    QAction* mnuEditDuplicates = nullptr;
     QAction* mnuOptSettei = nullptr;
     std::array<QAction*, 2> mnuHelpContent_KeyWord{};
     QAction* mnuHelpAbout = nullptr;

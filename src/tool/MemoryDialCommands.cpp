@@ -34,7 +34,9 @@ QString Escaped(const QString& cell)
     return out;
 }
 
-std::optional<MemoryDialContent> Read(const QString& path)
+} // namespace
+
+std::optional<MemoryDialContent> ReadMemoryDialFile(const QString& path)
 {
     MemoryDialReadResult result = MemoryDataOpen(path, QStringList());
     if (!result.content) {
@@ -43,13 +45,23 @@ std::optional<MemoryDialContent> Read(const QString& path)
     return std::move(result.content);
 }
 
-} // namespace
+QString DumpLine(const Entry& entry)
+{
+    QString line;
+    for (int column = 0; column < kEntryColumnCount; ++column) {
+        if (column > 0) {
+            line += u'\t';
+        }
+        line += Escaped(entry[column]);
+    }
+    return line + u'\n';
+}
 
 int UsageError()
 {
     PrintError(QStringLiteral("usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
                               "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
-                              "       | import [--force] IN... --into FILE\n"));
+                              "       | import [--force] IN... --into FILE | find FILE QUERY | duplicates FILE\n"));
     return 2;
 }
 
@@ -58,19 +70,13 @@ int RunDumpCommand(const QStringList& args)
     if (args.size() != 1) {
         return UsageError();
     }
-    const std::optional<MemoryDialContent> content = Read(args[0]);
+    const std::optional<MemoryDialContent> content = ReadMemoryDialFile(args[0]);
     if (!content) {
         return 1;
     }
     QString out;
     for (const Entry& entry : content->rows) {
-        for (int column = 0; column < kEntryColumnCount; ++column) {
-            if (column > 0) {
-                out += u'\t';
-            }
-            out += Escaped(entry[column]);
-        }
-        out += u'\n';
+        out += DumpLine(entry);
     }
     return PrintOutput(out) ? 0 : 1;
 }
@@ -80,7 +86,7 @@ int RunInfoCommand(const QStringList& args)
     if (args.size() != 1) {
         return UsageError();
     }
-    const std::optional<MemoryDialContent> content = Read(args[0]);
+    const std::optional<MemoryDialContent> content = ReadMemoryDialFile(args[0]);
     if (!content) {
         return 1;
     }
@@ -112,7 +118,7 @@ int RunCopyCommand(const QStringList& args)
     if (files.size() != 2) {
         return UsageError();
     }
-    const std::optional<MemoryDialContent> content = Read(files[0]);
+    const std::optional<MemoryDialContent> content = ReadMemoryDialFile(files[0]);
     if (!content) {
         return 1;
     }

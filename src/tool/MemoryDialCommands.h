@@ -1,6 +1,10 @@
 #pragma once
 
+#include "memorydial/MemoryDial.h"
+
 #include <QStringList>
+
+#include <optional>
 
 // `mdial dump FILE`, `mdial info FILE` and `mdial copy [--force] IN OUT`; `args` are the words
 // after the command name. Each returns the exit code: 0 done, 1 a file or the output could not
@@ -13,3 +17,9 @@
 
 // Prints the usage line on stderr and returns the exit code for bad arguments.
 [[nodiscard]] int UsageError();
+
+// Reads a memory dial; on failure the reader's message is on stderr.
+[[nodiscard]] std::optional<MemoryDialContent> ReadMemoryDialFile(const QString& path);
+// One entry as `dump` prints it: 38 cells separated by TAB, with TAB, CR, LF and "\\" escaped,
+// and a line end.
+[[nodiscard]] QString DumpLine(const Entry& entry);

@@ -1,5 +1,6 @@
 #include "CandidatesCommand.h"
 #include "ExchangeCommands.h"
+#include "FindCommands.h"
 #include "MemoryDialCommands.h"
 #include "PostalCommand.h"
 #include "memorydial/CodePage.h"
@@ -40,6 +41,12 @@ int main(int argc, char* argv[])
     }
     if (command == u"import") {
         return RunImportCommand(args);
+    }
+    if (command == u"find") {
+        return RunFindCommand(args);
+    }
+    if (command == u"duplicates") {
+        return RunDuplicatesCommand(args);
     }
     return UsageError();
 }

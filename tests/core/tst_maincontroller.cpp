@@ -526,6 +526,12 @@ private slots:
         QTest::newRow("a value left out")
             << true << sixNumbers << 1 << MessageIcon::Warning
             << u"取り込んだ個別情報：1 件\n取り込めなかった値は、次のとおりです。　"_s << u"0312345675"_s;
+        QTest::newRow("a number already there")
+            << true << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:名前1\r\nTEL:+81 90 0000 0001\r\nEND:VCARD\r\n"_ba + two << 3
+            << MessageIcon::Information
+            << u"取り込んだ個別情報：3 件\n既にある個別情報と重複しているらしい個別情報：1 件"
+               u"（「編集」→「重複の検出と統合」で確認できます）\n"_s
+            << QString();
         QTest::newRow("no address book") << true << QByteArray("just some text\n") << 0 << MessageIcon::Error
                                          << QString() << QString();
     }

@@ -49,7 +49,7 @@ const QString kReference = QStringLiteral(MORVANX_TEST_DATA "/memorydial/referen
 const QString kFailure = u"指定したメモリデータが存在しません。　存在を確認して下さい。　\n"_s;
 const QString kUsage = u"usage: mdial dump FILE | info FILE | copy [--force] IN OUT | postal CODE [--table CSV]\n"
                        "       | candidates ADDRESS [--table CSV] | export FILE --format vcard|csv [--out OUT]\n"
-                       "       | import [--force] IN... --into FILE\n"_s;
+                       "       | import [--force] IN... --into FILE | find FILE QUERY | duplicates FILE\n"_s;
 
 bool IsFifo(const QString& path)
 {
@@ -80,6 +80,8 @@ private slots:
     void readFailures();
     void badArguments_data();
     void badArguments();
+    void find_data();
+    void find();
 };
 
 void TestMdial::dump()
@@ -225,6 +227,8 @@ void TestMdial::readFailures_data()
     QTest::newRow("dump") << u"dump"_s;
     QTest::newRow("info") << u"info"_s;
     QTest::newRow("copy") << u"copy"_s;
+    QTest::newRow("find") << u"find"_s;
+    QTest::newRow("duplicates") << u"duplicates"_s;
 }
 
 void TestMdial::readFailures()
@@ -234,6 +238,8 @@ void TestMdial::readFailures()
     QStringList args = {command, dir.filePath(u"absent.vcf"_s)};
     if (command == u"copy") {
         args << dir.filePath(u"out.vcf"_s);
+    } else if (command == u"find") {
+        args << u"a"_s;
     }
     const Run run = Mdial(args);
     QCOMPARE(run.exitCode, 1);
@@ -254,6 +260,9 @@ void TestMdial::badArguments_data()
     QTest::newRow("copy three files") << QStringList{u"copy"_s, kReference, u"a.vcf"_s, u"b.vcf"_s};
     QTest::newRow("copy unknown option") << QStringList{u"copy"_s, u"--froce"_s, kReference, u"a.vcf"_s};
     QTest::newRow("copy forced twice") << QStringList{u"copy"_s, u"--force"_s, u"--force"_s, kReference, u"a.vcf"_s};
+    QTest::newRow("find without query") << QStringList{u"find"_s, kReference};
+    QTest::newRow("find two queries") << QStringList{u"find"_s, kReference, u"a"_s, u"b"_s};
+    QTest::newRow("duplicates two files") << QStringList{u"duplicates"_s, kReference, kReference};
 }
 
 void TestMdial::badArguments()
@@ -262,6 +271,53 @@ void TestMdial::badArguments()
     const Run run = Mdial(args);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.err, kUsage);
+}
+
+void TestMdial::find_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("out"); // dump lines, "|" standing for TAB
+    const QString file = u"@dial"_s;
+    QTest::newRow("hiragana finds the reading") << QStringList{u"find"_s, file, u"すずき"_s}
+                                                << u"|001|鈴木 一郎|ｽｽﾞｷ ｲﾁﾛｳ||090-1234-5678|携帯\n"
+                                                   u"|003|すずき|||||+81 90 1234 5678\n"_s;
+    QTest::newRow("digits inside a hyphenated number")
+        << QStringList{u"find"_s, file, u"12345"_s}
+        << u"|001|鈴木 一郎|ｽｽﾞｷ ｲﾁﾛｳ||090-1234-5678|携帯\n|003|すずき|||||+81 90 1234 5678\n"_s;
+    QTest::newRow("nothing found") << QStringList{u"find"_s, file, u"田中"_s} << QString();
+    QTest::newRow("duplicates")
+        << QStringList{u"duplicates"_s, file}
+        << u"|001|鈴木 一郎|ｽｽﾞｷ ｲﾁﾛｳ||090-1234-5678|携帯\n|003|すずき|||||+81 90 1234 5678\n\n"
+           u"|002|佐藤 花子|||||||||||||||a@example.jp\n|004|はなこ|||||||||||||||A@EXAMPLE.JP\n"_s;
+    QTest::newRow("no duplicates") << QStringList{u"duplicates"_s, kReference} << QString();
+}
+
+void TestMdial::find()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"dial.vcf"_s);
+    QVERIFY(WriteSjis(path, u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:鈴木 一郎\r\nSORT-STRING:ｽｽﾞｷ ｲﾁﾛｳ\r\n"
+                            u"TEL;TYPE=PREF,CELL:090-1234-5678\r\nX-REDUCTION:1\r\nEND:VCARD\r\n"
+                            u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:佐藤 花子\r\nEMAIL:a@example.jp\r\n"
+                            u"X-REDUCTION:2\r\nEND:VCARD\r\n"
+                            u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:すずき\r\nTEL:+81 90 1234 5678\r\n"
+                            u"X-REDUCTION:3\r\nEND:VCARD\r\n"
+                            u"BEGIN:VCARD\r\nVERSION:3.0\r\nFN:はなこ\r\nEMAIL:A@EXAMPLE.JP\r\n"
+                            u"X-REDUCTION:4\r\nEND:VCARD\r\n"_s));
+    args.replaceInStrings(u"@dial"_s, path);
+    const Run run = Mdial(args);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    // Only the cells the file fills are written out above; the rest of each line is empty cells.
+    QStringList lines = run.out.split(u'\n');
+    for (QString& line : lines) {
+        while (line.endsWith(u'\t')) {
+            line.chop(1);
+        }
+    }
+    QCOMPARE(lines.join(u'\n').replace(u'\t', u'|'), out);
 }
 
 QTEST_GUILESS_MAIN(TestMdial)

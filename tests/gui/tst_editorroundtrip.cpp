@@ -151,7 +151,7 @@ private slots:
             QTest::keyClick(memo, Qt::Key_S, Qt::ControlModifier);
         });
         QTableView& list = m_window->List();
-        const QRect first = list.visualRect(m_window->Model().index(0, kColName));
+        const QRect first = list.visualRect(list.model()->index(0, kColName));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, first.center());
         QVERIFY(m_driven);

@@ -77,6 +77,7 @@ private slots:
         QTest::newRow("file format") << 20 << u"ﾒﾓﾘﾀﾞｲﾔﾙのファイル形式"_s << u"file-format.html"_s;
         QTest::newRow("postal table update") << 21 << u"郵便番号一覧の更新"_s << u"postal-update.html"_s;
         QTest::newRow("import and export") << 22 << u"ｱﾄﾞﾚｽ帳の取り込みと書き出し"_s << u"exchange.html"_s;
+        QTest::newRow("find and duplicates") << 23 << u"検索と重複の整理"_s << u"find.html"_s;
         QTest::newRow("settings tab 0") << 37 << u"各種設定：環境設定 １"_s << u"settings-1.html"_s;
         QTest::newRow("settings tab 1") << 38 << u"各種設定：環境設定 ２"_s << u"settings-2.html"_s;
         QTest::newRow("settings tab 2") << 39 << u"各種設定：環境設定 ３"_s << u"settings-3.html"_s;
@@ -141,7 +142,7 @@ private slots:
             topics += model->rowCount(group);
         }
         QCOMPARE(groups, (QStringList{u"画面"_s, u"各種設定"_s, u"入力を助ける画面"_s, u"ファイルとデータ"_s}));
-        QCOMPARE(topics, 17);
+        QCOMPARE(topics, 18);
 
         // Choosing a topic in the contents shows it.
         QHelpContentWidget* tree = m_window->Engine().contentWidget();
@@ -201,7 +202,8 @@ private slots:
         QTest::newRow("Japanese word in a sentence") << u"促音"_s << QStringList{u"郵便番号一覧の更新"_s};
         QTest::newRow("two words, full-width space")
             << u"日本郵便　ダウンロード"_s << QStringList{u"各種設定：＊．CSV 保存先"_s, u"郵便番号一覧の更新"_s};
-        QTest::newRow("full-width kana finds half-width") << u"リナンバー"_s << QStringList{u"メイン画面"_s};
+        QTest::newRow("full-width kana finds half-width")
+            << u"リナンバー"_s << QStringList{u"メイン画面"_s, u"検索と重複の整理"_s};
         QTest::newRow("nothing") << u"存在しない言葉"_s << QStringList{};
     }
 

@@ -123,9 +123,12 @@ private slots:
                                              u"個別情報の削除(&D)..."_s,
                                              u"-"_s,
                                              u"ﾒﾓﾘﾀﾞｲﾔﾙ名の変更"_s,
-                                             u"ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."_s}
-                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s,
-                                             u"Ctrl+D"_s, {}, {},          {}, {}};
+                                             u"ﾒﾓﾘﾀﾞｲﾔﾙの削除(&M)..."_s,
+                                             u"-"_s,
+                                             u"検索(&F)"_s,
+                                             u"重複の検出と統合(&P)..."_s}
+                              << QStringList{u"Ctrl+E"_s, {}, u"Ctrl+R"_s, {}, u"Ctrl+U"_s, u"Ctrl+D"_s, {},
+                                             {},          {}, {},          {}, u"Ctrl+F"_s, {}};
         QTest::newRow("option") << 2 << QStringList{u"各種設定(&K)"_s} << QStringList{u"Ctrl+K"_s};
         QTest::newRow("help") << 3 << QStringList{u"ﾄﾋﾟｯｸの検索(&H)"_s, u"目次(&C)"_s, u"-"_s, u"ﾊﾞｰｼﾞｮﾝ情報(&A)..."_s}
                               << QStringList{u"F1"_s, {}, {}, {}};
@@ -316,8 +319,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTableView& list = m_window->List();
         if (deleteSelected) {
-            QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                              list.visualRect(m_window->Model().index(2, 2)).center());
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(2, 2)).center());
             QCOMPARE(m_dial.SelectedRow, 3);
             m_dial.rows[1].checked = true;
             m_dial.rows[2].checked = true;

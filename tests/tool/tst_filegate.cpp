@@ -3,6 +3,7 @@
 // refused is left exactly as it was.
 
 #include "ExchangeCommands.h"
+#include "FindCommands.h"
 #include "MemoryDialCommands.h"
 #include "SampleEntries.h"
 #include "SpecialFiles.h"
@@ -164,6 +165,12 @@ QList<EntryPoint> EntryPoints()
          [](const QString& path, const QString& dial) {
              return RunCopyCommand({dial, path}) == 0;
          }},
+        {u"mdial find"_s, false, false,
+         [](const QString& path, const QString&) {
+             return RunFindCommand({path, u"x"_s}) == 0;
+         }},
+        {u"mdial duplicates"_s, false, false,
+         [](const QString& path, const QString&) { return RunDuplicatesCommand({path}) == 0; }},
     };
 }
 

@@ -2,11 +2,14 @@
 
 #include "app/MainTexts.h"
 #include "editor/EditorTexts.h"
+#include "editor/EntryStore.h"
 #include "exchange/AddressBook.h"
 #include "files/FileTexts.h"
 #include "files/SafeFileMove.h"
 #include "files/SafeFileRead.h"
 #include "files/SafeFileWrite.h"
+#include "find/Duplicates.h"
+#include "find/FindTexts.h"
 #include "list/MemoryDialFiles.h"
 #include "list/RenameTexts.h"
 #include "list/RowOperations.h"
@@ -19,7 +22,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-
 #include <utility>
 
 MainController::MainController(MemoryDial& dial, Interaction& interaction, QString programFolder,
@@ -277,13 +279,15 @@ void MainController::mnuFileImport_Click()
     } else if (report.overLimit > 0 || !report.details.isEmpty()) {
         icon = MessageIcon::Warning;
     }
-    ShowExchangeReport(report, true, icon);
+    const int lookAlikes = m_dial.RowCount() > before ? CountLookAlikes(m_dial.rows, before + 1) : 0;
+    ShowExchangeReport(report, true, icon, lookAlikes > 0 ? FindTexts::ImportLookAlikes(lookAlikes) : QString());
 }
 
-void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon)
+void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon,
+                                        const QString& lookAlikes)
 {
     const QString details = report.Details();
-    QString summary = report.Summary(import);
+    QString summary = report.Summary(import) + lookAlikes;
     if (!details.isEmpty()) {
         summary += import ? kImportDetailsText : kExportDetailsText;
     }
@@ -297,8 +301,7 @@ void MainController::mnuFileExport_Click(int index)
         m_interaction.Tell(kExportNothingText, kExportTitle, MessageIcon::Warning);
         return;
     }
-    if (tickedOnly &&
-        std::none_of(m_dial.rows.cbegin(), m_dial.rows.cend(), [](const Entry& entry) { return entry.checked; })) {
+    if (tickedOnly && ShownTickedRowsFromLast().isEmpty()) {
         m_interaction.Tell(kExportNoneTickedText, kSelectionTitle, MessageIcon::Warning);
         return;
     }
@@ -320,7 +323,15 @@ void MainController::mnuFileExport_Click(int index)
     if (QFileInfo::exists(target.path) && !m_interaction.Ask(kExportOverwriteText, kOverwriteTitle)) {
         return;
     }
-    const ExportResult exported = ExportAddressBook(m_dial, target.format, tickedOnly);
+    MemoryDial shown;
+    if (tickedOnly && !m_filter.IsEmpty()) {
+        shown = m_dial;
+        for (int row = 1; row <= shown.RowCount(); ++row) {
+            shown.rows[row - 1].checked = shown.rows[row - 1].checked && RowShown(row);
+        }
+    }
+    const ExportResult exported =
+        ExportAddressBook(tickedOnly && !m_filter.IsEmpty() ? shown : m_dial, target.format, tickedOnly);
     if (const QString error = WriteExportFile(target.path, exported.bytes); !error.isEmpty()) {
         m_interaction.Tell(error, kExportTitle, MessageIcon::Error);
         return;
@@ -357,7 +368,7 @@ bool MainController::mnuEditEditor_Click()
 {
     // An editor on a row that does not exist would show empty fields and store them as a new
     // entry without a number.
-    if (m_dial.SelectedRow < 1 || m_dial.SelectedRow > m_dial.RowCount()) {
+    if (ShownSelectedRow() < 1) {
         return false;
     }
     m_dial.EditMode = QStringLiteral("2");
@@ -395,7 +406,7 @@ void MainController::mnuEditReNumber_Click()
 
 void MainController::mnuEditSwap_Click()
 {
-    const QList<int> ticked = TickedRowsFromLast(m_dial.rows);
+    const QList<int> ticked = ShownTickedRowsFromLast();
     if (ticked.size() != 2) {
         m_interaction.Tell(kSwapNeedsTwoText, kSelectionTitle, MessageIcon::Warning);
         return;
@@ -408,40 +419,49 @@ void MainController::mnuEditSwap_Click()
 
 void MainController::mnuEditUpDown_Click(int index)
 {
+    // On a filtered list the entry changes places with the next shown one: the rows hidden
+    // between them stay where they are.
     const int row = m_dial.SelectedRow;
+    const bool shown = row >= 1 && row <= m_dial.RowCount() && RowShown(row);
     if (index == 0) {
-        if (row < 2) {
+        const int above = shown ? NeighbourShownRow(row, -1) : 0;
+        if (row < 2 || (shown && above == 0)) {
             m_interaction.Tell(kAtTopText, kAtTopTitle, MessageIcon::Warning);
             return;
         }
         // After entries were deleted the selection may point past the end: nothing to move.
-        if (row > m_dial.RowCount()) {
+        if (!shown) {
             return;
         }
-        ExchangeRows(m_dial.rows, row, row - 1);
-        m_dial.SelectedRow = row - 1;
+        ExchangeRows(m_dial.rows, row, above);
+        m_dial.SelectedRow = above;
     } else {
-        if (row >= m_dial.RowCount()) {
+        const int below = shown ? NeighbourShownRow(row, 1) : 0;
+        if (row >= m_dial.RowCount() || (shown && below == 0)) {
             m_interaction.Tell(kAtBottomText, kAtBottomTitle, MessageIcon::Warning);
             return;
         }
-        if (row == 0) {
+        if (!shown) {
             return;
         }
-        ExchangeRows(m_dial.rows, row, row + 1);
-        m_dial.SelectedRow = row + 1;
+        ExchangeRows(m_dial.rows, row, below);
+        m_dial.SelectedRow = below;
     }
     m_dial.RebuildEntryNumbers();
 }
 
 void MainController::mnuEditDelete_Record_Click()
 {
-    if (TickedRowsFromLast(m_dial.rows).isEmpty()) {
+    const QList<int> ticked = ShownTickedRowsFromLast();
+    if (ticked.isEmpty()) {
         m_interaction.Tell(kDeleteNoneTickedText, kSelectionTitle, MessageIcon::Warning);
         return;
     }
     if (m_interaction.Ask(kDeleteEntriesText, kDeleteTitle)) {
-        static_cast<void>(RemoveTickedRows(m_dial.rows));
+        // From the last row up, so the positions still to go stay valid.
+        for (const int row : ticked) {
+            m_dial.rows.removeAt(row - 1);
+        }
     }
     m_dial.EntryCount = m_dial.RowCount();
     m_dial.RebuildEntryNumbers();
@@ -494,4 +514,57 @@ bool MainController::TellIfNoRegularFile(const QString& path, const QString& wha
     }
     m_interaction.Tell(FileTexts::NotRegularFile(path, what), title, MessageIcon::Error);
     return false;
+}
+
+void MainController::SetFilter(const QString& typed)
+{
+    m_filter = EntryQuery(typed);
+}
+
+bool MainController::RowShown(int row) const
+{
+    return row >= 1 && row <= m_dial.RowCount() && m_filter.Matches(m_dial.rows[row - 1]);
+}
+
+QList<int> MainController::ShownTickedRowsFromLast() const
+{
+    QList<int> ticked = TickedRowsFromLast(m_dial.rows);
+    ticked.removeIf([this](int row) { return !RowShown(row); });
+    return ticked;
+}
+
+int MainController::ShownSelectedRow() const
+{
+    return RowShown(m_dial.SelectedRow) ? m_dial.SelectedRow : 0;
+}
+
+int MainController::NeighbourShownRow(int row, int step) const
+{
+    for (int other = row + step; other >= 1 && other <= m_dial.RowCount(); other += step) {
+        if (RowShown(other)) {
+            return other;
+        }
+    }
+    return 0;
+}
+
+QList<QList<int>> MainController::DuplicateGroups() const
+{
+    return FindDuplicateGroups(m_dial.rows);
+}
+
+bool MainController::MergeRows(int rowA, int rowB, const QList<MergeSide>& picks)
+{
+    const int upper = std::min(rowA, rowB);
+    const int lower = std::max(rowA, rowB);
+    if (upper < 1 || lower > m_dial.RowCount() || upper == lower) {
+        return false;
+    }
+    m_dial.rows[upper - 1] = MergeEntries(m_dial.rows[upper - 1], m_dial.rows[lower - 1], picks,
+                                          RevisionStamp(QDateTime::currentDateTime()));
+    m_dial.rows.removeAt(lower - 1);
+    m_dial.EntryCount = m_dial.RowCount();
+    m_dial.RebuildEntryNumbers();
+    m_dial.SelectedRow = upper;
+    return true;
 }

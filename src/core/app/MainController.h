@@ -3,6 +3,8 @@
 #include "Interaction.h"
 #include "editor/EntryNavigation.h"
 #include "exchange/AddressBook.h"
+#include "find/EntryFind.h"
+#include "find/EntryMerge.h"
 #include "memorydial/MemoryDial.h"
 
 #include <QString>
@@ -100,6 +102,22 @@ public:
     // Lets the user pick the file to rename; empty when they cancelled.
     [[nodiscard]] QString ChooseRenameSource();
 
+    // The search box: the list shows the rows `typed` finds. Commands aimed at rows (ticks,
+    // swap, delete, move, edit, export of ticked entries) see the shown rows only: a row the
+    // user cannot see is never touched through one they can. Renumber, sort and save still
+    // act on every row, and the ticks of hidden rows wait until they are shown again.
+    void SetFilter(const QString& typed);
+    [[nodiscard]] const EntryQuery& Filter() const { return m_filter; }
+    // Whether 1-based `row` passes the filter.
+    [[nodiscard]] bool RowShown(int row) const;
+
+    // "重複の検出と統合(&P)...": the groups of entries that look like one person, as 1-based rows.
+    [[nodiscard]] QList<QList<int>> DuplicateGroups() const;
+    // Makes rows `rowA` and `rowB` one entry (MergeEntries, with the upper row as the first and
+    // `picks` where they differ), in the upper row's place and under its number, stamped now;
+    // the lower row goes. False, changing nothing, when they are not two existing rows.
+    bool MergeRows(int rowA, int rowB, const QList<MergeSide>& picks);
+
 private:
     // True while the list holds entries that a read would replace.
     [[nodiscard]] bool HoldsEntries() const;
@@ -109,12 +127,19 @@ private:
     void RememberPath(const QString& path);
     void SelectFirstRow();
     // The report of an import or export: the counts, and what was lost as a list of its own.
-    void ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon);
+    // `lookAlikes` is what the summary adds about entries that look like ones already there.
+    void ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon,
+                            const QString& lookAlikes = {});
     // True when the rows reached a file.
     bool Save(bool chooseName);
     void Sort(int column);
     // True when `path` names a regular file; else tells the user why `what` cannot be done.
     [[nodiscard]] bool TellIfNoRegularFile(const QString& path, const QString& what, const QString& title);
+    [[nodiscard]] QList<int> ShownTickedRowsFromLast() const;
+    // The selected row when it is shown, else 0.
+    [[nodiscard]] int ShownSelectedRow() const;
+    // The nearest shown row before (`step` -1) or after (+1) `row`; 0 when there is none.
+    [[nodiscard]] int NeighbourShownRow(int row, int step) const;
 
     MemoryDial& m_dial;
     Interaction& m_interaction;
@@ -126,4 +151,5 @@ private:
     int m_sortColumn = 0;
     bool m_sortAscending = true;
     bool m_sorted = false;
+    EntryQuery m_filter;
 };

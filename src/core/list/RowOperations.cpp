@@ -47,11 +47,6 @@ void ExchangeRows(QList<Entry>& rows, int rowA, int rowB)
     rows.swapItemsAt(rowA - 1, rowB - 1);
 }
 
-int RemoveTickedRows(QList<Entry>& rows)
-{
-    return static_cast<int>(rows.removeIf([](const Entry& entry) { return entry.checked; }));
-}
-
 void SortRows(QList<Entry>& rows, int column, bool ascending)
 {
     if (column < 0 || column >= kEntryColumnCount || rows.size() < 2) {

@@ -24,9 +24,6 @@ void SwapEntryContents(QList<Entry>& rows, int rowA, int rowB);
 // Exchanges two whole entries (all cells and the check mark), as a move does.
 void ExchangeRows(QList<Entry>& rows, int rowA, int rowB);
 
-// Removes the ticked rows; returns how many went.
-[[nodiscard]] int RemoveTickedRows(QList<Entry>& rows);
-
 // Sorts by the text of one column with the Japanese collation. Rows with equal texts keep
 // their relative order, so sorting twice in the same direction changes nothing.
 void SortRows(QList<Entry>& rows, int column, bool ascending);
