@@ -106,6 +106,7 @@ void MainWindow::Connect()
     on(a.mnuFileSave[0], [&c] { c.mnuFileSave_Click(0); });
     on(a.mnuFileSave[1], [&c] { c.mnuFileSave_Click(1); });
     c.SetRowsChanged([this] { ShowRows(); });
+    c.SetShowDuplicates([this] { m_actions->mnuEditDuplicates->trigger(); });
     on(a.mnuFileImport, [&c] { c.mnuFileImport_Click(); });
     on(a.mnuFileExport[0], [&c] { c.mnuFileExport_Click(0); });
     on(a.mnuFileExport[1], [&c] { c.mnuFileExport_Click(1); });

@@ -577,6 +577,31 @@ private slots:
         QCOMPARE(m_dial.rows[before][kColNumber], QStringLiteral("%1").arg(before, 3, 10, QChar(u'0')));
     }
 
+    // An import that brought in look-alikes offers their list, when the window can show it.
+    void importOffersTheDuplicates_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("OK shows the list") << true;
+        QTest::newRow("Cancel does not") << false;
+    }
+    void importOffersTheDuplicates()
+    {
+        QFETCH(bool, answer);
+        Open(MakeFile(u"Open.VCF"_s, 3));
+        const QString source = Path(u"contacts.vcf"_s);
+        QFile file(source);
+        const QByteArray twin = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:名前1\r\nTEL:+81 90 0000 0001\r\nEND:VCARD\r\n";
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(twin) == twin.size());
+        file.close();
+        int shown = 0;
+        m_controller->SetShowDuplicates([&shown] { ++shown; });
+        m_fake.ExpectOpenFile(u"ｱﾄﾞﾚｽ帳の取り込み"_s, source);
+        m_fake.ExpectReport(QString(), u"取り込み結果"_s, MessageIcon::Information);
+        m_fake.ExpectAsk(u"重複しているらしい個別情報の一覧を表示しますか？　"_s, u"取り込み結果"_s, answer);
+        m_controller->mnuFileImport_Click();
+        QCOMPARE(shown, answer ? 1 : 0);
+    }
+
     void cancelledImportChangesNothing()
     {
         m_fake.ExpectOpenFile(QStringLiteral("ｱﾄﾞﾚｽ帳の取り込み"), QString());

@@ -281,6 +281,9 @@ void MainController::mnuFileImport_Click()
     }
     const int lookAlikes = m_dial.RowCount() > before ? CountLookAlikes(m_dial.rows, before + 1) : 0;
     ShowExchangeReport(report, true, icon, lookAlikes > 0 ? FindTexts::ImportLookAlikes(lookAlikes) : QString());
+    if (lookAlikes > 0 && m_showDuplicates && m_interaction.Ask(FindTexts::kOfferDuplicatesText, kImportTitle)) {
+        m_showDuplicates();
+    }
 }
 
 void MainController::ShowExchangeReport(const ExchangeReport& report, bool import, MessageIcon icon,

@@ -55,6 +55,8 @@ public:
     // Called after an import appended rows and before its report, so the window can show the
     // rows the report talks about.
     void SetRowsChanged(std::function<void()> rowsChanged) { m_rowsChanged = std::move(rowsChanged); }
+    // Opens the duplicates list; offered after an import that brought in look-alikes.
+    void SetShowDuplicates(std::function<void()> show) { m_showDuplicates = std::move(show); }
     // "OptSort": sort by entry number after opening a file.
     void SetSortOnOpen(bool sortOnOpen) { m_sortOnOpen = sortOnOpen; }
     // Enables everything that needs a loaded memory dial (also after the editor stores an entry).
@@ -146,6 +148,7 @@ private:
     QString m_programFolder;
     RirekiSaver m_saveRireki;
     std::function<void()> m_rowsChanged;
+    std::function<void()> m_showDuplicates;
     MainCommandState m_commands;
     bool m_sortOnOpen = false;
     int m_sortColumn = 0;

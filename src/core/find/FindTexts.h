@@ -50,4 +50,7 @@ inline const QString kLeftOverText =
         .arg(count);
 }
 
+// Asked after that report, when the window can show the list.
+inline const QString kOfferDuplicatesText = QStringLiteral("重複しているらしい個別情報の一覧を表示しますか？　");
+
 } // namespace FindTexts
