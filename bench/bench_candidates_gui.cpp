@@ -6,6 +6,7 @@
 // loaded what the first needed. "北海道" alone lists every code of the largest prefecture.
 #include "CandidateDialog.h"
 #include "ColdRun.h"
+#include "GuiBench.h"
 #include "KenAllPath.h"
 #include "QtInteraction.h"
 #include "services/CandidateSearch.h"
@@ -19,9 +20,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-int g_argc = 0;
-char** g_argv = nullptr;
 
 // Sees the list's viewport paint.
 class PaintSeen final : public QObject
@@ -42,14 +40,6 @@ PostalIndex* g_index = nullptr;
 QWidget* g_editor = nullptr;
 QtInteraction* g_interaction = nullptr;
 
-void WaitUntilExposed(QWidget& window)
-{
-    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    QCoreApplication::processEvents();
-}
-
 bool OpenCandidates(const QString& address)
 {
     EditorFields fields;
@@ -68,7 +58,7 @@ bool OpenCandidates(const QString& address)
 // The program with its table loaded and the editor (its Japanese text drawn) on screen.
 bool ProgramWithEditor()
 {
-    new QApplication(g_argc, g_argv);
+    new QApplication(GuiBench::Argc(), GuiBench::Argv());
     g_index = new PostalIndex;
     if (LoadPostalIndex(*g_index, KenAllPath())) {
         return false;
@@ -76,7 +66,7 @@ bool ProgramWithEditor()
     auto* editor = new QLabel(QStringLiteral("個別情報編集　北海道札幌市中央区"));
     editor->resize(800, 600);
     editor->show();
-    WaitUntilExposed(*editor);
+    GuiBench::WaitUntilExposed(*editor);
     g_editor = editor;
     g_interaction = new QtInteraction(editor);
     return true;
@@ -132,13 +122,5 @@ BENCHMARK(BM_CandidatesOneWardFirstOpen)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    g_argc = argc;
-    g_argv = argv;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return GuiBench::Main(argc, argv);
 }

@@ -5,6 +5,7 @@
 // in the background once the window shows, so the first two should hardly differ.
 #include "AppStartup.h"
 #include "ColdRun.h"
+#include "GuiBench.h"
 #include "KenAllPath.h"
 #include "MainWindow.h"
 #include "services/PostalTable.h"
@@ -21,17 +22,6 @@
 
 namespace {
 
-int g_argc = 0;
-char** g_argv = nullptr;
-
-void WaitUntilShown(QWidget& window)
-{
-    while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    QCoreApplication::processEvents();
-}
-
 // The program's start-up up to the moment the main window is on screen.
 class StartupUntilShown final : public AppStartup
 {
@@ -39,7 +29,7 @@ public:
     using AppStartup::AppStartup;
     int ShowMainWindow() override
     {
-        WaitUntilShown(CreateMainWindow());
+        GuiBench::WaitUntilExposed(CreateMainWindow());
         return 0;
     }
 };
@@ -49,11 +39,11 @@ void BM_BareQtWindowCold(benchmark::State& state)
     for (auto _ : state) {
         TimeCold(state, [] {
             // Left to the end of the child: only the way up is timed.
-            new QApplication(g_argc, g_argv);
+            new QApplication(GuiBench::Argc(), GuiBench::Argv());
             auto* window = new QMainWindow;
             window->setWindowTitle(QStringLiteral("Morvane for Windows"));
             window->show();
-            WaitUntilShown(*window);
+            GuiBench::WaitUntilExposed(*window);
             return true;
         });
     }
@@ -72,7 +62,7 @@ void StartupCold(benchmark::State& state, const QString& table)
     }
     for (auto _ : state) {
         TimeCold(state, [&ini] {
-            new QApplication(g_argc, g_argv);
+            new QApplication(GuiBench::Argc(), GuiBench::Argv());
             auto* store = new SettingsStore(ini);
             auto* postal = new PostalTable;
             auto* startup = new StartupUntilShown(QCoreApplication::applicationDirPath(), *store, *postal);
@@ -107,13 +97,5 @@ BENCHMARK(BM_StartupToShownMainWindowCold)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    g_argc = argc;
-    g_argv = argv;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return GuiBench::Main(argc, argv);
 }

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "NodeMakers.h"
 #include "memorydial/MemoryDialReader.h"
 #include "memorydial/MemoryDialWriter.h"
 

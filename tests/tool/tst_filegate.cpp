@@ -6,7 +6,7 @@
 #include "FindCommands.h"
 #include "MemoryDialCommands.h"
 #include "SampleEntries.h"
-#include "SpecialFiles.h"
+#include "NodeMakers.h"
 #include "app/HelpFile.h"
 #include "exchange/AddressBook.h"
 #include "files/SafeFileMove.h"

@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "NodeMakers.h"
 
 #include <QFile>
 
